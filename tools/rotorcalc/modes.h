@@ -1,0 +1,23 @@
+#pragma once
+// The calculation modes of rotorcalc, chosen by a request's "mode" field.
+
+#include "request_reader.h"
+
+#include <string_view>
+
+namespace velmarsund::rotorcalc {
+
+using ModeFunction = Json (*)(const RequestReader& request);
+
+struct Mode {
+    std::string_view name;
+    ModeFunction run;
+};
+
+// nullptr for a name that is no mode.
+const Mode* FindMode(std::string_view name);
+
+Json RunRotorMode(const RequestReader& request);
+Json RunAirMode(const RequestReader& request);
+
+} // namespace velmarsund::rotorcalc

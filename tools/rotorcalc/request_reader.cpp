@@ -1,0 +1,155 @@
+#include "request_reader.h"
+
+#include <cmath>
+
+namespace velmarsund::rotorcalc {
+
+namespace {
+
+constexpr std::string_view kNonFiniteMark = "\x01non-finite:";
+
+} // namespace
+
+RequestReader::RequestReader(const Json& object, std::string where) : object_(object), where_(std::move(where)) {}
+
+const Json* RequestReader::Find(std::string_view name) const
+{
+    const auto it = object_.find(std::string(name));
+    return it == object_.end() ? nullptr : &*it;
+}
+
+bool RequestReader::Has(std::string_view name) const { return Find(name) != nullptr; }
+
+std::optional<double> RequestReader::AsFiniteNumber(const Json& v)
+{
+    if (!v.is_number()) return std::nullopt;
+    const double d = v.get<double>();
+    if (!std::isfinite(d)) return std::nullopt;
+    return d;
+}
+
+std::optional<double> RequestReader::OptNumber(std::string_view name) const
+{
+    const Json* v = Find(name);
+    if (!v) return std::nullopt;
+    const auto d = AsFiniteNumber(*v);
+    if (!d) throw RequestError("field '" + FieldName(name) + "' must be a finite number");
+    return d;
+}
+
+double RequestReader::Number(std::string_view name, double fallback) const
+{
+    return OptNumber(name).value_or(fallback);
+}
+
+double RequestReader::RequiredNumber(std::string_view name) const
+{
+    const auto d = OptNumber(name);
+    if (!d) throw RequestError("field '" + FieldName(name) + "' is required");
+    return *d;
+}
+
+std::optional<std::int64_t> RequestReader::OptInteger(std::string_view name, std::int64_t min,
+                                                      std::int64_t max) const
+{
+    const Json* v = Find(name);
+    if (!v) return std::nullopt;
+    const auto d = AsFiniteNumber(*v);
+    if (!d || std::trunc(*d) != *d)
+        throw RequestError("field '" + FieldName(name) + "' must be a whole number");
+    if (*d < static_cast<double>(min) || *d > static_cast<double>(max))
+        throw RequestError("field '" + FieldName(name) + "' must lie between " + std::to_string(min) + " and " +
+                           std::to_string(max));
+    return static_cast<std::int64_t>(*d);
+}
+
+std::int64_t RequestReader::Integer(std::string_view name, std::int64_t fallback, std::int64_t min,
+                                    std::int64_t max) const
+{
+    return OptInteger(name, min, max).value_or(fallback);
+}
+
+std::int64_t RequestReader::RequiredInteger(std::string_view name, std::int64_t min, std::int64_t max) const
+{
+    const auto i = OptInteger(name, min, max);
+    if (!i) throw RequestError("field '" + FieldName(name) + "' is required");
+    return *i;
+}
+
+bool RequestReader::Boolean(std::string_view name, bool fallback) const
+{
+    const Json* v = Find(name);
+    if (!v) return fallback;
+    if (!v->is_boolean()) throw RequestError("field '" + FieldName(name) + "' must be true or false");
+    return v->get<bool>();
+}
+
+std::optional<std::string> RequestReader::OptString(std::string_view name) const
+{
+    const Json* v = Find(name);
+    if (!v) return std::nullopt;
+    if (!v->is_string() || IsMarkedNonFinite(*v))
+        throw RequestError("field '" + FieldName(name) + "' must be a string");
+    return v->get<std::string>();
+}
+
+std::optional<RequestReader> RequestReader::OptObject(std::string_view name) const
+{
+    const Json* v = Find(name);
+    if (!v) return std::nullopt;
+    if (!v->is_object()) throw RequestError("field '" + FieldName(name) + "' must be an object");
+    return RequestReader(*v, FieldName(name) + ".");
+}
+
+const Json* RequestReader::OptArray(std::string_view name) const
+{
+    const Json* v = Find(name);
+    if (v && !v->is_array()) throw RequestError("field '" + FieldName(name) + "' must be an array");
+    return v;
+}
+
+void RequestReader::RejectUnknown(std::initializer_list<std::string_view> known) const { RejectUnknownOf(known); }
+
+bool IsMarkedNonFinite(const Json& v)
+{
+    return v.is_string() && v.get_ref<const std::string&>().starts_with(kNonFiniteMark);
+}
+
+std::string MarkNonFiniteLiterals(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            out += c;
+            if (c == '\\' && i + 1 < text.size()) {
+                out += text[++i];
+            } else if (c == '"') {
+                inString = false;
+            }
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+            out += c;
+            continue;
+        }
+        bool replaced = false;
+        for (std::string_view token : {"-Infinity", "Infinity", "NaN"}) {
+            if (text.substr(i, token.size()) == token) {
+                out += "\"\\u0001non-finite:";
+                out += token;
+                out += '"';
+                i += token.size() - 1;
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced) out += c;
+    }
+    return out;
+}
+
+} // namespace velmarsund::rotorcalc

@@ -1,0 +1,69 @@
+#pragma once
+// Typed access to the fields of one rotorcalc request, with a clear message for a wrong field.
+
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace velmarsund::rotorcalc {
+
+using Json = nlohmann::ordered_json;
+
+// A request that cannot be computed; its text names the field.
+class RequestError : public std::runtime_error {
+public:
+    explicit RequestError(const std::string& what) : std::runtime_error(what) {}
+};
+
+class RequestReader {
+public:
+    // `where` prefixes field names in messages (for example "State11.").
+    explicit RequestReader(const Json& object, std::string where = {});
+
+    bool Has(std::string_view name) const;
+    std::optional<double> OptNumber(std::string_view name) const;
+    double Number(std::string_view name, double fallback) const;
+    double RequiredNumber(std::string_view name) const;
+    // Whole numbers in [min, max]; 1880.0 counts as whole, 1880.5 does not.
+    std::optional<std::int64_t> OptInteger(std::string_view name, std::int64_t min, std::int64_t max) const;
+    std::int64_t Integer(std::string_view name, std::int64_t fallback, std::int64_t min, std::int64_t max) const;
+    std::int64_t RequiredInteger(std::string_view name, std::int64_t min, std::int64_t max) const;
+    bool Boolean(std::string_view name, bool fallback) const;
+    std::optional<std::string> OptString(std::string_view name) const;
+    std::optional<RequestReader> OptObject(std::string_view name) const;
+    const Json* OptArray(std::string_view name) const;
+
+    // Raises for any field of the request that is not among the known ones.
+    void RejectUnknown(std::initializer_list<std::string_view> known) const;
+    template <typename Range> void RejectUnknownOf(const Range& known) const
+    {
+        for (auto it = object_.begin(); it != object_.end(); ++it) {
+            bool found = false;
+            for (const auto& k : known) found = found || std::string_view(k) == it.key();
+            if (!found) throw RequestError("unknown field '" + where_ + it.key() + "'");
+        }
+    }
+
+    std::string FieldName(std::string_view name) const { return where_ + std::string(name); }
+
+    // A finite number from a JSON value (non-finite numbers arrive as marked strings).
+    static std::optional<double> AsFiniteNumber(const Json& v);
+
+private:
+    const Json* Find(std::string_view name) const;
+
+    const Json& object_;
+    std::string where_;
+};
+
+// Marks the literals NaN, Infinity and -Infinity outside strings so that a request holding one
+// still parses and is answered with an error for that field.
+std::string MarkNonFiniteLiterals(std::string_view text);
+bool IsMarkedNonFinite(const Json& v);
+
+} // namespace velmarsund::rotorcalc
