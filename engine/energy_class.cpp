@@ -1,5 +1,7 @@
 // Energy efficiency and heat-recovery class of a rotor (DIN EN 13053, balanced flows).
 
+#include "energy_class.h"
+
 #include "daten_rwt.h"
 #include "fixed_format.h"
 #include "math_error.h"
@@ -11,6 +13,19 @@ namespace velmarsund {
 
 using checked::Div;
 using checked::Finite;
+
+int HeatRecoveryClassOf(double energyEff)
+{
+    // Tested from the lowest boundary up: the last one reached gives the class.
+    static const struct {
+        double from;
+        int cls;
+    } kBounds[] = {{0, 6}, {36, 5}, {45, 4}, {55, 3}, {64, 2}, {71, 1}};
+    int cls = 0;
+    for (const auto& b : kBounds)
+        if (energyEff >= b.from) cls = b.cls;
+    return cls;
+}
 
 void TDatenRWT::CalcEnergyClass(char decimalSeparator)
 {
@@ -43,16 +58,9 @@ void TDatenRWT::CalcEnergyClass(char decimalSeparator)
     EnergyEff = eff;
     TempEffBalanced = H.TempEff1;
 
-    // The last boundary reached gives the class.
-    static const struct {
-        double from;
-        std::uint8_t cls;
-    } kBounds[] = {{0, 6}, {36, 5}, {45, 4}, {55, 3}, {64, 2}, {71, 1}};
-    for (const auto& b : kBounds) {
-        if (eff >= b.from) {
-            HClass = b.cls;
-            HClassText = "H" + std::to_string(b.cls);
-        }
+    if (const int cls = HeatRecoveryClassOf(eff); cls > 0) {
+        HClass = static_cast<std::uint8_t>(cls);
+        HClassText = "H" + std::to_string(cls);
     }
     HClassLabel = FormatFixedPoint(EnergyEff, 1, decimalSeparator) + "% / " + HClassText;
 }
