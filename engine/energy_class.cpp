@@ -47,7 +47,8 @@ void TDatenRWT::CalcEnergyClass(char decimalSeparator)
     H.Diameter = Diameter;
     H.Speed = Speed;
     H.ProfilePitch = ProfilePitchOf(ProfileHeight);
-    H.Update();
+    // Update followed by Calculate: the record is a pure function of its inputs, so the second
+    // pass repeats the first exactly and one Calculate gives the same fields.
     H.Calculate();
 
     // Electric power: drive motor and the fans for both pressure drops (fan efficiency 0.6), kW.

@@ -81,20 +81,26 @@ double TempFromSatPressure(double pv)
             if (++steps > kMaxBracketSteps) throw MathError("saturation bracket does not close");
             b = b - m * 0.1;
         }
-        // Bisection between the start value and the bracket end.
+        // Bisection between the start value and the bracket end; each point's pressure is
+        // evaluated once and carried along with it.
         double a = t0;
+        double fa = SatPressure(a) - pv;
+        double fb = SatPressure(b) - pv;
         double mid = t0;
         int halvings = 0;
         while (std::fabs(b - a) > 1e-6 && halvings < 250) {
             mid = (a + b) / 2;
             const double fm = SatPressure(mid) - pv;
-            const double fb = SatPressure(b) - pv;
             if (fm * fb < 0) {
                 a = b;
+                fa = fb;
                 b = mid;
+                fb = fm;
             } else {
                 b = a;
+                fb = fa;
                 a = mid;
+                fa = fm;
             }
             ++halvings;
         }
@@ -167,20 +173,33 @@ double TempOnEnthalpyLine(double t, double x, double p, double target)
         }
         if (target > 100) target = 100;
 
+        // Each point's humidity is evaluated once and carried along with it.
+        const auto f = [&](double T) { return PhiFromX(T, Xh(T), p) - target; };
         double mid = lo;
         int halvings = 0;
+        double fTc = 0;
+        double fLo = 0;
+        bool fLoKnown = false;
+        bool fTcKnown = false;
         while (std::fabs(Tc - lo) > 1e-5) {
             if (++halvings > kMaxBisections) throw MathError("enthalpy-line bisection does not converge");
-            const double fa = PhiFromX(Tc, Xh(Tc), p) - target;
+            if (!fTcKnown) fTc = f(Tc);
             mid = (lo + Tc) / 2;
-            const double fm = PhiFromX(mid, Xh(mid), p) - target;
-            if (fm * fa < 0) {
+            const double fm = f(mid);
+            if (fm * fTc < 0) {
                 lo = Tc;
+                fLo = fTc;
                 Tc = mid;
+                fTc = fm;
+                fTcKnown = true;
             } else {
                 Tc = lo;
+                fTc = fLo;
+                fTcKnown = fLoKnown;
                 lo = mid;
+                fLo = fm;
             }
+            fLoKnown = true;
         }
         return mid;
     } catch (const MathError&) {

@@ -1,12 +1,34 @@
 #include "request_reader.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 namespace velmarsund::rotorcalc {
 
 namespace {
 
 constexpr std::string_view kNonFiniteMark = "\x01non-finite:";
+
+// True for a JSON number literal too large for a double (it would parse as infinity).
+bool OverflowsDouble(std::string_view token)
+{
+    double value = 0;
+    const auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), value);
+    if (ec != std::errc::result_out_of_range) return false;
+    // Out of range: too large or too small. Decimal magnitude = integer digits + exponent.
+    std::size_t i = token.starts_with('-') ? 1 : 0;
+    long magnitude = 0;
+    bool significant = false;
+    for (; i < token.size() && token[i] != 'e' && token[i] != 'E'; ++i) {
+        if (token[i] == '.') break;
+        significant = significant || token[i] != '0';
+        if (significant) ++magnitude;
+    }
+    const std::size_t e = token.find_first_of("eE");
+    if (e != std::string_view::npos) magnitude += std::strtol(std::string(token.substr(e + 1)).c_str(), nullptr, 10);
+    return magnitude > 0;
+}
 
 } // namespace
 
@@ -135,6 +157,24 @@ std::string MarkNonFiniteLiterals(std::string_view text)
             inString = true;
             out += c;
             continue;
+        }
+        if (c == '-' || (c >= '0' && c <= '9')) {
+            std::size_t end = i + 1;
+            while (end < text.size() && std::string_view("0123456789.eE+-").find(text[end]) != std::string_view::npos)
+                ++end;
+            const std::string_view token = text.substr(i, end - i);
+            if (token != "-" && OverflowsDouble(token)) {
+                out += "\"\\u0001non-finite:";
+                out += token;
+                out += '"';
+                i = end - 1;
+                continue;
+            }
+            if (token != "-") {
+                out += token;
+                i = end - 1;
+                continue;
+            }
         }
         bool replaced = false;
         for (std::string_view token : {"-Infinity", "Infinity", "NaN"}) {

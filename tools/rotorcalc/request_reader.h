@@ -61,8 +61,8 @@ private:
     std::string where_;
 };
 
-// Marks the literals NaN, Infinity and -Infinity outside strings so that a request holding one
-// still parses and is answered with an error for that field.
+// Marks the literals NaN, Infinity and -Infinity and numbers too large for a double outside
+// strings, so that a request holding one still parses and is answered with an error for that field.
 std::string MarkNonFiniteLiterals(std::string_view text);
 bool IsMarkedNonFinite(const Json& v);
 
