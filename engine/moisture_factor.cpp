@@ -54,6 +54,7 @@ double SorptionAndEnthalpy(int type, double hp, double v, double n, double D, do
         r = Finite(r * (1.19 - 0.08 * hp) * F * (1.02 - 0.06 * v));
         return r;
     }
+    if (type != MatrixE) return r; // any other code keeps the sorption base
     r = Finite(r * (1.51 - 0.37 * hp) * 0.7 * (1.125 - 0.125 * v));
     if (D > 0.38) {
         double H = MidStep(D);
