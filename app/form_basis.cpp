@@ -1,0 +1,130 @@
+#include "form_basis.h"
+
+#include "apply_language.h"
+#include "info_window.h"
+#include "language.h"
+#include "modal_runner.h"
+#include "number_separators.h"
+#include "text_table.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDate>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStandardPaths>
+
+namespace velmarsund {
+
+TFormBasis::TFormBasis(QWidget* parent)
+    : QMainWindow(parent), iniDatei_(std::make_unique<TIniDatei>(kSettingsFileName, QStringLiteral("#")))
+{
+    setObjectName(QStringLiteral("FormRotor"));
+    setWindowIcon(QIcon(QStringLiteral(":/velmarsund/app-icon.svg")));
+    setCentralWidget(new QWidget(this));
+    resize(648, 560);
+    CreateMenus();
+}
+
+TFormBasis::~TFormBasis() = default;
+
+void TFormBasis::CreateMenus()
+{
+    QMenuBar* bar = menuBar();
+    Menu_Datei = bar->addMenu(QString());
+    Menu_Datei->setObjectName(QStringLiteral("Menu_Datei"));
+    Menu_Datei_Beenden = Menu_Datei->addAction(QString(), this, &TFormBasis::Menu_Datei_BeendenClick);
+    Menu_Datei_Beenden->setObjectName(QStringLiteral("Menu_Datei_Beenden"));
+
+    Menu_Optionen = bar->addMenu(QString());
+    Menu_Optionen->setObjectName(QStringLiteral("Menu_Optionen"));
+    Menu_Optionen_Sprache = Menu_Optionen->addMenu(QString());
+    Menu_Optionen_Sprache->setObjectName(QStringLiteral("Menu_Optionen_Sprache"));
+    languageGroup_ = new QActionGroup(this);
+    languageGroup_->setExclusive(true);
+    // Only the languages of AllowedLanguages get an item.
+    for (const LanguageInfo& language : OfferedLanguages()) {
+        if (!IsAllowedLanguage(language.number)) continue;
+        QAction* item = Menu_Optionen_Sprache->addAction(LanguageCaption(language.number));
+        item->setObjectName(QStringLiteral("Menu_Optionen_") + QLatin1String(language.fileCode));
+        item->setCheckable(true);
+        item->setData(language.number);
+        languageGroup_->addAction(item);
+        connect(item, &QAction::triggered, this, &TFormBasis::Menu_Optionen_DeutschClick);
+        languageItems_.push_back(item);
+    }
+
+    Menu_Hilfe = bar->addMenu(QString());
+    Menu_Hilfe->setObjectName(QStringLiteral("Menu_Hilfe"));
+    Menu_Hilfe_Info = Menu_Hilfe->addAction(QStringLiteral("Info"), this, &TFormBasis::Menu_Hilfe_InfoClick);
+    Menu_Hilfe_Info->setObjectName(QStringLiteral("Menu_Hilfe_Info"));
+}
+
+void TFormBasis::Start()
+{
+    ReadSettings();
+    ApplyLanguage(CurrentLanguage());
+}
+
+void TFormBasis::ReadSettings()
+{
+    TIniDatei& ini = IniDatei();
+    const QString section = SettingsSection();
+    EraseOutdatedSection(ini, section);
+    const NumberSeparators system = SystemSeparators();
+    const TBasisDefaults defaults{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                  system.decimal, system.thousand,
+                                  QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)};
+    basis_ = ReadBasisSettings(ini, section, defaults);
+    unitSystem_ = UnitSystemFromFlag(basis_.si);
+    SetProgramSeparators({basis_.decimalSeparator, basis_.thousandSeparator});
+}
+
+void TFormBasis::WriteSettings()
+{
+    basis_.si = UnitSystemFlag(unitSystem_);
+    basis_.decimalSeparator = ProgramSeparators().decimal;
+    basis_.thousandSeparator = ProgramSeparators().thousand;
+    WriteBasisSettings(IniDatei(), SettingsSection(), basis_);
+}
+
+void TFormBasis::SetTexts()
+{
+    setWindowTitle(QStringLiteral("Velmarsund Rotor - ") + LoadText(70));
+    Menu_Datei->setTitle(LoadText(145));
+    Menu_Datei_Beenden->setText(LoadText(164));
+    Menu_Optionen->setTitle(LoadText(173));
+    Menu_Optionen_Sprache->setTitle(LoadText(174));
+    for (QAction* item : languageItems_) item->setChecked(item->data().toInt() == CurrentLanguage());
+    Menu_Hilfe->setTitle(LoadText(169));
+}
+
+void TFormBasis::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) SetTexts();
+    QMainWindow::changeEvent(event);
+}
+
+void TFormBasis::closeEvent(QCloseEvent* event)
+{
+    WriteSettings();
+    IniDatei().UpdateFile(); // an error while writing is ignored
+    QMainWindow::closeEvent(event);
+}
+
+void TFormBasis::Menu_Datei_BeendenClick() { close(); }
+
+void TFormBasis::Menu_Optionen_DeutschClick()
+{
+    if (const auto* item = qobject_cast<QAction*>(sender())) ApplyLanguage(item->data().toInt());
+}
+
+void TFormBasis::Menu_Hilfe_InfoClick()
+{
+    if (!formInfo_) formInfo_ = new TFormInfo(TFormInfo::Mode::InfoBox, this);
+    RunModal(*formInfo_);
+}
+
+} // namespace velmarsund

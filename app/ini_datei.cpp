@@ -1,0 +1,214 @@
+#include "ini_datei.h"
+
+#include "fixed_format.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace velmarsund {
+namespace {
+
+bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+std::optional<int> ParseInteger(const QString& text)
+{
+    const QString t = text.trimmed();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) negative = t[i++] == QLatin1Char('-');
+    if (i == t.size()) return std::nullopt;
+    long long value = 0;
+    for (; i < t.size(); ++i) {
+        if (!IsDigit(t[i])) return std::nullopt;
+        value = value * 10 + (t[i].unicode() - '0');
+        if (value > 1LL << 32) return std::nullopt;
+    }
+    if (negative) value = -value;
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+// [sign] digits [. digits] [e [sign] digits], at least one digit before the exponent.
+std::optional<double> ParseReal(const QString& text)
+{
+    const QString t = text.trimmed();
+    std::string ascii;
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) {
+        if (t[i] == QLatin1Char('-')) ascii += '-';
+        ++i;
+    }
+    int digits = 0;
+    const auto takeDigits = [&] {
+        int n = 0;
+        while (i < t.size() && IsDigit(t[i])) {
+            ascii += static_cast<char>(t[i++].unicode());
+            ++n;
+        }
+        return n;
+    };
+    digits += takeDigits();
+    if (i < t.size() && t[i] == QLatin1Char('.')) {
+        ascii += '.';
+        ++i;
+        digits += takeDigits();
+    }
+    if (digits == 0) return std::nullopt;
+    if (i < t.size() && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E'))) {
+        ascii += 'e';
+        ++i;
+        if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) ascii += static_cast<char>(t[i++].unicode());
+        if (takeDigits() == 0) return std::nullopt;
+    }
+    if (i != t.size()) return std::nullopt;
+    double value = 0;
+    const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+QString TIniDatei::AppDataFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+               .filePath(QStringLiteral("Velmarsund")) +
+           QLatin1Char('/');
+}
+
+TIniDatei::TIniDatei(const QString& fileName, const QString& folder)
+{
+    QString dir = folder;
+    if (folder == QLatin1String("#")) {
+        dir = AppDataFolder();
+        QDir().mkpath(dir);
+    }
+    path_ = dir.isEmpty() ? fileName : QDir(dir).filePath(fileName);
+    document_ = ReadFile(path_);
+}
+
+TIniDatei::~TIniDatei() { UpdateFile(); }
+
+IniDocument TIniDatei::ReadFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return IniDocument::Parse({});
+    return IniDocument::Parse(file.read(kMaxFileBytes));
+}
+
+bool TIniDatei::ReadBool(const QString& section, const QString& key, bool defaultValue) const
+{
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+int TIniDatei::ReadInteger(const QString& section, const QString& key, int defaultValue) const
+{
+    const auto value = document_.Value(section, key);
+    if (!value) return defaultValue;
+    return ParseInteger(*value).value_or(defaultValue);
+}
+
+double TIniDatei::ReadFloat(const QString& section, const QString& key, double defaultValue) const
+{
+    const auto value = document_.Value(section, key);
+    if (!value) return defaultValue;
+    return ParseReal(*value).value_or(defaultValue);
+}
+
+QChar TIniDatei::ReadChar(const QString& section, const QString& key, QChar defaultValue) const
+{
+    const auto value = document_.Value(section, key);
+    if (!value || value->isEmpty() || value->front().isSurrogate()) return defaultValue;
+    return value->front();
+}
+
+QString TIniDatei::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
+{
+    return document_.Value(section, key).value_or(defaultValue);
+}
+
+bool TIniDatei::ValueExists(const QString& section, const QString& key) const
+{
+    return document_.Value(section, key).has_value();
+}
+
+bool TIniDatei::SectionExists(const QString& section) const { return document_.HasSection(section); }
+
+void TIniDatei::WriteBool(const QString& section, const QString& key, bool value)
+{
+    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TIniDatei::WriteInteger(const QString& section, const QString& key, int value)
+{
+    WriteString(section, key, QString::number(value));
+}
+
+void TIniDatei::WriteFloat(const QString& section, const QString& key, double value)
+{
+    WriteString(section, key, QString::fromStdString(FormatFixedPoint(value, 10, '.')));
+}
+
+void TIniDatei::WriteChar(const QString& section, const QString& key, QChar value)
+{
+    WriteString(section, key, value.isNull() ? QString() : QString(value));
+}
+
+void TIniDatei::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    Change change{false, section, key, value};
+    Apply(change);
+    pending_.push_back(std::move(change));
+}
+
+void TIniDatei::EraseSection(const QString& section)
+{
+    Change change{true, section, {}, {}};
+    Apply(change);
+    pending_.push_back(std::move(change));
+}
+
+void TIniDatei::Apply(const Change& change)
+{
+    if (change.erase)
+        document_.EraseSection(change.section);
+    else
+        document_.SetValue(change.section, change.key, change.value);
+}
+
+bool TIniDatei::UpdateFile()
+{
+    if (pending_.empty()) return true;
+    // Merge into what is on disk now, so that keys another object wrote meanwhile are kept.
+    IniDocument current = ReadFile(path_);
+    for (const Change& change : pending_) {
+        if (change.erase)
+            current.EraseSection(change.section);
+        else
+            current.SetValue(change.section, change.key, change.value);
+    }
+    const QString dir = QFileInfo(path_).absolutePath();
+    QDir().mkpath(dir);
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const QByteArray bytes = current.Serialize();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) return false;
+    document_ = std::move(current);
+    pending_.clear();
+    return true;
+}
+
+} // namespace velmarsund

@@ -1,0 +1,58 @@
+// Velmarsund Rotor: start of the program.
+
+#include "basis_settings.h"
+#include "form_basis.h"
+#include "info_window.h"
+#include "language_choice.h"
+#include "message_dialog.h"
+#include "program_fonts.h"
+#include "text_table.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+constexpr int kSplashMilliseconds = 2000;
+
+void ShowSplash()
+{
+    velmarsund::TFormInfo splash(velmarsund::TFormInfo::Mode::Splash);
+    splash.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        splash.move(screen->availableGeometry().center() - splash.rect().center());
+    splash.show();
+    QEventLoop wait;
+    QTimer::singleShot(kSplashMilliseconds, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmarsund Rotor"));
+    QApplication::setOrganizationName(QStringLiteral("Velmarsund"));
+
+    velmarsund::TDialogMessagePresenter messages;
+    velmarsund::SetMessagePresenter(&messages);
+
+    velmarsund::ApplyLanguageFonts(velmarsund::Language::English);
+    const velmarsund::LanguageNumber language =
+        velmarsund::ReadLanguage(velmarsund::kSettingsFileName, velmarsund::kGlobalSection, velmarsund::kLanguageKey);
+    velmarsund::SetCurrentLanguage(language);
+    velmarsund::ApplyLanguageFonts(language);
+
+    ShowSplash();
+
+    velmarsund::TFormBasis window;
+    window.Start();
+    window.show();
+    const int result = QApplication::exec();
+    velmarsund::SetMessagePresenter(nullptr);
+    return result;
+}

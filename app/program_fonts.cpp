@@ -1,0 +1,42 @@
+#include "program_fonts.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QToolTip>
+
+namespace velmarsund {
+namespace {
+
+QFont gWindowFont;
+QFont gPrintFont;
+
+// A font with the script's own family behind the named one, so that Chinese takes simplified
+// Chinese glyph forms instead of whichever CJK font the system would pick first.
+QFont MakeFont(const QString& family, LanguageNumber language)
+{
+    QStringList families{family};
+    if (language == Language::Chinese) families << QStringLiteral("Noto Sans CJK SC") << QStringLiteral("WenQuanYi Micro Hei");
+    QFont font(family);
+    font.setFamilies(families);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+} // namespace
+
+QFont WindowFont() { return gWindowFont; }
+QFont PrintFont() { return gPrintFont; }
+
+void ApplyLanguageFonts(LanguageNumber language)
+{
+    gWindowFont = MakeFont(QStringLiteral("Tahoma"), language);
+    gWindowFont.setPixelSize(11);
+    gPrintFont = MakeFont(QStringLiteral("Arial"), language);
+    gPrintFont.setPointSize(8);
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        QApplication::setFont(gWindowFont);
+        QToolTip::setFont(gWindowFont);
+    }
+}
+
+} // namespace velmarsund

@@ -1,0 +1,19 @@
+#pragma once
+// The two program fonts: the window font ("Tahoma", 11 pixels) and the print font ("Arial",
+// 8 points), each with the families that carry the script of the current language. Where the
+// named fonts are missing, fontconfig substitutes metric-compatible ones.
+
+#include "language.h"
+
+#include <QFont>
+
+namespace velmarsund {
+
+QFont WindowFont();
+QFont PrintFont();
+
+// Adjusts both fonts to `language` and makes the window font the one of every window, menu and
+// hint.
+void ApplyLanguageFonts(LanguageNumber language);
+
+} // namespace velmarsund

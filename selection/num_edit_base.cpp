@@ -1,0 +1,94 @@
+#include "num_edit_base.h"
+
+#include "message_box.h"
+#include "number_format.h"
+#include "number_parse.h"
+#include "text_format.h"
+#include "text_table.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QTimer>
+
+namespace velmarsund {
+
+namespace {
+constexpr TextId kErrorCaption = 104; // "Error"
+}
+
+TNumEditBase::TNumEditBase(QWidget* parent) : QLineEdit(parent)
+{
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void TNumEditBase::RefreshText()
+{
+    if (TryParse()) WriteText();
+}
+
+bool TNumEditBase::RangeCheck()
+{
+    if (!validation_) return true;
+    const auto value = TryTextToNumber(text());
+    if (value && minValue_ <= *value && *value <= maxValue_) return true;
+    ShowMessageBox(FormatText(errorMessage_, {FormatGeneral(minValue_), FormatGeneral(maxValue_)}), content_,
+                   MessageKind::Warning);
+    setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+bool TNumEditBase::TryParse()
+{
+    try {
+        ParseModifiedText();
+        return true;
+    } catch (const ConversionError& error) {
+        ShowMessageBox(QString::fromStdString(error.what()), LoadText(kErrorCaption), MessageKind::Error);
+        return false;
+    }
+}
+
+void TNumEditBase::CommitOnEnter()
+{
+    const bool modified = isModified();
+    if (RangeCheck() && TryParse()) {
+        WriteText();
+        if (modified) emit OnCalculate();
+        emit OnReturn();
+    }
+    selectAll();
+}
+
+void TNumEditBase::CommitOnLeave()
+{
+    if (!isModified() || !RangeCheck() || !TryParse()) return;
+    WriteText();
+    emit OnCalculate();
+}
+
+void TNumEditBase::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        CommitOnEnter();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TNumEditBase::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    // After the mouse press that may have brought the focus has placed the cursor.
+    QTimer::singleShot(0, this, &QLineEdit::selectAll);
+}
+
+void TNumEditBase::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    // Another window becoming active (a message box, a menu) is no leaving of the field.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
+    CommitOnLeave();
+}
+
+} // namespace velmarsund

@@ -1,0 +1,67 @@
+#pragma once
+// What the real and the integer entry field share: the range check with its message, and the
+// commit of a changed text on Enter and on leaving the field, which tells the owner through
+// OnCalculate. The text's modified mark is the line edit's own.
+
+#include <QLineEdit>
+
+namespace velmarsund {
+
+class TNumEditBase : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TNumEditBase(QWidget* parent = nullptr);
+
+    Qt::Alignment Alignment() const { return alignment(); }
+    void SetAlignment(Qt::Alignment alignment) { setAlignment(alignment); }
+
+    double MinValue() const { return minValue_; }
+    void SetMinValue(double value) { minValue_ = value; }
+    double MaxValue() const { return maxValue_; }
+    void SetMaxValue(double value) { maxValue_ = value; }
+    // Name of the quantity: the caption of the range message.
+    const QString& Content() const { return content_; }
+    void SetContent(const QString& content) { content_ = content; }
+    // Text of the range message with two number placeholders (MinValue, MaxValue).
+    const QString& ErrorMessage() const { return errorMessage_; }
+    void SetErrorMessage(const QString& message) { errorMessage_ = message; }
+    bool Validation() const { return validation_; }
+    void SetValidation(bool on) { validation_ = on; }
+
+    // Writes the text anew from the field's own value (after a change of separators).
+    void RefreshText();
+
+signals:
+    // A changed value was committed (Enter or leaving the field).
+    void OnCalculate();
+    // Enter committed a valid text.
+    void OnReturn();
+
+protected:
+    // Parses a modified text into the stored value; ConversionError leaves the value as it was.
+    virtual void ParseModifiedText() = 0;
+    // Replaces the text by the stored value, which clears the modified mark.
+    virtual void WriteText() = 0;
+
+    // Passes when Validation is off, or the text is a number within MinValue .. MaxValue; else
+    // shows the range message and puts the focus back into the field.
+    bool RangeCheck();
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void CommitOnEnter();
+    void CommitOnLeave();
+    // Stores the parsed text; a conversion error is reported and gives false.
+    bool TryParse();
+
+    double minValue_ = 0;
+    double maxValue_ = 0;
+    QString content_;
+    QString errorMessage_;
+    bool validation_ = false;
+};
+
+} // namespace velmarsund
