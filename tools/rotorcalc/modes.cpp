@@ -6,9 +6,12 @@ namespace velmarsund::rotorcalc {
 
 const Mode* FindMode(std::string_view name)
 {
-    static constexpr std::array<Mode, 2> kModes{{
+    static constexpr std::array<Mode, 5> kModes{{
         {"rotor", &RunRotorMode},
         {"air", &RunAirMode},
+        {"geometry", &RunGeometryMode},
+        {"weight", &RunWeightMode},
+        {"leakage", &RunLeakageMode},
     }};
     for (const Mode& m : kModes)
         if (m.name == name) return &m;

@@ -19,5 +19,8 @@ const Mode* FindMode(std::string_view name);
 
 Json RunRotorMode(const RequestReader& request);
 Json RunAirMode(const RequestReader& request);
+Json RunGeometryMode(const RequestReader& request);
+Json RunWeightMode(const RequestReader& request);
+Json RunLeakageMode(const RequestReader& request);
 
 } // namespace velmarsund::rotorcalc
