@@ -102,7 +102,9 @@ IniDocument TIniDatei::ReadFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return IniDocument::Parse({});
-    return IniDocument::Parse(file.read(kMaxFileBytes));
+    IniDocument document = IniDocument::Parse(file.read(kMaxFileBytes));
+    if (file.size() > kMaxFileBytes) document.DropForeignLines(kMaxEntryBytes);
+    return document;
 }
 
 bool TIniDatei::ReadBool(const QString& section, const QString& key, bool defaultValue) const

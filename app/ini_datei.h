@@ -52,8 +52,10 @@ public:
     // Writes the pending changes; false when the file could not be written (they stay pending).
     bool UpdateFile();
 
-    // Files larger than this are read only up to it.
+    // A file larger than this is no settings file of ours: its first kMaxFileBytes are read for
+    // the entries they hold, and only those entries are written back.
     static constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
+    static constexpr qsizetype kMaxEntryBytes = 64 * 1024;
 
 private:
     struct Change {

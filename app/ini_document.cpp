@@ -155,6 +155,12 @@ void IniDocument::EraseSection(const QString& section)
     std::erase_if(sections_, [&](const Section& s) { return s.hasHeader && SameName(s.name, section); });
 }
 
+void IniDocument::DropForeignLines(qsizetype maxLineBytes)
+{
+    for (Section& s : sections_)
+        std::erase_if(s.lines, [&](const Line& line) { return line.key.isEmpty() || line.raw.size() > maxLineBytes; });
+}
+
 bool IniDocument::HasSection(const QString& section) const
 {
     for (const Section& s : sections_)

@@ -23,6 +23,10 @@ public:
     void EraseSection(const QString& section);
     bool HasSection(const QString& section) const;
 
+    // Keeps only section headers and entries whose line is at most `maxLineBytes` long: what is
+    // left of a file too large to be a settings file.
+    void DropForeignLines(qsizetype maxLineBytes);
+
 private:
     struct Line {
         QByteArray raw;
