@@ -8,7 +8,6 @@
 #include "text_table.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDate>
 #include <QLocale>
@@ -42,8 +41,6 @@ void TFormBasis::CreateMenus()
     Menu_Optionen->setObjectName(QStringLiteral("Menu_Optionen"));
     Menu_Optionen_Sprache = Menu_Optionen->addMenu(QString());
     Menu_Optionen_Sprache->setObjectName(QStringLiteral("Menu_Optionen_Sprache"));
-    languageGroup_ = new QActionGroup(this);
-    languageGroup_->setExclusive(true);
     // Only the languages of AllowedLanguages get an item.
     for (const LanguageInfo& language : OfferedLanguages()) {
         if (!IsAllowedLanguage(language.number)) continue;
@@ -51,7 +48,6 @@ void TFormBasis::CreateMenus()
         item->setObjectName(QStringLiteral("Menu_Optionen_") + QLatin1String(language.fileCode));
         item->setCheckable(true);
         item->setData(language.number);
-        languageGroup_->addAction(item);
         connect(item, &QAction::triggered, this, &TFormBasis::Menu_Optionen_DeutschClick);
         languageItems_.push_back(item);
     }

@@ -17,7 +17,6 @@
 #include <vector>
 
 class QAction;
-class QActionGroup;
 class QMenu;
 
 namespace velmarsund {
@@ -68,7 +67,6 @@ private:
     void CreateMenus();
 
     std::unique_ptr<TIniDatei> iniDatei_;
-    QActionGroup* languageGroup_ = nullptr;
     std::vector<QAction*> languageItems_;
     TFormInfo* formInfo_ = nullptr; // created on first use
 };
