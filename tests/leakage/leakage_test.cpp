@@ -86,6 +86,31 @@ TEST_F(Leakage, RimSpaceBalances) {
     EXPECT_GT(r.RimLeak21, 0);
 }
 
+// Worked out independently from the gap, carry-over and purge formulas.
+TEST_F(Leakage, ReferenceCaseWithPurgeSector) {
+    r.FanPosition1 = 1;
+    r.P11 = 200;
+    r.P22 = -450;
+    r.PurgeSector = 1;
+    r.CalcLeakage();
+    EXPECT_EQ(r.DeltaP1, 77);
+    EXPECT_EQ(r.DeltaP2, 77);
+    EXPECT_EQ(r.P12, 123);
+    EXPECT_EQ(r.P21, -373);
+    EXPECT_EQ(r.PMean, -125);
+    EXPECT_DOUBLE_EQ(r.RimLeak11, -505.3818683684481);
+    EXPECT_DOUBLE_EQ(r.RimLeak12, -441.47266333399904);
+    EXPECT_DOUBLE_EQ(r.LeakSeal11, -455.00354198207674);
+    EXPECT_DOUBLE_EQ(r.LeakSeal12, -339.2576341875663); // half the seal, plus the purge chamber
+    EXPECT_DOUBLE_EQ(r.LeakSeal21, 339.2576341875663);
+    EXPECT_DOUBLE_EQ(r.CarryOver12, 347.4350147458024);
+    EXPECT_DOUBLE_EQ(r.Purge22, 479.7329236863913);
+    EXPECT_DOUBLE_EQ(r.V11, 12220.848631558481);
+    EXPECT_DOUBLE_EQ(r.V22, 12220.848631558481);
+    EXPECT_DOUBLE_EQ(r.OACF, 1.222084863155848);
+    EXPECT_EQ(r.EATR, 0) << "the purge air outweighs the carry-over and no gap leaks towards the supply";
+}
+
 TEST_F(Leakage, NoPurgeWithoutPurgeSector) {
     r.P22 = -900; // a large difference between 11 and 22 would drive purge air
     r.CalcLeakage();

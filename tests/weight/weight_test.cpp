@@ -65,7 +65,14 @@ TEST(RotorWeight, ComponentListsAtTheirEdges) {
     // The extra corner term of the square housing counts from 330 mm depth only.
     EXPECT_DOUBLE_EQ(SquareHousingWeight(1385, 1385, 1290, kH, kT, 40, 290), 91.342566501);
     EXPECT_DOUBLE_EQ(SquareHousingWeight(1386, 1386, 1290, kH, kT, 40, 330), 95.87129720099999);
+    EXPECT_DOUBLE_EQ(SheetFrameEstimate(1000, 1000, 905, kH, kT, 40, 400), 89.38427961525001);
+    // Profile frames: a small one, one with ring and flat bars, the largest with steel band and hub.
     EXPECT_DOUBLE_EQ(ProfileFrameEstimate(2000, 2000, 1920, kH, kT, 40, 400), 212.15739859873682);
+    EXPECT_DOUBLE_EQ(ProfileFrameEstimate(3000, 3250, 2800, kH, kT, 80, 510), 583.750892196991);
+    EXPECT_DOUBLE_EQ(ProfileFrameEstimate(6400, 6400, 6000, kH, kT, 150, 650), 2682.823287442105);
+    // Plugged profiles of 40 and 60 mm.
+    EXPECT_DOUBLE_EQ(PluggedProfileHousingWeight(1250, 1250, 1130, kH, kT, 40, 330), 105.60438710900002);
+    EXPECT_DOUBLE_EQ(PluggedProfileHousingWeight(2076, 2076, 1916, kH, kT, 60, 370), 239.48746246416002);
 }
 
 TEST(RotorWeight, LargeSteelHousingIsTheProfileFrameTimes146) {
