@@ -33,6 +33,8 @@ bool TNumEditBase::RangeCheck()
     if (value && minValue_ <= *value && *value <= maxValue_) return true;
     ShowMessageBox(FormatText(errorMessage_, {FormatGeneral(minValue_), FormatGeneral(maxValue_)}), content_,
                    MessageKind::Warning);
+    // The message box was the active window; give the activation back with the focus.
+    window()->activateWindow();
     setFocus(Qt::OtherFocusReason);
     return false;
 }
