@@ -88,11 +88,17 @@ double PurgeFaceVelocity(std::string_view code, double dp) {
         if (code.size() > 3)
             if (const auto profile = TrailingProfile(code)) ApplyProfile(r, *profile);
 
+        // A failed run leaves the velocity of an earlier wheel behind: that is no answer.
+        const auto run = [&r] {
+            r.Calculate();
+            if (r.Status != 0) throw MathError("the rotor calculation failed");
+        };
+
         // Scale the wheel until the air passing the matrix twice uses up the pressure difference.
-        r.Calculate();
+        run();
         constexpr int kMaxPasses = 61;
         for (int pass = 0; pass < kMaxPasses; ++pass) {
-            r.Calculate();
+            run();
             const double P = Finite(1.2 * Pow(r.FaceVelocity1, 2) + 2 * r.DeltaP1Std);
             r.Diameter = checked::RoundToInt(Div(checked::Sqrt(P), checked::Sqrt(dp)) * r.Diameter);
             if (std::fabs(P - dp) < 0.1) break;
