@@ -24,15 +24,15 @@ double SatPressure(double t)
     // Over ice below 0 degC, over water above.
     if (t < 0) {
         const double a = std::fabs(t);
-        return Finite(611 * std::exp(0.0823 * t - 0.0003 * std::pow(t, 2) - 8e-7 * std::pow(a, 3) -
+        return Finite(611 * checked::Exp(0.0823 * t - 0.0003 * std::pow(t, 2) - 8e-7 * std::pow(a, 3) -
                                      8e-9 * std::pow(a, 4)));
     }
     if (t == 0) return 611;
     if (t < 100)
-        return Finite(611 * std::exp(0.07257 * t - 2.937e-4 * std::pow(t, 2) + 9.81e-7 * std::pow(t, 3) -
+        return Finite(611 * checked::Exp(0.07257 * t - 2.937e-4 * std::pow(t, 2) + 9.81e-7 * std::pow(t, 3) -
                                      1.901e-9 * std::pow(t, 4)));
     if (t < 250)
-        return Finite(611 * std::exp(0.07142753 * t - 0.0002600931 * std::pow(t, 2) +
+        return Finite(611 * checked::Exp(0.07142753 * t - 0.0002600931 * std::pow(t, 2) +
                                      6.432223e-7 * std::pow(t, 3) - 7.410232e-10 * std::pow(t, 4)));
     return Finite(std::pow(t, 4) / 1000);
 }
@@ -91,7 +91,7 @@ double TempFromSatPressure(double pv)
         while (std::fabs(b - a) > 1e-6 && halvings < 250) {
             mid = (a + b) / 2;
             const double fm = SatPressure(mid) - pv;
-            if (fm * fb < 0) {
+            if (Finite(fm * fb) < 0) {
                 a = b;
                 fa = fb;
                 b = mid;
@@ -186,7 +186,7 @@ double TempOnEnthalpyLine(double t, double x, double p, double target)
             if (!fTcKnown) fTc = f(Tc);
             mid = (lo + Tc) / 2;
             const double fm = f(mid);
-            if (fm * fTc < 0) {
+            if (Finite(fm * fTc) < 0) {
                 lo = Tc;
                 fLo = fTc;
                 Tc = mid;

@@ -34,12 +34,12 @@ double MidStep(double D) { return SmoothStep(1, 0, 0.45, 0.72, 0.38, D); }
 double SorptionAndEnthalpy(int type, double hp, double v, double n, double D, double dT)
 {
     // Sorption base: w far below the dew point, q near and above it.
-    double w = -0.002 * Pow(v, 2) - 0.074 * v + 0.838;
+    double w = Finite(-0.002 * Pow(v, 2) - 0.074 * v + 0.838);
     if (w < 0.1) w = 0.1;
     if (n > 20)
         w = 1.08 * w;
     else
-        w = (-0.002 * Pow(n, 2) + 0.094 * n) * w;
+        w = Finite((-0.002 * Pow(n, 2) + 0.094 * n) * w);
     w = 1.06 * w;
     const double q = Finite(1.16 * checked::Exp(-0.03 * v) * Pow(n / 15, 0.05));
     double C = -(0.1 * n + 6);

@@ -110,3 +110,11 @@ TEST(MoistAir, VolumeConversionsAreInverse)
     EXPECT_NEAR(StdVolumeOf(actual, -12, x, 1013), 10000, 1e-9);
     EXPECT_NEAR(AltitudeFromPressure(PressureFromAltitude(1500)), 1500, 1e-6);
 }
+
+TEST(MoistAir, OverflowInsideAFormulaRaisesThere)
+{
+    // (-1e80)^4 overflows inside the ice formula: a failure, not a pressure of 0.
+    EXPECT_THROW(SatPressure(-1e80), MathError);
+    // An overflowing sign test in the bisection ends the search: the input temperature comes back.
+    EXPECT_EQ(TempOnEnthalpyLine(-443.3666609876009, 0, 1013, 100), -443.3666609876009);
+}
