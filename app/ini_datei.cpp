@@ -1,6 +1,7 @@
 #include "ini_datei.h"
 
 #include "fixed_format.h"
+#include "number_parse.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,73 +9,13 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include <charconv>
-#include <cmath>
-#include <limits>
 #include <optional>
-#include <string>
 
 namespace velmarsund {
 namespace {
 
-bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-
-std::optional<int> ParseInteger(const QString& text)
-{
-    const QString t = text.trimmed();
-    qsizetype i = 0;
-    bool negative = false;
-    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) negative = t[i++] == QLatin1Char('-');
-    if (i == t.size()) return std::nullopt;
-    long long value = 0;
-    for (; i < t.size(); ++i) {
-        if (!IsDigit(t[i])) return std::nullopt;
-        value = value * 10 + (t[i].unicode() - '0');
-        if (value > 1LL << 32) return std::nullopt;
-    }
-    if (negative) value = -value;
-    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return std::nullopt;
-    return static_cast<int>(value);
-}
-
-// [sign] digits [. digits] [e [sign] digits], at least one digit before the exponent.
-std::optional<double> ParseReal(const QString& text)
-{
-    const QString t = text.trimmed();
-    std::string ascii;
-    qsizetype i = 0;
-    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) {
-        if (t[i] == QLatin1Char('-')) ascii += '-';
-        ++i;
-    }
-    int digits = 0;
-    const auto takeDigits = [&] {
-        int n = 0;
-        while (i < t.size() && IsDigit(t[i])) {
-            ascii += static_cast<char>(t[i++].unicode());
-            ++n;
-        }
-        return n;
-    };
-    digits += takeDigits();
-    if (i < t.size() && t[i] == QLatin1Char('.')) {
-        ascii += '.';
-        ++i;
-        digits += takeDigits();
-    }
-    if (digits == 0) return std::nullopt;
-    if (i < t.size() && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E'))) {
-        ascii += 'e';
-        ++i;
-        if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) ascii += static_cast<char>(t[i++].unicode());
-        if (takeDigits() == 0) return std::nullopt;
-    }
-    if (i != t.size()) return std::nullopt;
-    double value = 0;
-    const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size() || !std::isfinite(value)) return std::nullopt;
-    return value;
-}
+// Values of the file are always written with '.' and without grouping, whatever the user's separators.
+const NumberSeparators kFileSeparators{QLatin1Char('.'), QChar()};
 
 } // namespace
 
@@ -116,14 +57,14 @@ int TIniDatei::ReadInteger(const QString& section, const QString& key, int defau
 {
     const auto value = document_.Value(section, key);
     if (!value) return defaultValue;
-    return ParseInteger(*value).value_or(defaultValue);
+    return TryTextToInteger(*value).value_or(defaultValue);
 }
 
 double TIniDatei::ReadFloat(const QString& section, const QString& key, double defaultValue) const
 {
     const auto value = document_.Value(section, key);
     if (!value) return defaultValue;
-    return ParseReal(*value).value_or(defaultValue);
+    return TryTextToNumber(*value, kFileSeparators).value_or(defaultValue);
 }
 
 QChar TIniDatei::ReadChar(const QString& section, const QString& key, QChar defaultValue) const
