@@ -47,19 +47,15 @@ double PressureDrop(double flow, double nu, double rho, const MatrixGeometry& g)
     return Finite(Pow(u, 2) * (Div(Div(43, Re) * g.Depth, g.HydraulicDiameter) + 1.2) * rho / 2);
 }
 
-struct StreamFlow {
-    double FaceVelocity, ChannelVelocity, DeltaP, DeltaPStd;
-};
-
-StreamFlow StreamVelocities(const AirStreamState& in, double tOther, const MatrixGeometry& g)
+double FaceVelocity(const AirStreamState& in, const MatrixGeometry& g)
 {
-    StreamFlow f;
-    f.FaceVelocity = Finite(Div(in.AVol, g.FaceArea / 2) / 3600);
-    // Corrected to the mean of both inlet temperatures.
-    f.ChannelVelocity = Finite(Div(in.AVol * (1 + (tOther - in.Temp) * 0.5 / 273.15), g.NetOpenArea / 2) / 3600);
-    f.DeltaP = PressureDrop(in.AVol, KinViscosity(in.Temp), in.Density, g);
-    f.DeltaPStd = PressureDrop(in.SVol, KinViscosity(20), 1.2, g);
-    return f;
+    return Finite(Div(in.AVol, g.FaceArea / 2) / 3600);
+}
+
+// Corrected to the mean of both inlet temperatures.
+double ChannelVelocity(const AirStreamState& in, double tOther, const MatrixGeometry& g)
+{
+    return Finite(Div(in.AVol * (1 + (tOther - in.Temp) * 0.5 / 273.15), g.NetOpenArea / 2) / 3600);
 }
 
 } // namespace
@@ -70,16 +66,16 @@ void ComputeVelocitiesAndPressureDrops(TDatenREG& r, const MatrixGeometry& g)
     if (r.MatrixType == MatrixE) factor = 1.05;
     if (r.MatrixType == MatrixN) factor = 1.1;
 
-    const StreamFlow f1 = StreamVelocities(r.State11, r.State21.Temp, g);
-    r.FaceVelocity1 = f1.FaceVelocity;
-    r.ChannelVelocity1 = f1.ChannelVelocity;
-    r.DeltaP1 = f1.DeltaP;
-    r.DeltaP1Std = f1.DeltaPStd;
-    const StreamFlow f2 = StreamVelocities(r.State21, r.State11.Temp, g);
-    r.FaceVelocity2 = f2.FaceVelocity;
-    r.ChannelVelocity2 = f2.ChannelVelocity;
-    r.DeltaP2 = f2.DeltaP;
-    r.DeltaP2Std = f2.DeltaPStd;
+    // Quantity by quantity, stream 1 before stream 2: a failing stream 2 leaves the quantities
+    // after it unwritten for both streams.
+    r.FaceVelocity1 = FaceVelocity(r.State11, g);
+    r.FaceVelocity2 = FaceVelocity(r.State21, g);
+    r.ChannelVelocity1 = ChannelVelocity(r.State11, r.State21.Temp, g);
+    r.ChannelVelocity2 = ChannelVelocity(r.State21, r.State11.Temp, g);
+    r.DeltaP1 = PressureDrop(r.State11.AVol, KinViscosity(r.State11.Temp), r.State11.Density, g);
+    r.DeltaP2 = PressureDrop(r.State21.AVol, KinViscosity(r.State21.Temp), r.State21.Density, g);
+    r.DeltaP1Std = PressureDrop(r.State11.SVol, KinViscosity(20), 1.2, g);
+    r.DeltaP2Std = PressureDrop(r.State21.SVol, KinViscosity(20), 1.2, g);
     if (factor != 1) {
         r.DeltaP1 *= factor;
         r.DeltaP1Std *= factor;
