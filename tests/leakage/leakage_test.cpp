@@ -238,3 +238,13 @@ TEST(LeakageDensity, GapFlowsUseTheStandardStateDensity) {
     EXPECT_EQ(r.LeakSeal22, GapFlow(StandardDensity(), aSep, 1.0, r.P11, r.P22));
     EXPECT_NE(StandardDensity(), 1.2);
 }
+
+// No extract flow: the pressure-drop run fails on stream 2 before either standard pressure drop is
+// written, so neither stream gets one (and the supply side's actual drop is not mistaken for it).
+TEST_F(Leakage, NoExtractFlowLeavesBothPressureDropsAtZero) {
+    r.V21 = 0;
+    r.CalcLeakage();
+    EXPECT_EQ(r.DeltaP1, 0);
+    EXPECT_EQ(r.DeltaP2, 0);
+    EXPECT_EQ(r.P11, -300);
+}
