@@ -38,10 +38,18 @@ struct UnitRow {
 };
 
 constexpr UnitRow kUnitRows[] = {
-    {39, 410, "", 0, "cfm"},       {12, 411, "", 412, ""},      {14, 0, "g/kg", 0, "gr/lb"},
-    {25, 0, "kJ/kg", 0, "BTU/lb"}, {33, 0, "kg/h", 0, "lb/h"},  {26, 0, "kW", 0, "BTU/h"},
-    {38, 0, "m/s", 0, "fpm"},      {22, 0, "Pa", 0, "in.W.G."}, {1, 0, "mbar", 0, "atm"},
-    {2, 0, "m", 0, "ft"},          {350, 0, "W", 0, "HP"},      {350, 0, "kW", 0, "HP"},
+    {39, 410, "", 0, "cfm"},       // air quantity
+    {12, 411, "", 412, ""},        // temperature
+    {14, 0, "g/kg", 0, "gr/lb"},   // humidity ratio
+    {25, 0, "kJ/kg", 0, "BTU/lb"}, // enthalpy
+    {33, 0, "kg/h", 0, "lb/h"},    // mass flow
+    {26, 0, "kW", 0, "BTU/h"},     // heat flow
+    {38, 0, "m/s", 0, "fpm"},      // air velocity
+    {22, 0, "Pa", 0, "in.W.G."},   // pressure drop
+    {1, 0, "mbar", 0, "atm"},      // air pressure
+    {2, 0, "m", 0, "ft"},          // altitude
+    {350, 0, "W", 0, "HP"},        // motor power in W
+    {350, 0, "kW", 0, "HP"},       // motor power in kW
 };
 constexpr int kUnitRowCount = static_cast<int>(std::size(kUnitRows));
 
@@ -52,26 +60,26 @@ constexpr int kUnitColumnWidth = 70;
 constexpr int kOptionIndent = 20;
 constexpr int kButtonWidth = 80;
 
-QString Label(TextId id, const char* fixed) {
-    return id ? LoadText(id) : QString::fromLatin1(fixed);
-}
+QString Label(TextId id, const char* fixed) { return id ? LoadText(id) : QString::fromLatin1(fixed); }
 
-QString Padded(const QString& caption) {
+QString Padded(const QString& caption)
+{
     const QString spaces = QStringLiteral("   ");
     return spaces + caption + spaces;
 }
 
-QString SeparatorText(QChar c) {
-    return c.isNull() ? QString() : QString(c);
-}
+QString SeparatorText(QChar c) { return c.isNull() ? QString() : QString(c); }
 
-template <typename Widget> Widget* Named(const char* name, QWidget* parent) {
+template <typename Widget>
+Widget* Named(const char* name, QWidget* parent)
+{
     auto* widget = new Widget(parent);
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
 
-QWidget* Indented(QWidget* widget, QWidget* parent) {
+QWidget* Indented(QWidget* widget, QWidget* parent)
+{
     auto* box = new QWidget(parent);
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(kOptionIndent, 0, 0, 0);
@@ -81,7 +89,8 @@ QWidget* Indented(QWidget* widget, QWidget* parent) {
 
 } // namespace
 
-TFormOptionen::TFormOptionen(QWidget* parent) : QDialog(parent) {
+TFormOptionen::TFormOptionen(QWidget* parent) : QDialog(parent)
+{
     setObjectName(QStringLiteral("FormOptionen"));
     PageControl1 = Named<QTabWidget>("PageControl1", this);
     // Every tab caption stays whole; the window widens for the longer languages.
@@ -109,7 +118,8 @@ TFormOptionen::TFormOptionen(QWidget* parent) : QDialog(parent) {
     ShowPressure();
 }
 
-void TFormOptionen::CreatePageUmgebung() {
+void TFormOptionen::CreatePageUmgebung()
+{
     Seite_Umgebung = Named<QWidget>("Seite_Umgebung", PageControl1);
     PageControl1->addTab(Seite_Umgebung, QString());
     Label_Luftdruck = Named<QLabel>("Label_Luftdruck", Seite_Umgebung);
@@ -134,7 +144,8 @@ void TFormOptionen::CreatePageUmgebung() {
     grid->setRowStretch(2, 1);
 }
 
-void TFormOptionen::CreatePageEinheiten() {
+void TFormOptionen::CreatePageEinheiten()
+{
     Seite_Einheiten = Named<QWidget>("Seite_Einheiten", PageControl1);
     PageControl1->addTab(Seite_Einheiten, QString());
     RadioButton_SI = Named<QRadioButton>("RadioButton_SI", Seite_Einheiten);
@@ -196,7 +207,8 @@ void TFormOptionen::CreatePageEinheiten() {
     layout->addStretch();
 }
 
-void TFormOptionen::CreatePageEingabeDaten() {
+void TFormOptionen::CreatePageEingabeDaten()
+{
     Seite_EingabeDaten = Named<QWidget>("Seite_EingabeDaten", PageControl1);
     PageControl1->addTab(Seite_EingabeDaten, QString());
     Label_Luftmenge = Named<QLabel>("Label_Luftmenge", Seite_EingabeDaten);
@@ -222,7 +234,8 @@ void TFormOptionen::CreatePageEingabeDaten() {
     grid->setRowStretch(3, 1);
 }
 
-void TFormOptionen::CreatePageProzessdaten() {
+void TFormOptionen::CreatePageProzessdaten()
+{
     Seite_Prozessdaten = Named<QWidget>("Seite_Prozessdaten", PageControl1);
     PageControl1->addTab(Seite_Prozessdaten, QString());
     RadioButton_PHI_Europa = Named<QRadioButton>("RadioButton_PHI_Europa", Seite_Prozessdaten);
@@ -243,18 +256,24 @@ void TFormOptionen::CreatePageProzessdaten() {
     layout->addStretch();
 }
 
-void TFormOptionen::CreateButtons() {
+void TFormOptionen::CreateButtons()
+{
     Button_OK = Named<QPushButton>("Button_OK", this);
     Button_OK->setText(QStringLiteral("OK"));
     Button_OK->setDefault(true);
     Button_Cancel = Named<QPushButton>("Button_Cancel", this);
-    for (QPushButton* button : {Button_OK, Button_Cancel})
+    // A click on either button leaves the focus where it is: Cancel then abandons a refused entry
+    // without a second range message, and OK commits a typed entry itself (Button_OKClick).
+    for (QPushButton* button : {Button_OK, Button_Cancel}) {
         button->setMinimumWidth(kButtonWidth);
+        button->setFocusPolicy(Qt::TabFocus);
+    }
     connect(Button_OK, &QPushButton::clicked, this, &TFormOptionen::Button_OKClick);
     connect(Button_Cancel, &QPushButton::clicked, this, &QDialog::reject); // also on Escape
 }
 
-void TFormOptionen::SetTexts() {
+void TFormOptionen::SetTexts()
+{
     setWindowTitle(LoadText(165));
     Button_Cancel->setText(LoadText(161));
     PageControl1->setTabText(0, Padded(LoadText(166)));
@@ -299,14 +318,13 @@ void TFormOptionen::SetTexts() {
 
 // Sizes that follow the font and the captions of the language: the entry fields, the unit
 // labels, and the units table with its column heads.
-void TFormOptionen::FitUnitTable() {
+void TFormOptionen::FitUnitTable()
+{
     const QFontMetrics fm = fontMetrics();
     const int fieldWidth = fm.horizontalAdvance(QStringLiteral("-00000.00000000")) + 8;
-    for (TNumEdit* field : {Edit_Luftdruck, Edit_HoeheNN})
-        field->setFixedWidth(fieldWidth);
+    for (TNumEdit* field : {Edit_Luftdruck, Edit_HoeheNN}) field->setFixedWidth(fieldWidth);
     const int unitWidth = fm.horizontalAdvance(QStringLiteral("mbar")) + 4;
-    for (QLabel* label : {Label_mbar, Label_m})
-        label->setMinimumWidth(unitWidth);
+    for (QLabel* label : {Label_mbar, Label_m}) label->setMinimumWidth(unitWidth);
     const int separatorWidth = fm.horizontalAdvance(QStringLiteral("MM")) + 10;
     for (QLineEdit* field : {Edit_DecimalSeparator, Edit_ThousandSeparator})
         field->setFixedWidth(separatorWidth);
@@ -320,10 +338,8 @@ void TFormOptionen::FitUnitTable() {
                 std::max(widths[column],
                          fm.horizontalAdvance(Tabelle_Einheiten->item(row, column)->text()) + kCellPadding);
     const int rowHeight = fm.height() + 5;
-    for (int column = 0; column < 3; ++column)
-        Tabelle_Einheiten->setColumnWidth(column, widths[column]);
-    for (int row = 0; row < kUnitRowCount; ++row)
-        Tabelle_Einheiten->setRowHeight(row, rowHeight);
+    for (int column = 0; column < 3; ++column) Tabelle_Einheiten->setColumnWidth(column, widths[column]);
+    for (int row = 0; row < kUnitRowCount; ++row) Tabelle_Einheiten->setRowHeight(row, rowHeight);
     const int frame = Tabelle_Einheiten->frameWidth();
     Tabelle_Einheiten->setFixedSize(2 * frame + widths[0] + widths[1] + widths[2] +
                                         Tabelle_Einheiten->verticalScrollBar()->sizeHint().width(),
@@ -336,7 +352,8 @@ void TFormOptionen::FitUnitTable() {
     if (QLayout* layout = Seite_Einheiten->layout()) layout->invalidate();
 }
 
-std::optional<TOptionsValues> TFormOptionen::Edit(const TOptionsValues& current) {
+std::optional<TOptionsValues> TFormOptionen::Edit(const TOptionsValues& current)
+{
     model_.Open(current);
     ShowUnits();
     ShowPressure();
@@ -348,13 +365,15 @@ std::optional<TOptionsValues> TFormOptionen::Edit(const TOptionsValues& current)
     return model_.Result(Edit_DecimalSeparator->text(), Edit_ThousandSeparator->text());
 }
 
-void TFormOptionen::ChangeUnits(UnitSystem units) {
+void TFormOptionen::ChangeUnits(UnitSystem units)
+{
     model_.ChangeUnits(units);
     ShowUnits();
     ShowPressure();
 }
 
-void TFormOptionen::ShowUnits() {
+void TFormOptionen::ShowUnits()
+{
     const bool si = model_.Units() == UnitSystem::SI;
     RadioButton_SI->setChecked(si);
     RadioButton_US->setChecked(!si);
@@ -368,17 +387,20 @@ void TFormOptionen::ShowUnits() {
     Edit_HoeheNN->SetMaxValue(altitude.max);
 }
 
-void TFormOptionen::ShowPressure() {
+void TFormOptionen::ShowPressure()
+{
     Edit_Luftdruck->SetValue(model_.ShownPressure());
     Edit_HoeheNN->SetValue(model_.ShownAltitude());
 }
 
-void TFormOptionen::ShowInputKinds() {
+void TFormOptionen::ShowInputKinds()
+{
     Combo_Luftmenge->setCurrentIndex(model_.AirVolumeIndex());
     Combo_Feuchte->setCurrentIndex(model_.HumidityIndex());
 }
 
-void TFormOptionen::ShowEffectiveness() {
+void TFormOptionen::ShowEffectiveness()
+{
     RadioButton_PHI_USA->setChecked(model_.UseAhri());
     RadioButton_PHI_Europa->setChecked(!model_.UseAhri());
     CheckBox_TotalEff->setChecked(model_.TotalEffectiveness());
@@ -388,16 +410,19 @@ void TFormOptionen::ShowEffectiveness() {
     CheckBox_WB->setChecked(model_.WetBulbOnDataSheet());
 }
 
-void TFormOptionen::RadioButton_SIClick() {
+void TFormOptionen::RadioButton_SIClick()
+{
     ChangeUnits(RadioButton_SI->isChecked() ? UnitSystem::SI : UnitSystem::IP);
 }
 
-void TFormOptionen::Tabelle_EinheitenDblClick(int /*row*/, int column) {
+void TFormOptionen::Tabelle_EinheitenDblClick(int /*row*/, int column)
+{
     if (column == 1) ChangeUnits(UnitSystem::SI);
     if (column == 2) ChangeUnits(UnitSystem::IP);
 }
 
-void TFormOptionen::Edit_LuftdruckCalculate() {
+void TFormOptionen::Edit_LuftdruckCalculate()
+{
     if (sender() == Edit_HoeheNN)
         model_.ChangeAltitude(Edit_HoeheNN->Value());
     else
@@ -405,33 +430,25 @@ void TFormOptionen::Edit_LuftdruckCalculate() {
     ShowPressure();
 }
 
-void TFormOptionen::Combo_LuftmengeChange(int index) {
-    model_.ChooseAirVolumeIndex(index);
-}
+void TFormOptionen::Combo_LuftmengeChange(int index) { model_.ChooseAirVolumeIndex(index); }
 
-void TFormOptionen::Combo_FeuchteChange(int index) {
-    model_.ChooseHumidityIndex(index);
-}
+void TFormOptionen::Combo_FeuchteChange(int index) { model_.ChooseHumidityIndex(index); }
 
-void TFormOptionen::RadioButton_PHIClick() {
+void TFormOptionen::RadioButton_PHIClick()
+{
     const bool ahri = RadioButton_PHI_USA->isChecked();
     if (ahri != model_.UseAhri()) model_.ChooseEffectiveness(ahri);
     ShowEffectiveness();
 }
 
-void TFormOptionen::CheckBox_TotalEffClick(bool checked) {
-    model_.SetTotalEffectiveness(checked);
-}
+void TFormOptionen::CheckBox_TotalEffClick(bool checked) { model_.SetTotalEffectiveness(checked); }
 
-void TFormOptionen::CheckBox_HCLASSClick(bool checked) {
-    model_.SetEnergyEfficiencyClass(checked);
-}
+void TFormOptionen::CheckBox_HCLASSClick(bool checked) { model_.SetEnergyEfficiencyClass(checked); }
 
-void TFormOptionen::CheckBox_WBClick(bool checked) {
-    model_.SetWetBulbOnDataSheet(checked);
-}
+void TFormOptionen::CheckBox_WBClick(bool checked) { model_.SetWetBulbOnDataSheet(checked); }
 
-bool TFormOptionen::CommitPendingEntries() {
+bool TFormOptionen::CommitPendingEntries()
+{
     for (TNumEdit* field : {Edit_Luftdruck, Edit_HoeheNN}) {
         if (!field->isModified()) continue;
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -441,14 +458,16 @@ bool TFormOptionen::CommitPendingEntries() {
     return true;
 }
 
-void TFormOptionen::Button_OKClick() {
-    // Where the button takes no focus from the field, a typed pressure or altitude has not been
-    // committed yet; it counts as entered, or keeps the window open when it is refused.
+void TFormOptionen::Button_OKClick()
+{
+    // The button takes no focus from the field, so a typed pressure or altitude may not be committed
+    // yet; it counts as entered, or keeps the window open when it is refused.
     if (!CommitPendingEntries()) return;
     accept();
 }
 
-void TFormOptionen::changeEvent(QEvent* event) {
+void TFormOptionen::changeEvent(QEvent* event)
+{
     if (event->type() == QEvent::LanguageChange) SetTexts();
     QDialog::changeEvent(event);
 }

@@ -25,7 +25,7 @@ class TNumEdit;
 
 class TFormOptionen : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit TFormOptionen(QWidget* parent = nullptr);
 
     // Fills the window from `current`, shows it modally and returns the edited values on OK,
@@ -37,10 +37,10 @@ class TFormOptionen : public QDialog {
 
     const TOptionsModel& Model() const { return model_; }
 
-  protected:
+protected:
     void changeEvent(QEvent* event) override;
 
-  private slots:
+private slots:
     void RadioButton_SIClick(); // shared by RadioButton_US
     void Tabelle_EinheitenDblClick(int row, int column);
     void Edit_LuftdruckCalculate(); // shared by Edit_HoeheNN
@@ -52,7 +52,7 @@ class TFormOptionen : public QDialog {
     void CheckBox_WBClick(bool checked);
     void Button_OKClick();
 
-  private:
+private:
     void CreatePageUmgebung();
     void CreatePageEinheiten();
     void CreatePageEingabeDaten();

@@ -31,7 +31,7 @@ NumberSeparators TakeSeparators(const QString& decimalText, const QString& thous
                                 const NumberSeparators& previous);
 
 class TOptionsModel {
-  public:
+public:
     // Takes the main window's values as the working copy.
     void Open(const TOptionsValues& current);
     // The working copy with the separators of the two fields, as handed back on OK.
@@ -80,7 +80,7 @@ class TOptionsModel {
     // The separators at opening (the fields start with them; an empty field keeps them).
     const NumberSeparators& Separators() const { return values_.separators; }
 
-  private:
+private:
     UnitCode PressureUnitCode() const;
     UnitCode AltitudeUnitCode() const;
 
