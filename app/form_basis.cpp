@@ -3,9 +3,12 @@
 #include "apply_language.h"
 #include "info_window.h"
 #include "language.h"
+#include "maker_contact.h"
 #include "modal_runner.h"
 #include "number_separators.h"
 #include "text_table.h"
+#include "url_opener.h"
+#include "version_text.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -56,12 +59,19 @@ void TFormBasis::CreateMenus()
     Menu_Hilfe->setObjectName(QStringLiteral("Menu_Hilfe"));
     Menu_Hilfe_Info = Menu_Hilfe->addAction(QStringLiteral("Info"), this, &TFormBasis::Menu_Hilfe_InfoClick);
     Menu_Hilfe_Info->setObjectName(QStringLiteral("Menu_Hilfe_Info"));
+    Menu_Hilfe_Homepage = Menu_Hilfe->addAction(QStringLiteral("Velmarsund Homepage"), this,
+                                                &TFormBasis::Menu_Hilfe_HomepageClick);
+    Menu_Hilfe_Homepage->setObjectName(QStringLiteral("Menu_Hilfe_Homepage"));
+    Menu_Hilfe_EMail = Menu_Hilfe->addAction(QStringLiteral("Velmarsund e-mail"), this,
+                                             &TFormBasis::Menu_Hilfe_EMailClick);
+    Menu_Hilfe_EMail->setObjectName(QStringLiteral("Menu_Hilfe_EMail"));
 }
 
 void TFormBasis::Start()
 {
     ReadSettings();
     ApplyLanguage(CurrentLanguage());
+    CompleteStart();
 }
 
 void TFormBasis::ReadSettings()
@@ -122,5 +132,9 @@ void TFormBasis::Menu_Hilfe_InfoClick()
     if (!formInfo_) formInfo_ = new TFormInfo(TFormInfo::Mode::InfoBox, this);
     RunModal(*formInfo_);
 }
+
+void TFormBasis::Menu_Hilfe_HomepageClick() { OpenUrl(QUrl(kMakerHomepage)); }
+
+void TFormBasis::Menu_Hilfe_EMailClick() { OpenUrl(SupportMailUrl(windowTitle(), ProgramVersionText().longForm)); }
 
 } // namespace velmarsund

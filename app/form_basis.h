@@ -44,6 +44,9 @@ protected:
     virtual void WriteSettings();
     // Each level sets its captions from the text table after its base level.
     virtual void SetTexts();
+    // Runs at the end of Start, after the settings were read and the language applied; each
+    // level completes its start after its base level.
+    virtual void CompleteStart() {}
 
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -54,6 +57,8 @@ protected:
     QMenu* Menu_Optionen_Sprache = nullptr;
     QMenu* Menu_Hilfe = nullptr;
     QAction* Menu_Hilfe_Info = nullptr;
+    QAction* Menu_Hilfe_Homepage = nullptr;
+    QAction* Menu_Hilfe_EMail = nullptr;
 
     UnitSystem unitSystem_ = UnitSystem::SI;
     TBasisSettings basis_;
@@ -62,6 +67,8 @@ private slots:
     void Menu_Datei_BeendenClick();
     void Menu_Optionen_DeutschClick(); // shared by every language item
     void Menu_Hilfe_InfoClick();
+    void Menu_Hilfe_HomepageClick();
+    void Menu_Hilfe_EMailClick();
 
 private:
     void CreateMenus();

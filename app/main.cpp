@@ -1,7 +1,7 @@
 // Velmarsund Rotor: start of the program.
 
 #include "basis_settings.h"
-#include "form_basis.h"
+#include "form_rotor.h"
 #include "info_window.h"
 #include "language_choice.h"
 #include "message_dialog.h"
@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
 
     ShowSplash();
 
-    velmarsund::TFormBasis window;
+    velmarsund::TFormRotor window;
     window.Start();
     window.show();
     const int result = QApplication::exec();

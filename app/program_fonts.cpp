@@ -15,6 +15,9 @@ QFont gPrintFont;
 QFont MakeFont(const QString& family, LanguageNumber language)
 {
     QStringList families{family};
+    // Where "Tahoma" is missing, a face of about its width, so that captions sized for it fit;
+    // the system's own substitute is often a much wider one.
+    if (family == QLatin1String("Tahoma")) families << QStringLiteral("Liberation Sans") << QStringLiteral("Arial");
     if (language == Language::Chinese) families << QStringLiteral("Noto Sans CJK SC") << QStringLiteral("WenQuanYi Micro Hei");
     QFont font(family);
     font.setFamilies(families);

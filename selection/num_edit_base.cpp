@@ -61,11 +61,15 @@ void TNumEditBase::CommitOnEnter()
     selectAll();
 }
 
-void TNumEditBase::CommitOnLeave()
+void TNumEditBase::CommitOnLeave() { CommitPending(); }
+
+bool TNumEditBase::CommitPending()
 {
-    if (!isModified() || !RangeCheck() || !TryParse()) return;
+    if (!isModified()) return true;
+    if (!RangeCheck() || !TryParse()) return false;
     WriteText();
     emit OnCalculate();
+    return true;
 }
 
 void TNumEditBase::keyPressEvent(QKeyEvent* event)

@@ -31,6 +31,11 @@ public:
     // Writes the text anew from the field's own value (after a change of separators).
     void RefreshText();
 
+    // Commits a changed text as leaving the field does, for commands that must work with what
+    // was typed (calculate, settings, close). True when nothing was pending or the value was
+    // committed; false when the text was refused, whose message has then been shown.
+    bool CommitPending();
+
 signals:
     // A changed value was committed (Enter or leaving the field).
     void OnCalculate();

@@ -1,0 +1,621 @@
+#include "form_rotor.h"
+
+#include "daten_grid.h"
+#include "geometry_check.h"
+#include "housing_series.h"
+#include "int_edit.h"
+#include "math_error.h"
+#include "matrix_types.h"
+#include "message_box.h"
+#include "number_parse.h"
+#include "number_separators.h"
+#include "profiles.h"
+#include "program_fonts.h"
+#include "rotor_data.h"
+#include "rotor_settings.h"
+#include "rotor_weight.h"
+#include "size_tables.h"
+#include "text_format.h"
+#include "text_table.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace velmarsund {
+namespace {
+
+// The panel: the lists and the size from x = 77, one row every 24 pixels; the dimensions below
+// them in a column of numbers that ends where the size does, so that their captions have the
+// width of the panel. The standard-size list drops over the size row and the rows below it.
+constexpr int kLabelLeft = 4;
+constexpr int kControlLeft = 77;
+constexpr int kRowTop = 5;
+constexpr int kRowStep = 24;
+constexpr int kRowHeight = 22;
+constexpr QRect kSizeListRect{77, 77, 151, 108};
+constexpr int kEntryWidth = 60;
+constexpr int kEntryLeft = kControlLeft + kSizeListRect.width() - kEntryWidth;
+constexpr int kUnitLeft = kControlLeft + kSizeListRect.width() + 4;
+constexpr int kTitleRight = 530; // right edge of the title, winter only
+constexpr int kTitleTop = 13;
+const QColor kTitleColour(0, 87, 137);
+
+int RowY(int row) { return kRowTop + row * kRowStep; }
+
+// A picture of the program drawn to the label's size, sharp on any screen.
+void ShowPicture(QLabel* label, const QString& resource)
+{
+    const qreal ratio = label->devicePixelRatioF();
+    QPixmap pixmap(label->size() * ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QSvgRenderer(resource).render(&painter, QRectF(QPointF(0, 0), QSizeF(pixmap.size())));
+    painter.end();
+    pixmap.setDevicePixelRatio(ratio);
+    label->setPixmap(pixmap);
+}
+
+char DecimalChar()
+{
+    const char c = ProgramSeparators().decimal.toLatin1();
+    return c ? c : '.';
+}
+
+} // namespace
+
+TFormRotor::TFormRotor(QWidget* parent) : TFormProdukt(parent)
+{
+    pressureDropLimit_ = kPressureDropLimit;
+    CreateTitle();
+    CreatePanel();
+    CreateCommands();
+    PlaceControls();
+}
+
+TFormRotor::~TFormRotor() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Creation
+
+void TFormRotor::CreateTitle()
+{
+    Panel_Logo = new QFrame(centralWidget());
+    Panel_Logo->setObjectName(QStringLiteral("Panel_Logo"));
+    static_cast<QFrame*>(Panel_Logo)->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    Image_Logo = new QLabel(Panel_Logo);
+    Image_Logo->setObjectName(QStringLiteral("Image_Logo"));
+    Image_Logo->setGeometry(6, 4, 140, kTitleHeight - 8);
+    ShowPicture(Image_Logo, QStringLiteral(":/velmarsund/logo.svg"));
+    Image_Logo_R = new QLabel(Panel_Logo);
+    Image_Logo_R->setObjectName(QStringLiteral("Image_Logo_R"));
+    Image_Logo_R->resize(96, kTitleHeight - 8);
+    ShowPicture(Image_Logo_R, QStringLiteral(":/velmarsund/logo-rotor.svg"));
+
+    QFont font = WindowFont();
+    font.setPixelSize(static_cast<int>(std::lround(11 * 1.1)));
+    L_Titel_S = new QLabel(Panel_Logo);
+    L_Titel_S->setObjectName(QStringLiteral("L_Titel_S"));
+    L_Titel = new QLabel(Panel_Logo);
+    L_Titel->setObjectName(QStringLiteral("L_Titel"));
+    for (QLabel* label : {L_Titel_S, L_Titel}) label->setFont(font);
+    QPalette palette = L_Titel->palette();
+    palette.setColor(QPalette::WindowText, kTitleColour);
+    L_Titel->setPalette(palette);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    L_Titel_S->setPalette(palette);
+}
+
+void TFormRotor::CreatePanel()
+{
+    auto* panel = new QFrame(centralWidget());
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Panel_Geraet = panel;
+    Panel_Geraet->setObjectName(QStringLiteral("Panel_Geraet"));
+
+    const auto label = [this](const char* name, int row) {
+        auto* l = new QLabel(Panel_Geraet);
+        l->setObjectName(QLatin1String(name));
+        const int right = row <= 3 ? kControlLeft : kEntryLeft;
+        l->setGeometry(kLabelLeft, RowY(row), right - kLabelLeft - 2, kRowHeight);
+        return l;
+    };
+    const auto combo = [this](const char* name, int row) {
+        auto* c = new QComboBox(Panel_Geraet);
+        c->setObjectName(QLatin1String(name));
+        c->move(kControlLeft, RowY(row));
+        connect(c, &QComboBox::currentIndexChanged, this, [this, c] { Aenderung_Geraet(c); });
+        return c;
+    };
+    const auto millimetres = [this](int row) {
+        auto* l = new QLabel(QStringLiteral("mm"), Panel_Geraet);
+        l->setGeometry(kUnitLeft, RowY(row), 24, kRowHeight);
+        unitLabels_.push_back(l);
+        return l;
+    };
+    const auto entry = [this](const char* name, int row) {
+        auto* e = new TIntEdit(Panel_Geraet);
+        e->setObjectName(QLatin1String(name));
+        e->setGeometry(kEntryLeft, RowY(row) + 1, kEntryWidth, kRowHeight - 2);
+        connect(e, &TIntEdit::OnCalculate, this, [this, e] { Aenderung_Geraet(e); });
+        return e;
+    };
+
+    LB_RahmenMat = label("LB_RahmenMat", 0);
+    Combo_RahmenMaterial = combo("Combo_RahmenMaterial", 0);
+    LB_Rotortyp = label("LB_Rotortyp", 1);
+    Combo_Rotortyp = combo("Combo_Rotortyp", 1);
+    LB_Rotorprofil = label("LB_Rotorprofil", 2);
+    Combo_Rotorprofil = combo("Combo_Rotorprofil", 2);
+    Combo_Rotorprofil->setMaxVisibleItems(20);
+
+    LB_Baugroesse = label("LB_Baugroesse", 3);
+    L_Baugroesse = new QLabel(Panel_Geraet);
+    L_Baugroesse->setObjectName(QStringLiteral("L_Baugroesse"));
+    L_Baugroesse->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    L_Baugroesse->setGeometry(kControlLeft, RowY(3), kSizeListRect.width(), kRowHeight);
+    L_Baugroesse->setIndent(3);
+    Button_DropDown = new QToolButton(Panel_Geraet);
+    Button_DropDown->setObjectName(QStringLiteral("Button_DropDown"));
+    Button_DropDown->setGeometry(kControlLeft + kSizeListRect.width() + 1, RowY(3), kRowHeight - 2, kRowHeight);
+    Button_DropDown->setArrowType(Qt::DownArrow);
+    // It takes the focus, so that leaving the open list for this button does not close it first.
+    Button_DropDown->setFocusPolicy(Qt::StrongFocus);
+    connect(Button_DropDown, &QToolButton::clicked, this, &TFormRotor::Button_DropDownClick);
+
+    LB_Hoehe = label("LB_Hoehe", 4);
+    Edit_Hoehe = entry("Edit_Hoehe", 4);
+    millimetres(4);
+    LB_Breite = label("LB_Breite", 5);
+    Edit_Breite = entry("Edit_Breite", 5);
+    millimetres(5);
+    LB_Tiefe = label("LB_Tiefe", 6);
+    L_Tiefe = new QLabel(Panel_Geraet);
+    L_Tiefe->setObjectName(QStringLiteral("L_Tiefe"));
+    L_Tiefe->setGeometry(kEntryLeft, RowY(6), kEntryWidth - 4, kRowHeight);
+    L_Tiefe->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    millimetres(6);
+    LB_Raddurchmesser = label("LB_Raddurchmesser", 7);
+    Edit_Rad = entry("Edit_Rad", 7);
+    millimetres(7);
+
+    LB_MaxRad = new QLabel(Panel_Geraet);
+    LB_MaxRad->setObjectName(QStringLiteral("LB_MaxRad"));
+    LB_MaxRad->setGeometry(kLabelLeft, RowY(8), kEntryLeft - kLabelLeft - 2, kRowHeight);
+    L_MaxRad = new QLabel(Panel_Geraet);
+    L_MaxRad->setObjectName(QStringLiteral("L_MaxRad"));
+    L_MaxRad->setGeometry(kEntryLeft, RowY(8), kEntryWidth - 4, kRowHeight);
+    L_MaxRad->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    L_mm5 = new QLabel(QStringLiteral("mm)"), Panel_Geraet);
+    L_mm5->setObjectName(QStringLiteral("L_mm5"));
+    L_mm5->setGeometry(kUnitLeft, RowY(8), 30, kRowHeight);
+
+    // Over the panel, hidden until opened; L_Baugroesse shows the designation in its place.
+    Liste_Baugroessen = new QListWidget(Panel_Geraet);
+    Liste_Baugroessen->setObjectName(QStringLiteral("Liste_Baugroessen"));
+    Liste_Baugroessen->setGeometry(kSizeListRect);
+    Liste_Baugroessen->hide();
+    Liste_Baugroessen->installEventFilter(this);
+    Liste_Baugroessen->viewport()->installEventFilter(this);
+    connect(Liste_Baugroessen, &QListWidget::currentRowChanged, this,
+            [this] { Aenderung_Geraet(Liste_Baugroessen); });
+
+    QWidget* previous = Combo_RahmenMaterial;
+    for (QWidget* w : std::initializer_list<QWidget*>{Combo_Rotortyp, Combo_Rotorprofil, Button_DropDown, Edit_Hoehe,
+                                                     Edit_Breite, Edit_Rad}) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+void TFormRotor::CreateCommands()
+{
+    const auto button = [this](const char* name) {
+        auto* b = new QPushButton(Panel_Buttons);
+        b->setObjectName(QLatin1String(name));
+        b->setFixedHeight(Button_Diagramm->maximumHeight());
+        return b;
+    };
+    Button_Berechnen = button("Button_Berechnen");
+    Button_Vorauswahl = button("Button_Vorauswahl");
+    QFont bold = Button_Berechnen->font();
+    bold.setBold(true);
+    Button_Berechnen->setFont(bold);
+    buttonColumn_->insertWidget(0, Button_Berechnen);
+    buttonColumn_->insertWidget(1, Button_Vorauswahl);
+    connect(Button_Berechnen, &QPushButton::clicked, this, &TFormRotor::Button_BerechnenClick);
+    connect(Button_Vorauswahl, &QPushButton::clicked, this, &TFormRotor::Button_VorauswahlClick);
+
+    Menu_Calculate = new QAction(this);
+    Menu_Calculate->setObjectName(QStringLiteral("Menu_Calculate"));
+    Menu_Calculate->setShortcut(QKeySequence(Qt::Key_F9));
+    addAction(Menu_Calculate);
+    connect(Menu_Calculate, &QAction::triggered, this, &TFormRotor::Button_BerechnenClick);
+    Menu_ESC = new QAction(this);
+    Menu_ESC->setObjectName(QStringLiteral("Menu_ESC"));
+    Menu_ESC->setShortcut(QKeySequence(Qt::Key_Escape));
+    addAction(Menu_ESC);
+    connect(Menu_ESC, &QAction::triggered, this, &TFormRotor::Menu_ESCClick);
+}
+
+void TFormRotor::PlaceDeviceControls(const QRect& devicePanel, int width)
+{
+    if (!Panel_Geraet) return; // still inside the constructors of the levels below
+    Panel_Geraet->setGeometry(devicePanel);
+    const int comboWidth = devicePanel.width() - kControlLeft - kLabelLeft;
+    for (QComboBox* combo : {Combo_RahmenMaterial, Combo_Rotortyp, Combo_Rotorprofil})
+        combo->resize(comboWidth, kRowHeight);
+
+    Panel_Logo->setGeometry(0, 0, width, kTitleHeight);
+    Image_Logo_R->move(width - 6 - Image_Logo_R->width(), 4);
+    const int widen = width - kWindowWidth;
+    for (QLabel* label : {L_Titel, L_Titel_S}) label->adjustSize();
+    L_Titel->move(kTitleRight + widen - L_Titel->width(), kTitleTop);
+    L_Titel_S->move(L_Titel->pos() + QPoint(1, 1));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Texts and settings
+
+void TFormRotor::SetTexts()
+{
+    TFormProdukt::SetTexts();
+    {
+        const QSignalBlocker block(Combo_RahmenMaterial);
+        const int index = Combo_RahmenMaterial->currentIndex();
+        Combo_RahmenMaterial->clear();
+        for (const HousingSeries& series : kHousingSeries)
+            Combo_RahmenMaterial->addItem(QString::fromUtf8(series.ListPrefix.data(),
+                                                            static_cast<qsizetype>(series.ListPrefix.size())) +
+                                          LoadText(series.ListTextId));
+        Combo_RahmenMaterial->setCurrentIndex(index < 0 ? 0 : index);
+    }
+    RebuildMatrixTypes();
+    LB_RahmenMat->setText(LoadText(187));
+    LB_Rotortyp->setText(LoadText(195));
+    LB_Rotorprofil->setText(LoadText(201));
+    LB_Baugroesse->setText(LoadText(180));
+    LB_Hoehe->setText(LoadText(54));
+    LB_Breite->setText(LoadText(55));
+    LB_Tiefe->setText(LoadText(56));
+    LB_Raddurchmesser->setText(LoadText(82));
+    LB_MaxRad->setText(QStringLiteral("(max. ") + LoadText(82));
+
+    Button_DropDown->setToolTip(LoadText(182));
+    Liste_Baugroessen->setToolTip(LoadText(182));
+    for (TIntEdit* field : {Edit_Hoehe, Edit_Breite, Edit_Rad}) {
+        field->setToolTip(LoadText(179));
+        field->SetErrorMessage(LoadText(105));
+    }
+    Edit_Hoehe->SetContent(LoadText(54));
+    Edit_Breite->SetContent(LoadText(55));
+    Edit_Rad->SetContent(LoadText(82));
+    Button_Berechnen->setText(LoadText(155));
+    Button_Vorauswahl->setText(LoadText(192));
+    const QString title = QStringLiteral("Rotor - ") + LoadText(70);
+    L_Titel->setText(title);
+    L_Titel_S->setText(title);
+    PlaceControls();
+}
+
+void TFormRotor::ReadSettings()
+{
+    TFormProdukt::ReadSettings();
+    const TRotorSettings s = ReadRotorSettings(IniDatei(), SettingsSection());
+    for (TDatenRWT* r : {&WinterRecord(), &SummerRecord()}) {
+        r->MatrixType = static_cast<std::uint8_t>(s.matrixType);
+        r->Diameter = s.diameter;
+    }
+    seriesIndexSetting_ = s.seriesIndex;
+    sizeIndexSetting_ = s.sizeIndex;
+    profileIndexSetting_ = s.profileIndex;
+    height_ = s.height;
+    width_ = s.width;
+}
+
+void TFormRotor::WriteSettings()
+{
+    TFormProdukt::WriteSettings();
+    TRotorSettings s;
+    s.matrixType = WinterRecord().MatrixType;
+    s.profileIndex = Combo_Rotorprofil->currentIndex();
+    s.seriesIndex = SeriesIndex();
+    s.sizeIndex = Liste_Baugroessen->currentRow();
+    s.height = height_;
+    s.width = width_;
+    s.diameter = WinterRecord().Diameter;
+    WriteRotorSettings(IniDatei(), SettingsSection(), s);
+}
+
+void TFormRotor::CompleteStart()
+{
+    TFormProdukt::CompleteStart();
+    {
+        const QSignalBlocker block(Combo_RahmenMaterial);
+        Combo_RahmenMaterial->setCurrentIndex(seriesIndexSetting_);
+    }
+    ShowRecordInPanel();
+    InvalidateResults();
+    // The list of the stored series with the stored size; the dimensions stay as they were saved.
+    RebuildSizeList();
+    {
+        const QSignalBlocker block(Liste_Baugroessen);
+        Liste_Baugroessen->setCurrentRow(KeptListIndex(sizeIndexSetting_, Liste_Baugroessen->count()));
+    }
+    Aenderung_Geraet(Combo_RahmenMaterial);
+    Button_Leakage->show();
+    Menu_Ansicht_Leakage->setVisible(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The panel
+
+int TFormRotor::SeriesIndex() const { return Combo_RahmenMaterial->currentIndex(); }
+
+QString TFormRotor::ProfileText() const { return Combo_Rotorprofil->currentText(); }
+
+int TFormRotor::FieldValue(TIntEdit* field, int fallback)
+{
+    try {
+        return field->Value();
+    } catch (const ConversionError&) {
+        return fallback; // reported when the field was left
+    }
+}
+
+void TFormRotor::RebuildMatrixTypes()
+{
+    const QSignalBlocker block(Combo_Rotortyp);
+    const int index = Combo_Rotortyp->currentIndex();
+    Combo_Rotortyp->clear();
+    for (const MatrixTypeEntry& type : kMatrixTypes)
+        Combo_Rotortyp->addItem(LoadText(type.ListTextId) + QLatin1Char(' ') + QLatin1Char(type.Letter));
+    Combo_Rotortyp->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+void TFormRotor::RebuildSizeList()
+{
+    const QSignalBlocker block(Liste_Baugroessen);
+    const int index = Liste_Baugroessen->currentRow();
+    sizeTable_ = LoadSizeTable(SeriesIndex());
+    Liste_Baugroessen->clear();
+    for (const std::string& row : sizeTable_) {
+        const auto size = ParseSizeRow(row);
+        Liste_Baugroessen->addItem(QString::fromStdString(size ? SizeListEntry(*size) : row));
+    }
+    Liste_Baugroessen->setCurrentRow(KeptListIndex(index, Liste_Baugroessen->count()));
+}
+
+void TFormRotor::RebuildProfiles()
+{
+    const QSignalBlocker block(Combo_Rotorprofil);
+    const QString shown = Combo_Rotorprofil->currentText();
+    Combo_Rotorprofil->clear();
+    for (const std::string& code : SplitProfileList(ProfileList(SeriesIndex(), Combo_Rotortyp->currentIndex())))
+        Combo_Rotorprofil->addItem(QString::fromStdString(code));
+    const int count = Combo_Rotorprofil->count();
+    int index = -1;
+    if (!profilesShown_) {
+        index = profileIndexSetting_; // the first fill after start
+    } else {
+        index = Combo_Rotorprofil->findText(shown);
+        if (index < 0) index = count - 1;
+    }
+    if (index < 0 || index >= count) index = count > 0 ? 0 : -1;
+    Combo_Rotorprofil->setCurrentIndex(index);
+    profilesShown_ = true;
+}
+
+void TFormRotor::ShowRecordInPanel()
+{
+    {
+        const QSignalBlocker block(Combo_Rotortyp);
+        const int index = MatrixTypeIndexOf(WinterRecord().MatrixType, Combo_Rotortyp->currentIndex());
+        Combo_Rotortyp->setCurrentIndex(KeptListIndex(index, Combo_Rotortyp->count()));
+    }
+    if (Combo_Rotorprofil->count() > 0) {
+        const QSignalBlocker block(Combo_Rotorprofil);
+        Combo_Rotorprofil->setCurrentIndex(KeptListIndex(profileIndexSetting_, Combo_Rotorprofil->count()));
+    }
+    Edit_Hoehe->SetValue(height_);
+    Edit_Breite->SetValue(width_);
+    Edit_Rad->SetValue(WinterRecord().Diameter);
+}
+
+void TFormRotor::SelectStandardSize(int index)
+{
+    {
+        const QSignalBlocker block(Liste_Baugroessen);
+        Liste_Baugroessen->setCurrentRow(index);
+    }
+    Aenderung_Geraet(Liste_Baugroessen);
+}
+
+void TFormRotor::Aenderung_Geraet(QObject* sender)
+{
+    if (sender == Combo_RahmenMaterial || sender == Combo_Rotortyp || sender == Combo_Rotorprofil) {
+        RebuildMatrixTypes();
+        RebuildSizeList();
+        RebuildProfiles();
+    }
+    if (sender == Liste_Baugroessen) {
+        const int row = Liste_Baugroessen->currentRow();
+        if (row >= 0 && row < static_cast<int>(sizeTable_.size())) {
+            if (const auto size = ParseSizeRow(sizeTable_[static_cast<std::size_t>(row)])) {
+                Edit_Hoehe->SetValue(size->Height);
+                Edit_Breite->SetValue(size->Width);
+                Edit_Rad->SetValue(size->Diameter);
+            }
+        }
+    }
+
+    L_Baugroesse->clear();
+    height_ = FieldValue(Edit_Hoehe, height_);
+    width_ = FieldValue(Edit_Breite, width_);
+    geometry_ = ComputePanelGeometry(height_, width_, SeriesIndex());
+    L_Tiefe->setText(QString::number(geometry_.Depth));
+    L_MaxRad->setText(QString::number(geometry_.LargestDiameter));
+    const int diameter = FieldValue(Edit_Rad, WinterRecord().Diameter);
+    const auto kept = static_cast<int>(KeptDiameter(diameter, height_, width_, SeriesIndex(), geometry_));
+    if (kept != diameter) Edit_Rad->SetValue(kept);
+    CopyRotorToRecords();
+
+    const TDatenRWT& r = WinterRecord();
+    try {
+        rotorWeight_ = RotorWeight(geometry_.HousingCode, height_, width_, FieldValue(Edit_Rad, r.Diameter),
+                                   r.ProfileHeight, r.FoilThickness, geometry_.Depth, r.MatrixType,
+                                   ProfilePitchOf(r.ProfileHeight));
+    } catch (const std::exception&) {
+        rotorWeight_ = 0; // a housing the weight model cannot take; the check reports it
+    }
+    try {
+        designation_ = BuildDesignation(SeriesIndex(), r.MatrixType, ProfileText().toStdString(), height_, width_,
+                                        FieldValue(Edit_Rad, r.Diameter));
+    } catch (const std::invalid_argument&) {
+        designation_ = {};
+    }
+    Aenderung_Daten();
+}
+
+void TFormRotor::CopyRotorToRecords()
+{
+    const MatrixTypeEntry* type = MatrixTypeByIndex(Combo_Rotortyp->currentIndex());
+    const int diameter = FieldValue(Edit_Rad, WinterRecord().Diameter);
+    const auto profile = DecodeProfile(ProfileText().toStdString());
+    for (TDatenRWT* r : {&WinterRecord(), &SummerRecord()}) {
+        if (type) {
+            r->MatrixType = static_cast<std::uint8_t>(type->MatrixType);
+            r->Speed = type->Speed;
+        }
+        r->Diameter = diameter;
+        r->WheelDepth = 200;
+        if (profile) {
+            r->FoilThickness = profile->FoilThickness;
+            r->ProfileHeight = profile->ProfileHeight;
+            r->ProfilePitch = profile->ProfilePitch;
+        }
+    }
+}
+
+void TFormRotor::CopyDeviceToRecords() { CopyRotorToRecords(); }
+
+void TFormRotor::ShowDeviceCaption() { L_Baugroesse->setText(QString::fromStdString(designation_.ModelDesignation)); }
+
+// ---------------------------------------------------------------------------------------------
+// Calculate
+
+void TFormRotor::Button_BerechnenClick()
+{
+    // What was typed and not yet committed counts, and is checked like every other entry.
+    if (!CommitPendingEntries()) return;
+    const GeometryCheckResult geometry =
+        GeometryCheck(height_, width_, FieldValue(Edit_Rad, WinterRecord().Diameter), geometry_.SmallestDiameter,
+                      geometry_.LargestDiameter, SeriesIndex(), DecimalChar());
+    if (!geometry.Valid()) {
+        QStringList values;
+        for (const std::string& value : geometry.Values) values << QString::fromStdString(value);
+        ShowMessageBox(FormatText(LoadText(geometry.TextId), values), LoadText(104), MessageKind::Error);
+        return;
+    }
+    if (!PlausibilityCheck()) return;
+    InvalidateResults();
+    CopyAirInputs();
+    CopyRotorToRecords();
+    const auto calculate = [](TDatenRWT& r) {
+        r.Calculate();
+        // A class that cannot be computed shows nothing rather than the one of an earlier run.
+        r.EnergyEff = 0;
+        r.TempEffBalanced = 0;
+        r.HClass = 0;
+        r.HClassText.clear();
+        r.HClassLabel.clear();
+        try {
+            r.CalcEnergyClass(DecimalChar());
+        } catch (const MathError&) {
+        }
+    };
+    calculate(WinterRecord());
+    if (GetSeasonView() == SeasonView::WinterAndSummer) calculate(SummerRecord());
+    SetResultsValid();
+    RefreshInletTables();
+    ShowDeviceCaption();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Standard-size list
+
+void TFormRotor::OpenSizeList()
+{
+    Liste_Baugroessen->show();
+    Liste_Baugroessen->raise();
+    if (QListWidgetItem* item = Liste_Baugroessen->currentItem()) Liste_Baugroessen->scrollToItem(item);
+    Liste_Baugroessen->setFocus(Qt::OtherFocusReason);
+    L_Baugroesse->hide();
+}
+
+void TFormRotor::CloseSizeList()
+{
+    Liste_Baugroessen->hide();
+    L_Baugroesse->show();
+}
+
+void TFormRotor::Button_DropDownClick()
+{
+    if (Liste_Baugroessen->isVisible())
+        CloseSizeList();
+    else
+        OpenSizeList();
+}
+
+void TFormRotor::Menu_ESCClick()
+{
+    CloseSizeList();
+    Button_DropDown->setFocus(Qt::ShortcutFocusReason);
+}
+
+bool TFormRotor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Liste_Baugroessen->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QModelIndex index = Liste_Baugroessen->indexAt(mouse->position().toPoint());
+        if (index.isValid()) {
+            if (index.row() != Liste_Baugroessen->currentRow())
+                Liste_Baugroessen->setCurrentRow(index.row()); // runs the change handler
+            else
+                Aenderung_Geraet(Liste_Baugroessen); // the same size picked again
+        }
+        CloseSizeList();
+        Button_DropDown->setFocus(Qt::MouseFocusReason);
+        return true;
+    }
+    if (watched == Liste_Baugroessen) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+                CloseSizeList();
+                Button_DropDown->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            if (QApplication::focusWidget() != Button_DropDown) CloseSizeList();
+        }
+    }
+    return TFormProdukt::eventFilter(watched, event);
+}
+
+} // namespace velmarsund

@@ -1,0 +1,121 @@
+#pragma once
+// The rotor main window, the program's main window: the device panel (housing series, matrix
+// type, profile, standard size or free housing dimensions, wheel diameter) with its change
+// handler, the calculate command (button and F9), the standard-size list and the title panel.
+
+#include "designation.h"
+#include "form_produkt.h"
+#include "panel_geometry.h"
+
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QListWidget;
+
+namespace velmarsund {
+
+class TIntEdit;
+
+class TFormRotor : public TFormProdukt {
+    Q_OBJECT
+public:
+    explicit TFormRotor(QWidget* parent = nullptr);
+    ~TFormRotor() override;
+
+    // The change handler of the panel; `sender` (one of the panel's controls) decides which steps
+    // run. The size-table window calls it with Liste_Baugroessen after setting the list index.
+    void Aenderung_Geraet(QObject* sender);
+    // The panel into both records.
+    void CopyRotorToRecords();
+    // The winter record and the stored dimensions into the panel, once at start.
+    void ShowRecordInPanel();
+    // Picks a standard size as the list does.
+    void SelectStandardSize(int index);
+
+    // The rotor weight of the current configuration, kg (0 when it cannot be computed).
+    int RotorWeightKg() const { return rotorWeight_; }
+    const Designation& CurrentDesignation() const { return designation_; }
+    int SeriesIndex() const;
+    int HousingCode() const { return geometry_.HousingCode; }
+    QString ProfileText() const;
+
+public slots:
+    void Button_BerechnenClick();
+
+protected:
+    void ReadSettings() override;
+    void WriteSettings() override;
+    void SetTexts() override;
+    void CompleteStart() override;
+    void CopyDeviceToRecords() override;
+    void ShowDeviceCaption() override;
+    void PlaceDeviceControls(const QRect& devicePanel, int width) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void Button_DropDownClick();
+    void Button_VorauswahlClick() {} // the size-table window is not part of this window yet
+    void Menu_ESCClick();
+
+private:
+    void CreateTitle();
+    void CreatePanel();
+    void CreateCommands();
+    void RebuildMatrixTypes();
+    void RebuildSizeList();
+    void RebuildProfiles();
+    void OpenSizeList();
+    void CloseSizeList();
+    // The committed value of an integer field; its last valid value when the text is no integer.
+    int FieldValue(TIntEdit* field, int fallback);
+
+    QWidget* Panel_Logo = nullptr;
+    QLabel* Image_Logo = nullptr;
+    QLabel* Image_Logo_R = nullptr;
+    QLabel* L_Titel = nullptr;
+    QLabel* L_Titel_S = nullptr;
+
+    QWidget* Panel_Geraet = nullptr;
+    QLabel* LB_RahmenMat = nullptr;
+    QComboBox* Combo_RahmenMaterial = nullptr;
+    QLabel* LB_Rotortyp = nullptr;
+    QComboBox* Combo_Rotortyp = nullptr;
+    QLabel* LB_Rotorprofil = nullptr;
+    QComboBox* Combo_Rotorprofil = nullptr;
+    QLabel* LB_Baugroesse = nullptr;
+    QLabel* L_Baugroesse = nullptr;
+    QToolButton* Button_DropDown = nullptr;
+    QListWidget* Liste_Baugroessen = nullptr;
+    QLabel* LB_Hoehe = nullptr;
+    TIntEdit* Edit_Hoehe = nullptr;
+    QLabel* LB_Breite = nullptr;
+    TIntEdit* Edit_Breite = nullptr;
+    QLabel* LB_Tiefe = nullptr;
+    QLabel* L_Tiefe = nullptr;
+    QLabel* LB_Raddurchmesser = nullptr;
+    TIntEdit* Edit_Rad = nullptr;
+    QLabel* LB_MaxRad = nullptr;
+    QLabel* L_MaxRad = nullptr;
+    QLabel* L_mm5 = nullptr;
+    std::vector<QLabel*> unitLabels_; // the "mm" after the dimensions
+
+    QPushButton* Button_Berechnen = nullptr;
+    QPushButton* Button_Vorauswahl = nullptr;
+    QAction* Menu_Calculate = nullptr;
+    QAction* Menu_ESC = nullptr;
+
+    int height_ = 2000; // the housing as the last change took it, mm
+    int width_ = 2000;
+    PanelGeometry geometry_;
+    Designation designation_;
+    std::vector<std::string> sizeTable_;
+    int rotorWeight_ = 0;
+    // Read from the settings file, used once to restore the selection.
+    int seriesIndexSetting_ = 1;
+    int sizeIndexSetting_ = 7;
+    int profileIndexSetting_ = 1;
+    bool profilesShown_ = false;
+};
+
+} // namespace velmarsund
