@@ -6,12 +6,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -449,13 +447,7 @@ void TFormOptionen::CheckBox_WBClick(bool checked) { model_.SetWetBulbOnDataShee
 
 bool TFormOptionen::CommitPendingEntries()
 {
-    for (TNumEdit* field : {Edit_Luftdruck, Edit_HoeheNN}) {
-        if (!field->isModified()) continue;
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QCoreApplication::sendEvent(field, &enter);
-        if (field->isModified()) return false; // refused with the range message
-    }
-    return true;
+    return Edit_Luftdruck->CommitPending() && Edit_HoeheNN->CommitPending();
 }
 
 void TFormOptionen::Button_OKClick()

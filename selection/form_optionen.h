@@ -65,8 +65,8 @@ private:
     void ShowPressure();
     void ShowInputKinds();
     void ShowEffectiveness();
-    // Commits a typed but not yet committed pressure or altitude as Enter would; false when the
-    // field refused it.
+    // Commits a typed but not yet committed pressure or altitude; false when the field refused it
+    // (its range message has then been shown).
     bool CommitPendingEntries();
     void FitUnitTable();
 
