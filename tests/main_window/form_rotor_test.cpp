@@ -436,6 +436,51 @@ TEST_F(MainWindowTest, SeasonsOnAndOff)
     EXPECT_TRUE(w->ResultsValid());
 }
 
+TEST_F(MainWindowTest, FreezingNoteOfEitherSeason)
+{
+    auto w = StartWindow();
+    QLabel* hint = Get<QLabel>(*w, "LB_Hinweis");
+    const auto centre = [hint] { return hint->x() + hint->width() / 2.0; };
+    Enter(*w, "Edit_Temp11", "-20");
+    Calculate(*w);
+    ASSERT_TRUE(w->WinterRecord().FrostRisk);
+    EXPECT_TRUE(hint->isVisibleTo(w.get()));
+    EXPECT_EQ(hint->text(), QStringLiteral("Freezing limit not considered!"));
+    EXPECT_TRUE(hint->font().italic());
+    EXPECT_EQ(hint->width(), std::lround(hint->fontMetrics().horizontalAdvance(hint->text()) * 1.2));
+    EXPECT_NEAR(centre(), 245, 1);
+    Enter(*w, "Edit_Temp11", "-12");
+    EXPECT_FALSE(hint->isVisibleTo(w.get()));
+
+    // Summer with frost, winter without: the note once, centred under the wider tables.
+    Get<QAction>(*w, "Menu_Optionen_UseSeasons")->trigger();
+    Get<QToolButton>(*w, "Button_Seasons")->click();
+    Enter(*w, "Edit_Temp11_S", "-25");
+    Calculate(*w);
+    ASSERT_FALSE(w->WinterRecord().FrostRisk);
+    ASSERT_TRUE(w->SummerRecord().FrostRisk);
+    EXPECT_EQ(hint->text(), QStringLiteral("Freezing limit not considered!"));
+    EXPECT_NEAR(centre(), 324, 1);
+    // Back to winter only: the results stay, the note goes with the summer record.
+    Get<QToolButton>(*w, "Button_Seasons")->click();
+    EXPECT_TRUE(w->ResultsValid());
+    EXPECT_FALSE(hint->isVisibleTo(w.get()));
+}
+
+TEST_F(MainWindowTest, LeakageCommandChecksTheAirDataWhileResultsAreInvalid)
+{
+    auto w = StartWindow();
+    QAction* leakage = Get<QAction>(*w, "Menu_Ansicht_Leakage");
+    EXPECT_TRUE(leakage->isVisible());
+    EXPECT_TRUE(leakage->isEnabled());
+    EXPECT_TRUE(Get<QPushButton>(*w, "Button_Leakage")->isVisible());
+    Enter(*w, "Edit_Temp21", "85");
+    leakage->trigger();
+    ASSERT_EQ(seams_.messages.size(), 1u);
+    EXPECT_EQ(seams_.messages[0].caption, QStringLiteral("Error!"));
+    EXPECT_TRUE(w->LastCheckMessages().test(CheckMessage::TemperatureHigh));
+}
+
 TEST_F(MainWindowTest, PlausibilityMessagesBeforeTheCalculation)
 {
     auto w = StartWindow();
