@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -36,7 +37,6 @@ constexpr int kButtonHeight = 26;
 constexpr int kResultPagesHeight = 214;
 constexpr int kTableInset = 2;          // the tables on their tab pages
 constexpr int kSeasonButtonSize = 22;
-constexpr int kHeadingWidth = 120;      // stream headings may reach left into free cells
 
 // An entered quantity: its kind, its unit in the record and in each unit system, and where the
 // inlet state holds it.
@@ -328,15 +328,21 @@ void TFormProdukt::PlaceControls()
     Panel_Seasons->move(kTablesLeft + column(unit) + (column(unit + 1) - column(unit) - kSeasonButtonSize) / 2,
                         captionTop + (captionHeight - kSeasonButtonSize) / 2);
 
-    // Stream headings, right-aligned over their columns in the empty first row.
-    const auto placeHeading = [&](QLabel* label, int c) {
+    // Stream headings, right-aligned over their columns in the empty first row. The first may
+    // reach over the empty label cell; the others end where the heading on their left does, and
+    // a heading too long for its room is shortened with an ellipsis (the whole text as hint).
+    const auto placeHeading = [&](QLabel* label, const QString& text, int c) {
         const int right = column(c + 1) - TDatenGrid::kTextInset;
-        label->setGeometry(right - kHeadingWidth, 0, kHeadingWidth, TDatenGrid::kRowHeight);
+        const int left = c == 1 ? 0 : column(c - 1) + TDatenGrid::kTextInset;
+        label->setGeometry(left, 0, right - left, TDatenGrid::kRowHeight);
+        const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, right - left);
+        label->setText(shown);
+        label->setToolTip(shown == text ? QString() : text);
     };
-    placeHeading(LB_Zuluft, ValueColumn(Season::Winter, Stream::Supply));
-    placeHeading(LB_Abluft, ValueColumn(Season::Winter, Stream::Exhaust));
-    placeHeading(LB_Zuluft_S, ValueColumn(Season::Summer, Stream::Supply));
-    placeHeading(LB_Abluft_S, ValueColumn(Season::Summer, Stream::Exhaust));
+    placeHeading(LB_Zuluft, headings_[0], ValueColumn(Season::Winter, Stream::Supply));
+    placeHeading(LB_Abluft, headings_[1], ValueColumn(Season::Winter, Stream::Exhaust));
+    placeHeading(LB_Zuluft_S, headings_[0], ValueColumn(Season::Summer, Stream::Supply));
+    placeHeading(LB_Abluft_S, headings_[1], ValueColumn(Season::Summer, Stream::Exhaust));
 
     // Every entry field exactly over the inlet-table cell of its quantity.
     for (Season season : {Season::Winter, Season::Summer}) {
@@ -349,6 +355,8 @@ void TFormProdukt::PlaceControls()
         }
     }
 
+    for (auto it = buttonTexts_.cbegin(); it != buttonTexts_.cend(); ++it) SetButtonText(it.key(), it.value());
+
     centralWidget()->setFixedSize(width, pagesTop + kResultPagesHeight + kMargin);
     const int deviceLeft = kTablesLeft + tableWidth + 6;
     PlaceDeviceControls(QRect(deviceLeft, kAreaTop, width - deviceLeft - kMargin, pagesTop - kMargin - kAreaTop),
@@ -358,6 +366,16 @@ void TFormProdukt::PlaceControls()
 }
 
 void TFormProdukt::PlaceDeviceControls(const QRect&, int) {}
+
+void TFormProdukt::SetButtonText(QPushButton* button, const QString& text)
+{
+    buttonTexts_[button] = text;
+    const int room = Panel_Buttons->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin) - 4;
+    const QString shown =
+        room > 0 ? button->fontMetrics().elidedText(text, Qt::ElideRight, room) : text;
+    button->setText(shown);
+    button->setToolTip(shown == text ? QString() : text);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Air conditions
@@ -742,12 +760,8 @@ void TFormProdukt::SetTexts()
     RelabelTexts();
     RelabelUnits();
     const bool english = CurrentLanguage() == Language::English;
-    const QString supply = english ? QStringLiteral("Outside air") : LoadText(3);
-    const QString exhaust = english ? QStringLiteral("Return air") : LoadText(4);
-    LB_Zuluft->setText(supply);
-    LB_Zuluft_S->setText(supply);
-    LB_Abluft->setText(exhaust);
-    LB_Abluft_S->setText(exhaust);
+    headings_ = {english ? QStringLiteral("Outside air") : LoadText(3),
+                 english ? QStringLiteral("Return air") : LoadText(4)};
     Edit_Winter->setText(LoadText(272));
     Edit_Sommer->setText(LoadText(273));
     for (TNumEdit* field : AllAirFields()) field->SetErrorMessage(LoadText(105));
@@ -762,18 +776,19 @@ void TFormProdukt::SetTexts()
     Menu_Ansicht_Reglerbeschreibung->setText(LoadText(384));
     Menu_Optionen_Einstellungen->setText(LoadText(165));
     Menu_Optionen_UseSeasons->setText(LoadText(272) + QStringLiteral(" / ") + LoadText(273));
-    Button_Diagramm->setText(LoadText(156));
-    Button_Leakage->setText(LoadText(395));
-    Button_Datenblatt->setText(LoadText(159));
-    Button_Produktbeschreibung->setText(LoadText(160));
-    Button_Reglerbeschreibung->setText(LoadText(384));
+    SetButtonText(Button_Diagramm, LoadText(156));
+    SetButtonText(Button_Leakage, LoadText(395));
+    SetButtonText(Button_Datenblatt, LoadText(159));
+    SetButtonText(Button_Produktbeschreibung, LoadText(160));
+    SetButtonText(Button_Reglerbeschreibung, LoadText(384));
+    PlaceControls();
     if (resultsValid_) FillHint();
 }
 
 bool TFormProdukt::CommitPendingEntries()
 {
     for (TNumEditBase* field : centralWidget()->findChildren<TNumEditBase*>())
-        if (field->isVisible() && !field->CommitPending()) return false;
+        if (field->isVisibleTo(this) && !field->CommitPending()) return false;
     return true;
 }
 

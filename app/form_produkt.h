@@ -17,6 +17,7 @@
 #include "result_grid_layout.h"
 #include "result_table_texts.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <array>
@@ -120,6 +121,10 @@ protected:
     // field refused its text (its message has been shown).
     bool CommitPendingEntries();
 
+    // Sets the caption of a button of the command column; one too long for the column is shortened
+    // with an ellipsis and shows the whole caption as its hint.
+    void SetButtonText(QPushButton* button, const QString& text);
+
     // Relabels the unit columns of all four tables.
     void RelabelUnits();
     // Places every control for the seasons option, the view and the input kinds.
@@ -213,6 +218,8 @@ private:
     TDatenRWT summer_;
     std::array<AirEntryFields, 2> fields_{};
     QSet<const TNumEdit*> entered_; // fields whose value the user committed
+    std::array<QString, 2> headings_; // the stream headings of the supply and the exhaust side
+    QHash<QPushButton*, QString> buttonTexts_; // the whole captions of the command column
 
     int humidityKind_ = 0;
     int volumeKind_ = 0;

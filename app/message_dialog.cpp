@@ -32,12 +32,23 @@ QStyle::StandardPixmap IconOf(MessageKind kind)
 
 int Round(double v) { return static_cast<int>(std::lround(v)); }
 
+// Messages join their parts with line feed and carriage return in either order; each pair, and
+// any single one, is one line break on the screen.
+QString ScreenLines(QString text)
+{
+    text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
 } // namespace
 
-TMessageDialog::TMessageDialog(const QString& text, const QString& caption, MessageKind kind, const QFont& font,
+TMessageDialog::TMessageDialog(const QString& message, const QString& caption, MessageKind kind, const QFont& font,
                                QWidget* parent)
     : QDialog(parent)
 {
+    const QString text = ScreenLines(message);
     setWindowTitle(caption);
     setFont(font);
     const QFontMetrics fm(font);

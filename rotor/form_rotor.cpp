@@ -71,6 +71,15 @@ void ShowPicture(QLabel* label, const QString& resource)
     label->setPixmap(pixmap);
 }
 
+// A caption of the panel; one too long for its label is shortened with an ellipsis and shows the
+// whole caption as its hint.
+void SetLabelText(QLabel* label, const QString& text)
+{
+    const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, label->width());
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
+}
+
 char DecimalChar()
 {
     const char c = ProgramSeparators().decimal.toLatin1();
@@ -286,15 +295,15 @@ void TFormRotor::SetTexts()
         Combo_RahmenMaterial->setCurrentIndex(index < 0 ? 0 : index);
     }
     RebuildMatrixTypes();
-    LB_RahmenMat->setText(LoadText(187));
-    LB_Rotortyp->setText(LoadText(195));
-    LB_Rotorprofil->setText(LoadText(201));
-    LB_Baugroesse->setText(LoadText(180));
-    LB_Hoehe->setText(LoadText(54));
-    LB_Breite->setText(LoadText(55));
-    LB_Tiefe->setText(LoadText(56));
-    LB_Raddurchmesser->setText(LoadText(82));
-    LB_MaxRad->setText(QStringLiteral("(max. ") + LoadText(82));
+    SetLabelText(LB_RahmenMat, LoadText(187));
+    SetLabelText(LB_Rotortyp, LoadText(195));
+    SetLabelText(LB_Rotorprofil, LoadText(201));
+    SetLabelText(LB_Baugroesse, LoadText(180));
+    SetLabelText(LB_Hoehe, LoadText(54));
+    SetLabelText(LB_Breite, LoadText(55));
+    SetLabelText(LB_Tiefe, LoadText(56));
+    SetLabelText(LB_Raddurchmesser, LoadText(82));
+    SetLabelText(LB_MaxRad, QStringLiteral("(max. ") + LoadText(82));
 
     Button_DropDown->setToolTip(LoadText(182));
     Liste_Baugroessen->setToolTip(LoadText(182));
@@ -305,8 +314,8 @@ void TFormRotor::SetTexts()
     Edit_Hoehe->SetContent(LoadText(54));
     Edit_Breite->SetContent(LoadText(55));
     Edit_Rad->SetContent(LoadText(82));
-    Button_Berechnen->setText(LoadText(155));
-    Button_Vorauswahl->setText(LoadText(192));
+    SetButtonText(Button_Berechnen, LoadText(155));
+    SetButtonText(Button_Vorauswahl, LoadText(192));
     const QString title = QStringLiteral("Rotor - ") + LoadText(70);
     L_Titel->setText(title);
     L_Titel_S->setText(title);
@@ -380,11 +389,16 @@ int TFormRotor::FieldValue(TIntEdit* field, int fallback)
 
 void TFormRotor::RebuildMatrixTypes()
 {
+    // The texts are renewed in place: the list may be the one whose change is being handled.
     const QSignalBlocker block(Combo_Rotortyp);
     const int index = Combo_Rotortyp->currentIndex();
-    Combo_Rotortyp->clear();
-    for (const MatrixTypeEntry& type : kMatrixTypes)
-        Combo_Rotortyp->addItem(LoadText(type.ListTextId) + QLatin1Char(' ') + QLatin1Char(type.Letter));
+    for (const MatrixTypeEntry& type : kMatrixTypes) {
+        const QString text = LoadText(type.ListTextId) + QLatin1Char(' ') + QLatin1Char(type.Letter);
+        if (type.Index < Combo_Rotortyp->count())
+            Combo_Rotortyp->setItemText(type.Index, text);
+        else
+            Combo_Rotortyp->addItem(text);
+    }
     Combo_Rotortyp->setCurrentIndex(index < 0 ? 0 : index);
 }
 
@@ -405,9 +419,16 @@ void TFormRotor::RebuildProfiles()
 {
     const QSignalBlocker block(Combo_Rotorprofil);
     const QString shown = Combo_Rotorprofil->currentText();
-    Combo_Rotorprofil->clear();
+    QStringList profiles;
     for (const std::string& code : SplitProfileList(ProfileList(SeriesIndex(), Combo_Rotortyp->currentIndex())))
-        Combo_Rotorprofil->addItem(QString::fromStdString(code));
+        profiles << QString::fromStdString(code);
+    QStringList current;
+    for (int i = 0; i < Combo_Rotorprofil->count(); ++i) current << Combo_Rotorprofil->itemText(i);
+    // The same list stays as it is: it may be the one whose change is being handled.
+    if (profiles != current) {
+        Combo_Rotorprofil->clear();
+        Combo_Rotorprofil->addItems(profiles);
+    }
     const int count = Combo_Rotorprofil->count();
     int index = -1;
     if (!profilesShown_) {
@@ -550,8 +571,11 @@ void TFormRotor::Button_BerechnenClick()
         }
     };
     calculate(WinterRecord());
-    if (GetSeasonView() == SeasonView::WinterAndSummer) calculate(SummerRecord());
-    SetResultsValid();
+    const bool summer = GetSeasonView() == SeasonView::WinterAndSummer;
+    if (summer) calculate(SummerRecord());
+    // A run that failed has no results to show: the tables stay empty and the result commands
+    // disabled, rather than showing the states of a run that did not complete.
+    if (WinterRecord().Status == 0 && (!summer || SummerRecord().Status == 0)) SetResultsValid();
     RefreshInletTables();
     ShowDeviceCaption();
 }

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -393,7 +394,7 @@ TEST_F(MainWindowTest, SeasonsOnAndOff)
 {
     auto w = StartWindow();
     const int top = Get<QWidget>(*w, "Panel_Lufteintritt")->y();
-    const int height = w->height();
+    const int height = w->centralWidget()->height();
     QAction* seasons = Get<QAction>(*w, "Menu_Optionen_UseSeasons");
     EXPECT_EQ(seasons->text(), QStringLiteral("Heating / Cooling"));
     seasons->trigger();
@@ -402,7 +403,8 @@ TEST_F(MainWindowTest, SeasonsOnAndOff)
     EXPECT_EQ(Get<QLineEdit>(*w, "Edit_Winter")->text(), QStringLiteral("Heating"));
     EXPECT_FALSE(Get<QLineEdit>(*w, "Edit_Sommer")->isVisible());
     EXPECT_EQ(Get<QWidget>(*w, "Panel_Lufteintritt")->y(), top + 25);
-    EXPECT_EQ(w->height(), height + 25);
+    EXPECT_EQ(w->centralWidget()->height(), height + 25);
+    EXPECT_EQ(w->height(), w->centralWidget()->height() + w->menuBar()->height());
     EXPECT_EQ(w->width(), 648);
 
     Get<QToolButton>(*w, "Button_Seasons")->click();
@@ -427,7 +429,7 @@ TEST_F(MainWindowTest, SeasonsOnAndOff)
     EXPECT_FALSE(seasons->isChecked());
     EXPECT_EQ(w->GetSeasonView(), SeasonView::WinterOnly);
     EXPECT_EQ(w->width(), 648);
-    EXPECT_EQ(w->height(), height);
+    EXPECT_EQ(w->centralWidget()->height(), height);
     EXPECT_EQ(inlet->ColCount(), 6);
     EXPECT_EQ(inlet->Cell(5, 5), QString::fromUtf8("°C"));
     EXPECT_EQ(Cell(*w, "Tabelle_Prozessdaten", 5, 4), QStringLiteral("kW"));

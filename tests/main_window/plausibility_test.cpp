@@ -1,7 +1,10 @@
 #include "daten.h"
+#include "message_dialog.h"
 #include "number_separators.h"
 #include "plausibility_check.h"
 #include "text_table.h"
+
+#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -156,6 +159,16 @@ TEST_F(PlausibilityTest, ReportOfOneSeasonAndOfBoth)
     EXPECT_EQ(both.caption, QStringLiteral("Error!"));
     EXPECT_EQ(Numbers(both.messages), (std::vector<int>{2, 5, 7}));
     EXPECT_FALSE(both.Proceeds());
+}
+
+TEST_F(PlausibilityTest, TheMessageBoxShowsTheEmptyLinesWithoutStrayCharacters)
+{
+    const auto report = BuildPlausibilityReport(Set({1}), Set({7}), QStringLiteral("Heating"),
+                                                QStringLiteral("Cooling"), UnitSystem::SI);
+    const TMessageDialog box(report.text, report.caption, MessageKind::Warning, QFont());
+    const QStringList lines = box.TextLabel()->text().split(QLatin1Char('\n'));
+    EXPECT_EQ(lines, (QStringList{"Heating:", "", CheckMessageText(1, UnitSystem::SI), "", QString(22, QLatin1Char('-')),
+                                  "", "Cooling:", "", CheckMessageText(7, UnitSystem::SI)}));
 }
 
 } // namespace
