@@ -629,6 +629,33 @@ TEST_F(MainWindowTest, BadEntriesAreReportedAndKeepTheLastValidInputs)
     EXPECT_TRUE(seams_.messages[1].text.startsWith(QStringLiteral("Heating:\n\r\n\r") + CheckMessageText(2, UnitSystem::SI)));
 }
 
+TEST_F(MainWindowTest, ExtremeEntriesBlockTheCalculationWithAMessage)
+{
+    auto w = StartWindow();
+    const struct {
+        const char* field;
+        const char* text;
+        const char* restore;
+    } cases[] = {
+        {"Edit_Temp11", "1e300", "-12"},  {"Edit_SVol11", "1e308", "10000"}, {"Edit_SVol21", "0", "10000"},
+        {"Edit_Feuchte11", "-5", "90"},   {"Edit_Feuchte21", "1000", "40"}, {"Edit_Rad", "-1880", "1880"},
+        {"Edit_Hoehe", "2147483647", "2000"},
+    };
+    for (const auto& c : cases) {
+        seams_.messages.clear();
+        Enter(*w, c.field, c.text);
+        Calculate(*w);
+        EXPECT_EQ(seams_.messages.size(), 1u) << c.field << " " << c.text;
+        EXPECT_FALSE(w->ResultsValid()) << c.field << " " << c.text;
+        Enter(*w, c.field, c.restore);
+    }
+    seams_.messages.clear();
+    Calculate(*w);
+    EXPECT_TRUE(seams_.messages.empty());
+    EXPECT_TRUE(w->ResultsValid());
+    ExpectTablesShow(*w, Rotorcalc(RotorRequest(-12, 90, 22, 40)), Season::Winter, UnitSystem::SI);
+}
+
 TEST_F(MainWindowTest, SettingsWindowRoundTrip)
 {
     auto w = StartWindow();
