@@ -26,9 +26,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QPainter>
 #include <QSvgRenderer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -55,11 +55,12 @@ constexpr int kTitleRight = 530; // right edge of the title, winter only
 constexpr int kTitleTop = 13;
 const QColor kTitleColour(0, 87, 137);
 
-int RowY(int row) { return kRowTop + row * kRowStep; }
+int RowY(int row) {
+    return kRowTop + row * kRowStep;
+}
 
 // A picture of the program drawn to the label's size, sharp on any screen.
-void ShowPicture(QLabel* label, const QString& resource)
-{
+void ShowPicture(QLabel* label, const QString& resource) {
     const qreal ratio = label->devicePixelRatioF();
     QPixmap pixmap(label->size() * ratio);
     pixmap.fill(Qt::transparent);
@@ -73,23 +74,20 @@ void ShowPicture(QLabel* label, const QString& resource)
 
 // A caption of the panel; one too long for its label is shortened with an ellipsis and shows the
 // whole caption as its hint.
-void SetLabelText(QLabel* label, const QString& text)
-{
+void SetLabelText(QLabel* label, const QString& text) {
     const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, label->width());
     label->setText(shown);
     label->setToolTip(shown == text ? QString() : text);
 }
 
-char DecimalChar()
-{
+char DecimalChar() {
     const char c = ProgramSeparators().decimal.toLatin1();
     return c ? c : '.';
 }
 
 } // namespace
 
-TFormRotor::TFormRotor(QWidget* parent) : TFormProdukt(parent)
-{
+TFormRotor::TFormRotor(QWidget* parent) : TFormProdukt(parent) {
     pressureDropLimit_ = kPressureDropLimit;
     CreateTitle();
     CreatePanel();
@@ -102,8 +100,7 @@ TFormRotor::~TFormRotor() = default;
 // ---------------------------------------------------------------------------------------------
 // Creation
 
-void TFormRotor::CreateTitle()
-{
+void TFormRotor::CreateTitle() {
     Panel_Logo = new QFrame(centralWidget());
     Panel_Logo->setObjectName(QStringLiteral("Panel_Logo"));
     static_cast<QFrame*>(Panel_Logo)->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
@@ -122,7 +119,8 @@ void TFormRotor::CreateTitle()
     L_Titel_S->setObjectName(QStringLiteral("L_Titel_S"));
     L_Titel = new QLabel(Panel_Logo);
     L_Titel->setObjectName(QStringLiteral("L_Titel"));
-    for (QLabel* label : {L_Titel_S, L_Titel}) label->setFont(font);
+    for (QLabel* label : {L_Titel_S, L_Titel})
+        label->setFont(font);
     QPalette palette = L_Titel->palette();
     palette.setColor(QPalette::WindowText, kTitleColour);
     L_Titel->setPalette(palette);
@@ -130,8 +128,7 @@ void TFormRotor::CreateTitle()
     L_Titel_S->setPalette(palette);
 }
 
-void TFormRotor::CreatePanel()
-{
+void TFormRotor::CreatePanel() {
     auto* panel = new QFrame(centralWidget());
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     Panel_Geraet = panel;
@@ -181,7 +178,8 @@ void TFormRotor::CreatePanel()
     L_Baugroesse->setIndent(3);
     Button_DropDown = new QToolButton(Panel_Geraet);
     Button_DropDown->setObjectName(QStringLiteral("Button_DropDown"));
-    Button_DropDown->setGeometry(kControlLeft + kSizeListRect.width() + 1, RowY(3), kRowHeight - 2, kRowHeight);
+    Button_DropDown->setGeometry(kControlLeft + kSizeListRect.width() + 1, RowY(3), kRowHeight - 2,
+                                 kRowHeight);
     Button_DropDown->setArrowType(Qt::DownArrow);
     // It takes the focus, so that leaving the open list for this button does not close it first.
     Button_DropDown->setFocusPolicy(Qt::StrongFocus);
@@ -225,15 +223,14 @@ void TFormRotor::CreatePanel()
             [this] { Aenderung_Geraet(Liste_Baugroessen); });
 
     QWidget* previous = Combo_RahmenMaterial;
-    for (QWidget* w : std::initializer_list<QWidget*>{Combo_Rotortyp, Combo_Rotorprofil, Button_DropDown, Edit_Hoehe,
-                                                     Edit_Breite, Edit_Rad}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{Combo_Rotortyp, Combo_Rotorprofil, Button_DropDown,
+                                                      Edit_Hoehe, Edit_Breite, Edit_Rad}) {
         setTabOrder(previous, w);
         previous = w;
     }
 }
 
-void TFormRotor::CreateCommands()
-{
+void TFormRotor::CreateCommands() {
     const auto button = [this](const char* name) {
         auto* b = new QPushButton(Panel_Buttons);
         b->setObjectName(QLatin1String(name));
@@ -262,8 +259,7 @@ void TFormRotor::CreateCommands()
     connect(Menu_ESC, &QAction::triggered, this, &TFormRotor::Menu_ESCClick);
 }
 
-void TFormRotor::PlaceDeviceControls(const QRect& devicePanel, int width)
-{
+void TFormRotor::PlaceDeviceControls(const QRect& devicePanel, int width) {
     if (!Panel_Geraet) return; // still inside the constructors of the levels below
     Panel_Geraet->setGeometry(devicePanel);
     const int comboWidth = devicePanel.width() - kControlLeft - kLabelLeft;
@@ -273,7 +269,8 @@ void TFormRotor::PlaceDeviceControls(const QRect& devicePanel, int width)
     Panel_Logo->setGeometry(0, 0, width, kTitleHeight);
     Image_Logo_R->move(width - 6 - Image_Logo_R->width(), 4);
     const int widen = width - kWindowWidth;
-    for (QLabel* label : {L_Titel, L_Titel_S}) label->adjustSize();
+    for (QLabel* label : {L_Titel, L_Titel_S})
+        label->adjustSize();
     L_Titel->move(kTitleRight + widen - L_Titel->width(), kTitleTop);
     L_Titel_S->move(L_Titel->pos() + QPoint(1, 1));
 }
@@ -281,17 +278,17 @@ void TFormRotor::PlaceDeviceControls(const QRect& devicePanel, int width)
 // ---------------------------------------------------------------------------------------------
 // Texts and settings
 
-void TFormRotor::SetTexts()
-{
+void TFormRotor::SetTexts() {
     TFormProdukt::SetTexts();
     {
         const QSignalBlocker block(Combo_RahmenMaterial);
         const int index = Combo_RahmenMaterial->currentIndex();
         Combo_RahmenMaterial->clear();
         for (const HousingSeries& series : kHousingSeries)
-            Combo_RahmenMaterial->addItem(QString::fromUtf8(series.ListPrefix.data(),
-                                                            static_cast<qsizetype>(series.ListPrefix.size())) +
-                                          LoadText(series.ListTextId));
+            Combo_RahmenMaterial->addItem(
+                QString::fromUtf8(series.ListPrefix.data(),
+                                  static_cast<qsizetype>(series.ListPrefix.size())) +
+                LoadText(series.ListTextId));
         Combo_RahmenMaterial->setCurrentIndex(index < 0 ? 0 : index);
     }
     RebuildMatrixTypes();
@@ -322,8 +319,7 @@ void TFormRotor::SetTexts()
     PlaceControls();
 }
 
-void TFormRotor::ReadSettings()
-{
+void TFormRotor::ReadSettings() {
     TFormProdukt::ReadSettings();
     const TRotorSettings s = ReadRotorSettings(IniDatei(), SettingsSection());
     for (TDatenRWT* r : {&WinterRecord(), &SummerRecord()}) {
@@ -337,8 +333,7 @@ void TFormRotor::ReadSettings()
     width_ = s.width;
 }
 
-void TFormRotor::WriteSettings()
-{
+void TFormRotor::WriteSettings() {
     TFormProdukt::WriteSettings();
     TRotorSettings s;
     s.matrixType = WinterRecord().MatrixType;
@@ -351,8 +346,7 @@ void TFormRotor::WriteSettings()
     WriteRotorSettings(IniDatei(), SettingsSection(), s);
 }
 
-void TFormRotor::CompleteStart()
-{
+void TFormRotor::CompleteStart() {
     TFormProdukt::CompleteStart();
     {
         const QSignalBlocker block(Combo_RahmenMaterial);
@@ -374,12 +368,15 @@ void TFormRotor::CompleteStart()
 // ---------------------------------------------------------------------------------------------
 // The panel
 
-int TFormRotor::SeriesIndex() const { return Combo_RahmenMaterial->currentIndex(); }
+int TFormRotor::SeriesIndex() const {
+    return Combo_RahmenMaterial->currentIndex();
+}
 
-QString TFormRotor::ProfileText() const { return Combo_Rotorprofil->currentText(); }
+QString TFormRotor::ProfileText() const {
+    return Combo_Rotorprofil->currentText();
+}
 
-int TFormRotor::FieldValue(TIntEdit* field, int fallback)
-{
+int TFormRotor::FieldValue(TIntEdit* field, int fallback) {
     try {
         return field->Value();
     } catch (const ConversionError&) {
@@ -387,8 +384,7 @@ int TFormRotor::FieldValue(TIntEdit* field, int fallback)
     }
 }
 
-void TFormRotor::RebuildMatrixTypes()
-{
+void TFormRotor::RebuildMatrixTypes() {
     // The texts are renewed in place: the list may be the one whose change is being handled.
     const QSignalBlocker block(Combo_Rotortyp);
     const int index = Combo_Rotortyp->currentIndex();
@@ -402,8 +398,7 @@ void TFormRotor::RebuildMatrixTypes()
     Combo_Rotortyp->setCurrentIndex(index < 0 ? 0 : index);
 }
 
-void TFormRotor::RebuildSizeList()
-{
+void TFormRotor::RebuildSizeList() {
     const QSignalBlocker block(Liste_Baugroessen);
     const int index = Liste_Baugroessen->currentRow();
     sizeTable_ = LoadSizeTable(SeriesIndex());
@@ -415,15 +410,16 @@ void TFormRotor::RebuildSizeList()
     Liste_Baugroessen->setCurrentRow(KeptListIndex(index, Liste_Baugroessen->count()));
 }
 
-void TFormRotor::RebuildProfiles()
-{
+void TFormRotor::RebuildProfiles() {
     const QSignalBlocker block(Combo_Rotorprofil);
     const QString shown = Combo_Rotorprofil->currentText();
     QStringList profiles;
-    for (const std::string& code : SplitProfileList(ProfileList(SeriesIndex(), Combo_Rotortyp->currentIndex())))
+    for (const std::string& code :
+         SplitProfileList(ProfileList(SeriesIndex(), Combo_Rotortyp->currentIndex())))
         profiles << QString::fromStdString(code);
     QStringList current;
-    for (int i = 0; i < Combo_Rotorprofil->count(); ++i) current << Combo_Rotorprofil->itemText(i);
+    for (int i = 0; i < Combo_Rotorprofil->count(); ++i)
+        current << Combo_Rotorprofil->itemText(i);
     // The same list stays as it is: it may be the one whose change is being handled.
     if (profiles != current) {
         Combo_Rotorprofil->clear();
@@ -442,8 +438,7 @@ void TFormRotor::RebuildProfiles()
     profilesShown_ = true;
 }
 
-void TFormRotor::ShowRecordInPanel()
-{
+void TFormRotor::ShowRecordInPanel() {
     {
         const QSignalBlocker block(Combo_Rotortyp);
         const int index = MatrixTypeIndexOf(WinterRecord().MatrixType, Combo_Rotortyp->currentIndex());
@@ -458,8 +453,7 @@ void TFormRotor::ShowRecordInPanel()
     Edit_Rad->SetValue(WinterRecord().Diameter);
 }
 
-void TFormRotor::SelectStandardSize(int index)
-{
+void TFormRotor::SelectStandardSize(int index) {
     {
         const QSignalBlocker block(Liste_Baugroessen);
         Liste_Baugroessen->setCurrentRow(index);
@@ -467,8 +461,7 @@ void TFormRotor::SelectStandardSize(int index)
     Aenderung_Geraet(Liste_Baugroessen);
 }
 
-void TFormRotor::Aenderung_Geraet(QObject* sender)
-{
+void TFormRotor::Aenderung_Geraet(QObject* sender) {
     if (sender == Combo_RahmenMaterial || sender == Combo_Rotortyp || sender == Combo_Rotorprofil) {
         RebuildMatrixTypes();
         RebuildSizeList();
@@ -505,16 +498,15 @@ void TFormRotor::Aenderung_Geraet(QObject* sender)
         rotorWeight_ = 0; // a housing the weight model cannot take; the check reports it
     }
     try {
-        designation_ = BuildDesignation(SeriesIndex(), r.MatrixType, ProfileText().toStdString(), height_, width_,
-                                        FieldValue(Edit_Rad, r.Diameter));
+        designation_ = BuildDesignation(SeriesIndex(), r.MatrixType, ProfileText().toStdString(), height_,
+                                        width_, FieldValue(Edit_Rad, r.Diameter));
     } catch (const std::invalid_argument&) {
         designation_ = {};
     }
     Aenderung_Daten();
 }
 
-void TFormRotor::CopyRotorToRecords()
-{
+void TFormRotor::CopyRotorToRecords() {
     const MatrixTypeEntry* type = MatrixTypeByIndex(Combo_Rotortyp->currentIndex());
     const int diameter = FieldValue(Edit_Rad, WinterRecord().Diameter);
     const auto profile = DecodeProfile(ProfileText().toStdString());
@@ -533,23 +525,27 @@ void TFormRotor::CopyRotorToRecords()
     }
 }
 
-void TFormRotor::CopyDeviceToRecords() { CopyRotorToRecords(); }
+void TFormRotor::CopyDeviceToRecords() {
+    CopyRotorToRecords();
+}
 
-void TFormRotor::ShowDeviceCaption() { L_Baugroesse->setText(QString::fromStdString(designation_.ModelDesignation)); }
+void TFormRotor::ShowDeviceCaption() {
+    L_Baugroesse->setText(QString::fromStdString(designation_.ModelDesignation));
+}
 
 // ---------------------------------------------------------------------------------------------
 // Calculate
 
-void TFormRotor::Button_BerechnenClick()
-{
+void TFormRotor::Button_BerechnenClick() {
     // What was typed and not yet committed counts, and is checked like every other entry.
     if (!CommitPendingEntries()) return;
     const GeometryCheckResult geometry =
-        GeometryCheck(height_, width_, FieldValue(Edit_Rad, WinterRecord().Diameter), geometry_.SmallestDiameter,
-                      geometry_.LargestDiameter, SeriesIndex(), DecimalChar());
+        GeometryCheck(height_, width_, FieldValue(Edit_Rad, WinterRecord().Diameter),
+                      geometry_.SmallestDiameter, geometry_.LargestDiameter, SeriesIndex(), DecimalChar());
     if (!geometry.Valid()) {
         QStringList values;
-        for (const std::string& value : geometry.Values) values << QString::fromStdString(value);
+        for (const std::string& value : geometry.Values)
+            values << QString::fromStdString(value);
         ShowMessageBox(FormatText(LoadText(geometry.TextId), values), LoadText(104), MessageKind::Error);
         return;
     }
@@ -583,8 +579,7 @@ void TFormRotor::Button_BerechnenClick()
 // ---------------------------------------------------------------------------------------------
 // Standard-size list
 
-void TFormRotor::OpenSizeList()
-{
+void TFormRotor::OpenSizeList() {
     Liste_Baugroessen->show();
     Liste_Baugroessen->raise();
     if (QListWidgetItem* item = Liste_Baugroessen->currentItem()) Liste_Baugroessen->scrollToItem(item);
@@ -592,28 +587,24 @@ void TFormRotor::OpenSizeList()
     L_Baugroesse->hide();
 }
 
-void TFormRotor::CloseSizeList()
-{
+void TFormRotor::CloseSizeList() {
     Liste_Baugroessen->hide();
     L_Baugroesse->show();
 }
 
-void TFormRotor::Button_DropDownClick()
-{
+void TFormRotor::Button_DropDownClick() {
     if (Liste_Baugroessen->isVisible())
         CloseSizeList();
     else
         OpenSizeList();
 }
 
-void TFormRotor::Menu_ESCClick()
-{
+void TFormRotor::Menu_ESCClick() {
     CloseSizeList();
     Button_DropDown->setFocus(Qt::ShortcutFocusReason);
 }
 
-bool TFormRotor::eventFilter(QObject* watched, QEvent* event)
-{
+bool TFormRotor::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Liste_Baugroessen->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QModelIndex index = Liste_Baugroessen->indexAt(mouse->position().toPoint());

@@ -19,7 +19,7 @@ class TIntEdit;
 
 class TFormRotor : public TFormProdukt {
     Q_OBJECT
-public:
+  public:
     explicit TFormRotor(QWidget* parent = nullptr);
     ~TFormRotor() override;
 
@@ -40,10 +40,10 @@ public:
     int HousingCode() const { return geometry_.HousingCode; }
     QString ProfileText() const;
 
-public slots:
+  public slots:
     void Button_BerechnenClick();
 
-protected:
+  protected:
     void ReadSettings() override;
     void WriteSettings() override;
     void SetTexts() override;
@@ -53,12 +53,12 @@ protected:
     void PlaceDeviceControls(const QRect& devicePanel, int width) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private slots:
+  private slots:
     void Button_DropDownClick();
     void Button_VorauswahlClick() {} // the size-table window is not part of this window yet
     void Menu_ESCClick();
 
-private:
+  private:
     void CreateTitle();
     void CreatePanel();
     void CreateCommands();

@@ -7,8 +7,7 @@
 
 namespace velmarsund {
 
-PanelGeometry ComputePanelGeometry(std::int64_t height, std::int64_t width, int seriesIndex)
-{
+PanelGeometry ComputePanelGeometry(std::int64_t height, std::int64_t width, int seriesIndex) {
     PanelGeometry g;
     const HousingSeries* series = HousingSeriesByIndex(seriesIndex);
     g.HousingCode = series ? series->HousingCode : 0;
@@ -20,24 +19,22 @@ PanelGeometry ComputePanelGeometry(std::int64_t height, std::int64_t width, int 
 }
 
 std::int64_t KeptDiameter(std::int64_t diameter, std::int64_t height, std::int64_t width, int seriesIndex,
-                          const PanelGeometry& g)
-{
+                          const PanelGeometry& g) {
     if (diameter <= g.LargestDiameter) return diameter;
     // The housing alone, with a wheel that fits it.
     const bool buildable =
-        GeometryCheck(height, width, g.LargestDiameter, g.SmallestDiameter, g.LargestDiameter, seriesIndex).Valid();
+        GeometryCheck(height, width, g.LargestDiameter, g.SmallestDiameter, g.LargestDiameter, seriesIndex)
+            .Valid();
     return buildable ? g.LargestDiameter : diameter;
 }
 
-int KeptListIndex(int index, int count)
-{
+int KeptListIndex(int index, int count) {
     if (count <= 0) return -1;
     if (index < 0) return 0;
     return index < count ? index : count - 1;
 }
 
-int MatrixTypeIndexOf(int matrixType, int current)
-{
+int MatrixTypeIndexOf(int matrixType, int current) {
     const MatrixTypeEntry* entry = MatrixTypeByCode(matrixType);
     return entry ? entry->Index : current;
 }

@@ -8,12 +8,13 @@
 namespace velmarsund {
 namespace {
 
-QString Key(const char* name) { return QString::fromLatin1(name); }
+QString Key(const char* name) {
+    return QString::fromLatin1(name);
+}
 
 } // namespace
 
-TRotorSettings ReadRotorSettings(const TIniDatei& ini, const QString& section)
-{
+TRotorSettings ReadRotorSettings(const TIniDatei& ini, const QString& section) {
     const TRotorSettings d;
     TRotorSettings s;
     s.matrixType = MatrixTypeByStoredCode(ini.ReadInteger(section, Key("RotorType"), 2)).MatrixType;
@@ -28,8 +29,7 @@ TRotorSettings ReadRotorSettings(const TIniDatei& ini, const QString& section)
     return s;
 }
 
-void WriteRotorSettings(TIniDatei& ini, const QString& section, const TRotorSettings& s)
-{
+void WriteRotorSettings(TIniDatei& ini, const QString& section, const TRotorSettings& s) {
     const MatrixTypeEntry* type = MatrixTypeByCode(s.matrixType);
     ini.WriteInteger(section, Key("RotorType"), type ? type->MatrixCode : kMatrixTypes[0].MatrixCode);
     ini.WriteInteger(section, Key("RotorProfile"), s.profileIndex);
