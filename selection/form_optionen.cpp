@@ -311,12 +311,12 @@ void TFormOptionen::SetTexts()
     RadioButton_PHI_USA->setText(LoadText(440));
     CheckBox_TotalEff->setText(LoadText(566));
 
-    FitUnitTable();
+    FitSizes();
 }
 
 // Sizes that follow the font and the captions of the language: the entry fields, the unit
 // labels, and the units table with its column heads.
-void TFormOptionen::FitUnitTable()
+void TFormOptionen::FitSizes()
 {
     const QFontMetrics fm = fontMetrics();
     const int fieldWidth = fm.horizontalAdvance(QStringLiteral("-00000.00000000")) + 8;

@@ -68,7 +68,7 @@ private:
     // Commits a typed but not yet committed pressure or altitude; false when the field refused it
     // (its range message has then been shown).
     bool CommitPendingEntries();
-    void FitUnitTable();
+    void FitSizes();
 
     TOptionsModel model_;
 
