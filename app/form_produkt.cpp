@@ -99,7 +99,7 @@ void WriteColumn(TDatenGrid* grid, int column, const std::array<QString, N>& tex
     for (std::size_t row = 0; row < N; ++row) grid->SetCell(column, static_cast<int>(row), texts[row]);
 }
 
-// The records' pictures of the seasons button.
+// The seasons button shows whether the summer columns can be shown or hidden.
 QIcon SeasonsIcon(bool summerShown)
 {
     return QIcon(summerShown ? QStringLiteral(":/velmarsund/button-hide.svg")

@@ -21,6 +21,7 @@
 #include <QSet>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QLabel;
