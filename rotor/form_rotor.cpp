@@ -51,6 +51,7 @@ constexpr QRect kSizeListRect{77, 77, 151, 108};
 constexpr int kEntryWidth = 60;
 constexpr int kEntryLeft = kControlLeft + kSizeListRect.width() - kEntryWidth;
 constexpr int kUnitLeft = kControlLeft + kSizeListRect.width() + 4;
+constexpr TextId kCalculationFailed = 578; // the records could not be calculated
 constexpr int kTitleRight = 530; // right edge of the title, winter only
 constexpr int kTitleTop = 13;
 const QColor kTitleColour(0, 87, 137);
@@ -571,7 +572,10 @@ void TFormRotor::Button_BerechnenClick() {
     if (summer) calculate(SummerRecord());
     // A run that failed has no results to show: the tables stay empty and the result commands
     // disabled, rather than showing the states of a run that did not complete.
-    if (WinterRecord().Status == 0 && (!summer || SummerRecord().Status == 0)) SetResultsValid();
+    if (WinterRecord().Status == 0 && (!summer || SummerRecord().Status == 0))
+        SetResultsValid();
+    else
+        ShowMessageBox(LoadText(kCalculationFailed), LoadText(104), MessageKind::Error);
     RefreshInletTables();
     ShowDeviceCaption();
 }

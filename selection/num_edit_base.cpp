@@ -14,6 +14,7 @@ namespace velmarsund {
 
 namespace {
 constexpr TextId kErrorCaption = 104; // "Error"
+constexpr TextId kNotANumber = 579;  // "'%s' is not a valid number."
 }
 
 TNumEditBase::TNumEditBase(QWidget* parent) : QLineEdit(parent)
@@ -45,7 +46,7 @@ bool TNumEditBase::TryParse()
         ParseModifiedText();
         return true;
     } catch (const ConversionError& error) {
-        ShowMessageBox(QString::fromStdString(error.what()), LoadText(kErrorCaption), MessageKind::Error);
+        ShowMessageBox(FormatText(LoadText(kNotANumber), {error.Text()}), LoadText(kErrorCaption), MessageKind::Error);
         return false;
     }
 }

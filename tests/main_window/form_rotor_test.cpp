@@ -584,6 +584,7 @@ TEST_F(MainWindowTest, BadEntriesAreReportedAndKeepTheLastValidInputs)
     Enter(*w, "Edit_Temp11", "abc");
     ASSERT_EQ(seams_.messages.size(), 1u);
     EXPECT_EQ(seams_.messages[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(seams_.messages[0].text, QStringLiteral("'abc' is not a valid number."));
     EXPECT_EQ(w->WinterRecord().State11.Temp, -12);
     QTest::keyClick(w.get(), Qt::Key_F9);
     EXPECT_EQ(seams_.messages.size(), 2u);
@@ -654,6 +655,30 @@ TEST_F(MainWindowTest, ExtremeEntriesBlockTheCalculationWithAMessage)
     EXPECT_TRUE(seams_.messages.empty());
     EXPECT_TRUE(w->ResultsValid());
     ExpectTablesShow(*w, Rotorcalc(RotorRequest(-12, 90, 22, 40)), Season::Winter, UnitSystem::SI);
+}
+
+// Hot, humid air at 600 mbar condensing on a condensation matrix: the records cannot be
+// calculated. The user is told so and sees no results.
+TEST_F(MainWindowTest, ACalculationThatFailsIsReportedAndShowsNoResults)
+{
+    auto w = StartWindow();
+    Settings(*w, [](QDialog& d) { Enter(Get<TNumEditBase>(d, "Edit_Luftdruck"), QStringLiteral("600")); });
+    Choose(Get<QComboBox>(*w, "Combo_Rotortyp"), 0);
+    ASSERT_EQ(w->WinterRecord().MatrixType, 0);
+    Enter(*w, "Edit_Temp11", "28");
+    Enter(*w, "Edit_Feuchte11", "70");
+    Enter(*w, "Edit_Temp21", "20");
+    Enter(*w, "Edit_Feuchte21", "50");
+    seams_.messages.clear();
+    Calculate(*w);
+    EXPECT_EQ(w->WinterRecord().Status, 100);
+    ASSERT_FALSE(seams_.messages.empty());
+    EXPECT_EQ(seams_.messages.back().text,
+              QStringLiteral("The calculation failed for these air conditions. Please check the entries."));
+    EXPECT_EQ(seams_.messages.back().caption, QStringLiteral("Error"));
+    EXPECT_FALSE(w->ResultsValid());
+    EXPECT_FALSE(ResultCommandsEnabled(*w));
+    EXPECT_EQ(Cell(*w, "Tabelle_Luftaustritt", 1, 2), QString());
 }
 
 TEST_F(MainWindowTest, SettingsWindowRoundTrip)
