@@ -2,8 +2,8 @@
 #include "form_basis.h"
 #include "language_choice.h"
 #include "number_separators.h"
+#include "recording_seams.h"
 #include "test_files.h"
-#include "test_seams.h"
 #include "text_table.h"
 
 #include <QAction>

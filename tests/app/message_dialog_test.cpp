@@ -1,5 +1,5 @@
 #include "message_dialog.h"
-#include "test_seams.h"
+#include "recording_seams.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -14,8 +14,8 @@
 #include "number_rounding.h"
 #include "number_separators.h"
 #include "plausibility_check.h"
+#include "recording_seams.h"
 #include "text_table.h"
-#include "window_seams.h"
 
 #include <QAction>
 #include <QApplication>
@@ -283,7 +283,7 @@ protected:
         return texts;
     }
 
-    WindowSeams seams_;
+    RecordingSeams seams_;
 };
 
 const std::initializer_list<const char*> kWinterFields{"Edit_SVol11", "Edit_Temp11", "Edit_Feuchte11",

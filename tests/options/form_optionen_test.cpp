@@ -1,7 +1,7 @@
-#include "dialog_seams.h"
 #include "form_optionen.h"
 #include "num_edit.h"
 #include "number_separators.h"
+#include "recording_seams.h"
 #include "text_table.h"
 
 #include <QCheckBox>
@@ -22,7 +22,7 @@
 namespace velmarsund {
 namespace {
 
-using testing::DialogSeams;
+using testing::RecordingSeams;
 
 constexpr double kPressureAt1000m = 898.4851631400988; // mbar
 
@@ -73,7 +73,7 @@ protected:
         QTest::mouseRelease(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
     }
 
-    DialogSeams seams_;
+    RecordingSeams seams_;
     std::unique_ptr<TFormOptionen> form_;
 };
 
@@ -87,7 +87,7 @@ TEST_F(FormOptionenTest, OpeningShowsTheValuesAndTheUnitSwitchConvertsPressureAn
     values.totalEffectiveness = true;
     values.energyEfficiencyClass = false;
     values.wetBulbOnDataSheet = true;
-    seams_.user = [&](QDialog&) {
+    seams_.onDialog = seams_.AsUser([&](QDialog&) {
         EXPECT_EQ(Child<QTabWidget>("PageControl1")->currentIndex(), 0);
         EXPECT_EQ(Pressure()->text(), QStringLiteral("1013"));
         EXPECT_EQ(Altitude()->text(), QStringLiteral("0"));
@@ -120,7 +120,7 @@ TEST_F(FormOptionenTest, OpeningShowsTheValuesAndTheUnitSwitchConvertsPressureAn
         EXPECT_EQ(Altitude()->text(), QStringLiteral("0"));
         EXPECT_EQ(PressureUnit(), QStringLiteral("mbar"));
         Click("Button_OK");
-    };
+    });
     const auto result = form_->Edit(values);
     ASSERT_TRUE(seams_.windowActive);
     ASSERT_TRUE(result.has_value());
@@ -148,13 +148,13 @@ TEST_F(FormOptionenTest, AltitudeEntryShowsItsPressureAndTheAltitudeOfThatPressu
                           Case{UnitSystem::IP, "3280.8", kPressureAt1000m / 1013}}) {
         TOptionsValues values;
         values.unitSystem = c.units;
-        seams_.user = [&](QDialog&) {
+        seams_.onDialog = seams_.AsUser([&](QDialog&) {
             Type(Altitude(), QString::fromLatin1(c.altitude));
             QTest::keyClick(Altitude(), Qt::Key_Return);
             EXPECT_NEAR(Pressure()->Value(), c.shownPressure, 1e-9) << c.altitude;
             EXPECT_EQ(Altitude()->text(), QString::fromLatin1(c.altitude));
             Click("Button_OK");
-        };
+        });
         const auto result = form_->Edit(values);
         ASSERT_TRUE(result.has_value());
         EXPECT_NEAR(result->airPressure, 898.485, 0.0005) << c.altitude;
@@ -180,7 +180,7 @@ TEST_F(FormOptionenTest, OutOfRangeEntryIsRefusedAndOkKeepsTheWindowOpen)
         TOptionsValues values;
         values.unitSystem = c.units;
         bool stayedOpen = false;
-        seams_.user = [&](QDialog& dialog) {
+        seams_.onDialog = seams_.AsUser([&](QDialog& dialog) {
             const QString pressureBefore = Pressure()->text();
             const QString altitudeBefore = Altitude()->text();
             auto* field = Child<TNumEdit>(c.field);
@@ -193,7 +193,7 @@ TEST_F(FormOptionenTest, OutOfRangeEntryIsRefusedAndOkKeepsTheWindowOpen)
             Click("Button_OK");
             stayedOpen = dialog.isVisible();
             Click("Button_Cancel"); // abandons the refused text without another message
-        };
+        });
         EXPECT_FALSE(form_->Edit(values).has_value()) << c.text;
         EXPECT_TRUE(stayedOpen) << c.text;
         ASSERT_EQ(seams_.messages.size(), 2u) << c.text; // on Enter, and again on OK, not on Cancel
@@ -207,10 +207,10 @@ TEST_F(FormOptionenTest, OutOfRangeEntryIsRefusedAndOkKeepsTheWindowOpen)
 
 TEST_F(FormOptionenTest, TypedAltitudeCountsWhenOkIsPressedWithoutLeavingTheField)
 {
-    seams_.user = [&](QDialog&) {
+    seams_.onDialog = seams_.AsUser([&](QDialog&) {
         Type(Altitude(), QStringLiteral("1000"));
         Child<QPushButton>("Button_OK")->click(); // a button that takes no focus from the field
-    };
+    });
     const auto result = form_->Edit(TOptionsValues{});
     ASSERT_TRUE(result.has_value());
     EXPECT_NEAR(result->airPressure, kPressureAt1000m, 1e-9);
@@ -219,7 +219,7 @@ TEST_F(FormOptionenTest, TypedAltitudeCountsWhenOkIsPressedWithoutLeavingTheFiel
 
 TEST_F(FormOptionenTest, ChoosingAhriOrEn308CouplesTheirOptions)
 {
-    seams_.user = [&](QDialog&) {
+    seams_.onDialog = seams_.AsUser([&](QDialog&) {
         ShowPage(3);
         auto* total = Child<QCheckBox>("CheckBox_TotalEff");
         auto* energyClass = Child<QCheckBox>("CheckBox_HCLASS");
@@ -247,7 +247,7 @@ TEST_F(FormOptionenTest, ChoosingAhriOrEn308CouplesTheirOptions)
 
         Click("RadioButton_PHI_USA");
         Click("Button_OK");
-    };
+    });
     const auto result = form_->Edit(TOptionsValues{});
     ASSERT_TRUE(result.has_value());
     EXPECT_TRUE(result->useAhriEffectiveness);
@@ -259,23 +259,23 @@ TEST_F(FormOptionenTest, CancelChangesNothingAndTheNextOpeningShowsTheGivenValue
 {
     TOptionsValues values;
     values.airPressure = 950;
-    seams_.user = [&](QDialog&) {
+    seams_.onDialog = seams_.AsUser([&](QDialog&) {
         ShowPage(1);
         Click("RadioButton_US");
         Type(Altitude(), QStringLiteral("2000"));
         QTest::keyClick(Altitude(), Qt::Key_Return);
         ShowPage(2);
         Click("Button_Cancel");
-    };
+    });
     EXPECT_FALSE(form_->Edit(values).has_value());
 
-    seams_.user = [&](QDialog&) {
+    seams_.onDialog = seams_.AsUser([&](QDialog&) {
         EXPECT_EQ(Child<QTabWidget>("PageControl1")->currentIndex(), 2);
         EXPECT_TRUE(Child<QRadioButton>("RadioButton_SI")->isChecked());
         EXPECT_EQ(Pressure()->text(), QStringLiteral("950"));
         EXPECT_EQ(PressureUnit(), QStringLiteral("mbar"));
         Click("Button_OK");
-    };
+    });
     const auto result = form_->Edit(values);
     ASSERT_TRUE(result.has_value());
     EXPECT_EQ(result->unitSystem, UnitSystem::SI);
@@ -286,7 +286,7 @@ TEST_F(FormOptionenTest, DoubleClickInAUnitColumnChoosesItsSystem)
 {
     TOptionsValues values;
     values.airPressure = kPressureAt1000m;
-    seams_.user = [&](QDialog&) {
+    seams_.onDialog = seams_.AsUser([&](QDialog&) {
         ShowPage(1);
         DoubleClickCell(3, 2);
         EXPECT_TRUE(Child<QRadioButton>("RadioButton_US")->isChecked());
@@ -304,7 +304,7 @@ TEST_F(FormOptionenTest, DoubleClickInAUnitColumnChoosesItsSystem)
         EXPECT_NEAR(Altitude()->Value(), 1000, 1e-9);
         DoubleClickCell(0, 2);
         Click("Button_OK");
-    };
+    });
     const auto result = form_->Edit(values);
     ASSERT_TRUE(result.has_value());
     EXPECT_EQ(result->unitSystem, UnitSystem::IP);
@@ -315,7 +315,7 @@ TEST_F(FormOptionenTest, InputKindsAndSeparatorsAreTakenOnOk)
 {
     TOptionsValues values;
     values.separators = {QLatin1Char('.'), QLatin1Char(',')};
-    seams_.user = [&](QDialog&) {
+    seams_.onDialog = seams_.AsUser([&](QDialog&) {
         ShowPage(2);
         auto* volume = Child<QComboBox>("Combo_Luftmenge");
         volume->setFocus();
@@ -330,7 +330,7 @@ TEST_F(FormOptionenTest, InputKindsAndSeparatorsAreTakenOnOk)
         QTest::keyClick(Child<QLineEdit>("Edit_DecimalSeparator"), Qt::Key_Backspace);
         Type(Child<QLineEdit>("Edit_ThousandSeparator"), QStringLiteral("'"));
         Click("Button_OK");
-    };
+    });
     const auto result = form_->Edit(values);
     ASSERT_TRUE(result.has_value());
     EXPECT_EQ(result->airVolumeKind, 3);
@@ -344,7 +344,7 @@ TEST_F(FormOptionenTest, LanguageChangeRelabelsWithoutLosingTheEntries)
 {
     TOptionsValues values;
     values.humidityKind = 7;
-    seams_.user = [&](QDialog& dialog) {
+    seams_.onDialog = seams_.AsUser([&](QDialog& dialog) {
         auto* pages = Child<QTabWidget>("PageControl1");
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Settings"));
         EXPECT_EQ(pages->tabText(0), QStringLiteral("   Environment   "));
@@ -372,7 +372,7 @@ TEST_F(FormOptionenTest, LanguageChangeRelabelsWithoutLosingTheEntries)
         Type(Pressure(), QStringLiteral("500"));
         QTest::keyClick(Pressure(), Qt::Key_Return);
         Click("Button_Cancel");
-    };
+    });
     EXPECT_FALSE(form_->Edit(values).has_value());
     ASSERT_EQ(seams_.messages.size(), 1u);
     EXPECT_EQ(seams_.messages[0].text, QStringLiteral("Bitte geben Sie eine Zahl zwischen 600 und 1100 ein"));

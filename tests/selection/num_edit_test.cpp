@@ -3,6 +3,7 @@
 #include "num_edit.h"
 #include "number_parse.h"
 #include "number_separators.h"
+#include "recording_seams.h"
 #include "text_table.h"
 
 #include <QApplication>
@@ -13,32 +14,14 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace velmarsund {
 namespace {
-
-struct Message {
-    QString text;
-    QString caption;
-    MessageKind kind;
-};
-
-class RecordingPresenter : public MessagePresenter {
-public:
-    void Show(const QString& text, const QString& caption, MessageKind kind) override
-    {
-        messages.push_back({text, caption, kind});
-    }
-    std::vector<Message> messages;
-};
 
 // A shown, active window with a real field, an integer field and a neighbour to move to.
 class EntryFieldTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previous_ = SetMessagePresenter(&presenter_);
         SetProgramSeparators({QLatin1Char('.'), QLatin1Char(',')});
         SetCurrentLanguage(Language::English);
         auto* layout = new QVBoxLayout(&window_);
@@ -52,7 +35,6 @@ protected:
         QApplication::setActiveWindow(&window_);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
     }
-    void TearDown() override { SetMessagePresenter(previous_); }
 
     void MakeTemperatureField()
     {
@@ -72,8 +54,7 @@ protected:
     }
     void Leave() { neighbour_->setFocus(Qt::TabFocusReason); }
 
-    RecordingPresenter presenter_;
-    MessagePresenter* previous_ = nullptr;
+    testing::RecordingSeams presenter_;
     QWidget window_;
     TNumEdit* num_ = nullptr;
     TIntEdit* int_ = nullptr;
