@@ -7,16 +7,7 @@
 #include "matrix_types.h"
 #include "modes.h"
 
-#include <limits>
-
 namespace velmarsund::rotorcalc {
-
-namespace {
-
-constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
-constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
-
-} // namespace
 
 Json RunGeometryMode(const RequestReader& request) {
     request.RejectUnknown({"mode", "SeriesIndex", "Height", "Width", "Diameter", "MatrixType", "Profile"});

@@ -6,14 +6,9 @@
 #include "rot_leakage.h"
 #include "rotor_data.h"
 
-#include <limits>
-
 namespace velmarsund::rotorcalc {
 
 namespace {
-
-constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
-constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
 // Reads the entered pressure of one stream; the other section's pressure is computed.
 void ReadEnteredPressure(const RequestReader& request, int fanPosition, std::string_view fanField,

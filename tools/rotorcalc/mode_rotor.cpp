@@ -7,7 +7,6 @@
 #include "rotor_data.h"
 
 #include <array>
-#include <limits>
 
 namespace velmarsund::rotorcalc {
 
@@ -30,9 +29,6 @@ Json StateJson(const AirStreamState& s)
     for (const AirStreamField& f : kAirStreamFields) j[std::string(f.name)] = s.*f.member;
     return j;
 }
-
-constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
-constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
 } // namespace
 

@@ -6,16 +6,7 @@
 #include "rotor_data.h"
 #include "rotor_weight.h"
 
-#include <limits>
-
 namespace velmarsund::rotorcalc {
-
-namespace {
-
-constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
-constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
-
-} // namespace
 
 Json RunWeightMode(const RequestReader& request) {
     request.RejectUnknown({"mode", "HousingCode", "Height", "Width", "Diameter", "Profile", "ProfileHeight",

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -13,6 +14,10 @@
 namespace velmarsund::rotorcalc {
 
 using Json = nlohmann::ordered_json;
+
+// The range of the records' 32-bit integer fields, for the integer readers below.
+inline constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
+inline constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
 // A request that cannot be computed; its text names the field.
 class RequestError : public std::runtime_error {
