@@ -93,12 +93,6 @@ AirStreamState& Inlet(TDatenRWT& record, int stream) { return stream == 0 ? reco
 
 Stream StreamOf(int stream) { return stream == 0 ? Stream::Supply : Stream::Exhaust; }
 
-template <std::size_t N>
-void WriteColumn(TDatenGrid* grid, int column, const std::array<QString, N>& texts)
-{
-    for (std::size_t row = 0; row < N; ++row) grid->SetCell(column, static_cast<int>(row), texts[row]);
-}
-
 // The seasons button shows whether the summer columns can be shown or hidden.
 QIcon SeasonsIcon(bool summerShown)
 {
@@ -542,6 +536,7 @@ void TFormProdukt::SetSeasonView(SeasonView view)
 {
     seasonView_ = view;
     Button_Seasons->setIcon(SeasonsIcon(SummerShown()));
+    // The columns beyond the winter ones are emptied and refilled for the new view.
     for (TDatenGrid* grid : {Tabelle_Lufteintritt, Tabelle_w_dp, Tabelle_Luftaustritt, Tabelle_Prozessdaten}) {
         grid->ClearColumns(5, 9);
         grid->SetColWidths(ResultColumnWidths(view));
@@ -571,50 +566,35 @@ std::vector<Season> TFormProdukt::ShownSeasons() const
 // ---------------------------------------------------------------------------------------------
 // Result tables
 
-void TFormProdukt::RefreshInletTables()
+ResultTables TFormProdukt::CurrentResultTables() const
 {
-    for (Season season : ShownSeasons()) {
-        const TDatenRWT& r = Record(season);
-        for (int stream = 0; stream < 2; ++stream) {
-            const int column = ValueColumn(season, StreamOf(stream));
-            const InletTexts inlet = InletValues(stream == 0 ? r.State11 : r.State21, unitSystem_);
-            for (int row = 0; row < InletRow::Count; ++row)
-                if (row != InletRow::StreamHeadings && row != InletRow::Heading)
-                    Tabelle_Lufteintritt->SetCell(column, row, inlet[static_cast<std::size_t>(row)]);
-            WriteColumn(Tabelle_w_dp, column,
-                        stream == 0 ? VelocityValues(r.FaceVelocity1, r.DeltaP1, r.DeltaP1Std, pressureDropLimit_,
-                                                     unitSystem_)
-                                    : VelocityValues(r.FaceVelocity2, r.DeltaP2, r.DeltaP2Std, pressureDropLimit_,
-                                                     unitSystem_));
-        }
-    }
+    ResultTablesInput in;
+    in.winter = &winter_;
+    in.summer = SummerShown() ? &summer_ : nullptr;
+    in.view = seasonView_;
+    in.units = unitSystem_;
+    in.effectiveness = effectiveness_;
+    in.pressureDropLimit = pressureDropLimit_;
+    in.resultsValid = resultsValid_;
+    return BuildResultTables(in);
 }
 
-void TFormProdukt::FillOutletTable()
+void TFormProdukt::WriteResultTables()
 {
-    for (Season season : ShownSeasons()) {
-        const TDatenRWT& r = Record(season);
-        for (int stream = 0; stream < 2; ++stream) {
-            OutletTexts values = OutletValues(stream == 0 ? r.State12 : r.State22, unitSystem_);
-            values[OutletRow::Heading].clear();
-            WriteColumn(Tabelle_Luftaustritt, ValueColumn(season, StreamOf(stream)), values);
-        }
-    }
+    const ResultTables tables = CurrentResultTables();
+    const auto write = [](TDatenGrid* grid, const GridTexts& texts) {
+        for (int row = 0; row < texts.Rows(); ++row)
+            for (int col = 0; col < texts.Columns(); ++col) grid->SetCell(col, row, texts.Cell(col, row));
+    };
+    write(Tabelle_Lufteintritt, tables.inlet);
+    write(Tabelle_w_dp, tables.velocity);
+    write(Tabelle_Luftaustritt, tables.outlet);
+    write(Tabelle_Prozessdaten, tables.process);
 }
 
-void TFormProdukt::FillProcessTable()
-{
-    for (Season season : ShownSeasons())
-        for (int stream = 0; stream < 2; ++stream)
-            WriteColumn(Tabelle_Prozessdaten, ValueColumn(season, StreamOf(stream)),
-                        ProcessValues(Record(season), StreamOf(stream), unitSystem_, effectiveness_));
-}
+void TFormProdukt::RefreshInletTables() { WriteResultTables(); }
 
-QString TFormProdukt::HintText() const
-{
-    const bool frost = winter_.FrostRisk || (SummerShown() && summer_.FrostRisk);
-    return frost ? LoadText(43) : QString();
-}
+QString TFormProdukt::HintText() const { return FrostHint(winter_, SummerShown() ? &summer_ : nullptr); }
 
 void TFormProdukt::FillHint()
 {
@@ -632,20 +612,15 @@ void TFormProdukt::FillHint()
 
 void TFormProdukt::FillResultTables()
 {
-    RefreshInletTables();
-    FillOutletTable();
+    WriteResultTables();
     FillHint();
-    FillProcessTable();
 }
 
 void TFormProdukt::InvalidateResults()
 {
     resultsValid_ = false;
     SetResultCommandsEnabled(false);
-    for (TDatenGrid* grid : {Tabelle_Luftaustritt, Tabelle_Prozessdaten}) {
-        grid->ClearColumns(1, 3);
-        if (SummerShown()) grid->ClearColumns(5, 7);
-    }
+    WriteResultTables();
     LB_Hinweis->clear();
     LB_Hinweis->hide();
 }
@@ -664,21 +639,11 @@ void TFormProdukt::SetResultCommandsEnabled(bool enabled)
     Menu_Ansicht_Diagramm->setEnabled(enabled);
 }
 
-void TFormProdukt::RelabelUnits()
-{
-    const int unit = UnitColumn(seasonView_);
-    WriteColumn(Tabelle_Lufteintritt, unit, InletUnits(unitSystem_));
-    WriteColumn(Tabelle_w_dp, unit, VelocityUnits(unitSystem_));
-    WriteColumn(Tabelle_Luftaustritt, unit, OutletUnits(unitSystem_));
-    WriteColumn(Tabelle_Prozessdaten, unit, ProcessUnits(unitSystem_, effectiveness_));
-}
+void TFormProdukt::RelabelUnits() { WriteResultTables(); }
 
 void TFormProdukt::RelabelTexts()
 {
-    WriteColumn(Tabelle_Lufteintritt, 0, InletLabels());
-    WriteColumn(Tabelle_w_dp, 0, VelocityLabels());
-    WriteColumn(Tabelle_Luftaustritt, 0, OutletLabels());
-    WriteColumn(Tabelle_Prozessdaten, 0, ProcessLabels(effectiveness_));
+    WriteResultTables();
     const QString twoSpaces = QStringLiteral("  ");
     RegisterDaten->setTabText(0, twoSpaces + LoadText(10) + twoSpaces);
     RegisterDaten->setTabText(1, twoSpaces + LoadText(11) + twoSpaces);
@@ -759,9 +724,7 @@ void TFormProdukt::SetTexts()
     TFormBasis::SetTexts();
     RelabelTexts();
     RelabelUnits();
-    const bool english = CurrentLanguage() == Language::English;
-    headings_ = {english ? QStringLiteral("Outside air") : LoadText(3),
-                 english ? QStringLiteral("Return air") : LoadText(4)};
+    headings_ = StreamHeadings();
     Edit_Winter->setText(LoadText(272));
     Edit_Sommer->setText(LoadText(273));
     for (TNumEdit* field : AllAirFields()) field->SetErrorMessage(LoadText(105));

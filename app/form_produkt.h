@@ -16,6 +16,7 @@
 #include "plausibility_check.h"
 #include "result_grid_layout.h"
 #include "result_table_texts.h"
+#include "result_tables.h"
 
 #include <QHash>
 #include <QSet>
@@ -72,6 +73,8 @@ public:
 
     void RefreshInletTables();
     void InvalidateResults();
+    // What the four tables show now, cell by cell.
+    ResultTables CurrentResultTables() const;
     void SetResultsValid();
 
     // Tests the inlet states of the winter record (and in WinterAndSummer of the summer record),
@@ -207,8 +210,8 @@ private:
 
     void SetTemperatureRanges();
     void FillResultTables();
-    void FillOutletTable();
-    void FillProcessTable();
+    // Writes every cell of the four tables from the records and the switches.
+    void WriteResultTables();
     void FillHint();
     void RelabelTexts();
     void SetResultCommandsEnabled(bool enabled);

@@ -4,7 +4,6 @@
 #include "geometry_check.h"
 #include "housing_series.h"
 #include "int_edit.h"
-#include "math_error.h"
 #include "matrix_types.h"
 #include "message_box.h"
 #include "number_parse.h"
@@ -13,7 +12,8 @@
 #include "program_fonts.h"
 #include "rotor_data.h"
 #include "rotor_settings.h"
-#include "rotor_weight.h"
+#include "panel_weight.h"
+#include "season_calculation.h"
 #include "size_tables.h"
 #include "text_format.h"
 #include "text_table.h"
@@ -491,13 +491,8 @@ void TFormRotor::Aenderung_Geraet(QObject* sender) {
     CopyRotorToRecords();
 
     const TDatenRWT& r = WinterRecord();
-    try {
-        rotorWeight_ = RotorWeight(geometry_.HousingCode, height_, width_, FieldValue(Edit_Rad, r.Diameter),
-                                   r.ProfileHeight, r.FoilThickness, geometry_.Depth, r.MatrixType,
-                                   ProfilePitchOf(r.ProfileHeight));
-    } catch (const std::exception&) {
-        rotorWeight_ = 0; // a housing the weight model cannot take; the check reports it
-    }
+    rotorWeight_ = PanelRotorWeight(geometry_.HousingCode, height_, width_, geometry_.Depth,
+                                    FieldValue(Edit_Rad, r.Diameter), r);
     try {
         designation_ = BuildDesignation(SeriesIndex(), r.MatrixType, ProfileText().toStdString(), height_,
                                         width_, FieldValue(Edit_Rad, r.Diameter));
@@ -554,19 +549,7 @@ void TFormRotor::Button_BerechnenClick() {
     InvalidateResults();
     CopyAirInputs();
     CopyRotorToRecords();
-    const auto calculate = [](TDatenRWT& r) {
-        r.Calculate();
-        // A class that cannot be computed shows nothing rather than the one of an earlier run.
-        r.EnergyEff = 0;
-        r.TempEffBalanced = 0;
-        r.HClass = 0;
-        r.HClassText.clear();
-        r.HClassLabel.clear();
-        try {
-            r.CalcEnergyClass(DecimalChar());
-        } catch (const MathError&) {
-        }
-    };
+    const auto calculate = [](TDatenRWT& r) { CalculateSeason(r, DecimalChar()); };
     calculate(WinterRecord());
     const bool summer = GetSeasonView() == SeasonView::WinterAndSummer;
     if (summer) calculate(SummerRecord());
