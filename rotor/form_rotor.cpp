@@ -12,6 +12,7 @@
 #include "program_fonts.h"
 #include "rotor_data.h"
 #include "rotor_settings.h"
+#include "panel_texts.h"
 #include "panel_weight.h"
 #include "season_calculation.h"
 #include "size_tables.h"
@@ -286,10 +287,7 @@ void TFormRotor::SetTexts() {
         const int index = Combo_RahmenMaterial->currentIndex();
         Combo_RahmenMaterial->clear();
         for (const HousingSeries& series : kHousingSeries)
-            Combo_RahmenMaterial->addItem(
-                QString::fromUtf8(series.ListPrefix.data(),
-                                  static_cast<qsizetype>(series.ListPrefix.size())) +
-                LoadText(series.ListTextId));
+            Combo_RahmenMaterial->addItem(HousingListText(series.Index));
         Combo_RahmenMaterial->setCurrentIndex(index < 0 ? 0 : index);
     }
     RebuildMatrixTypes();
@@ -390,7 +388,7 @@ void TFormRotor::RebuildMatrixTypes() {
     const QSignalBlocker block(Combo_Rotortyp);
     const int index = Combo_Rotortyp->currentIndex();
     for (const MatrixTypeEntry& type : kMatrixTypes) {
-        const QString text = LoadText(type.ListTextId) + QLatin1Char(' ') + QLatin1Char(type.Letter);
+        const QString text = MatrixTypeListText(type.Index);
         if (type.Index < Combo_Rotortyp->count())
             Combo_Rotortyp->setItemText(type.Index, text);
         else

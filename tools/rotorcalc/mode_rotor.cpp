@@ -5,23 +5,13 @@
 #include "math_error.h"
 #include "modes.h"
 #include "rotor_data.h"
+#include "rotor_request.h"
 
 #include <array>
 
 namespace velmarsund::rotorcalc {
 
 namespace {
-
-void ReadState(const RequestReader& request, std::string_view name, AirStreamState& state)
-{
-    const auto object = request.OptObject(name);
-    if (!object) return;
-    std::array<std::string_view, kAirStreamFields.size()> names{};
-    for (std::size_t i = 0; i < kAirStreamFields.size(); ++i) names[i] = kAirStreamFields[i].name;
-    object->RejectUnknownOf(names);
-    for (const AirStreamField& f : kAirStreamFields)
-        if (const auto v = object->OptNumber(f.name)) state.*f.member = *v;
-}
 
 Json StateJson(const AirStreamState& s)
 {
@@ -38,28 +28,7 @@ Json RunRotorMode(const RequestReader& request)
                            "FoilThickness", "ProfileHeight", "ProfilePitch", "Speed", "WheelDepth", "State11",
                            "State21", "Operation", "EnergyClass"});
     TDatenRWT r;
-    r.AirPressure = request.Number("AirPressure", 1013);
-    r.HumidityKind = static_cast<std::uint8_t>(request.Integer("HumidityKind", 0, 0, 255));
-    r.VolumeKind = static_cast<std::uint8_t>(request.Integer("VolumeKind", 0, 0, 255));
-    const auto matrixType = request.Integer("MatrixType", MatrixE, 0, 255);
-    if (!IsKnownMatrixType(static_cast<int>(matrixType)))
-        throw RequestError("field 'MatrixType' must be 0 (P), 1 (E), 3 (K) or 6 (N)");
-    r.MatrixType = static_cast<std::uint8_t>(matrixType);
-    r.Diameter = static_cast<std::int32_t>(request.Integer("Diameter", 0, kInt32Min, kInt32Max));
-    if (const auto profile = request.OptString("Profile")) {
-        const auto decoded = DecodeProfile(*profile);
-        if (!decoded) throw RequestError("field 'Profile' must be a letter and two digits, e.g. \"E20\"");
-        r.FoilThickness = decoded->FoilThickness;
-        r.ProfileHeight = decoded->ProfileHeight;
-        r.ProfilePitch = decoded->ProfilePitch;
-    }
-    r.FoilThickness = request.Number("FoilThickness", r.FoilThickness);
-    r.ProfileHeight = request.Number("ProfileHeight", r.ProfileHeight);
-    r.ProfilePitch = request.Number("ProfilePitch", r.ProfilePitch);
-    r.Speed = request.Number("Speed", DefaultSpeed(r.MatrixType));
-    r.WheelDepth = static_cast<std::int32_t>(request.Integer("WheelDepth", 200, kInt32Min, kInt32Max));
-    ReadState(request, "State11", r.State11);
-    ReadState(request, "State21", r.State21);
+    ReadRotorRecord(request, r);
 
     const std::string operation = request.OptString("Operation").value_or("Calculate");
     if (operation != "Calculate" && operation != "Update")

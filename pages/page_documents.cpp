@@ -1,0 +1,172 @@
+#include "page_documents.h"
+
+#include "painter_canvas.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace velmarsund {
+namespace {
+
+// One device unit of the PDF is one logical unit: 0.1 mm.
+constexpr int kPdfResolution = 254;
+
+bool Fail(QString* error, const QString& message)
+{
+    if (error) *error = message;
+    return false;
+}
+
+bool SaveAtomically(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return Fail(error, file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return Fail(error, file.errorString());
+    }
+    if (!file.commit()) return Fail(error, file.errorString());
+    return true;
+}
+
+QByteArray PdfHexString(const QString& text)
+{
+    QByteArray utf16("\xFE\xFF", 2);
+    for (QChar c : text) {
+        utf16.append(static_cast<char>(c.unicode() >> 8));
+        utf16.append(static_cast<char>(c.unicode() & 0xFF));
+    }
+    return '<' + utf16.toHex().toUpper() + '>';
+}
+
+} // namespace
+
+void DrawPagesOn(QPagedPaintDevice& device, const PageList& pages, int first, int last, int exportFlag)
+{
+    first = std::max(first, 1);
+    last = std::min(last, static_cast<int>(pages.size()));
+    if (first > last) return;
+    QPainter painter(&device);
+    const double scale = PageScale(device.width(), device.height());
+    for (int page = first; page <= last; ++page) {
+        if (page > first) device.newPage();
+        painter.resetTransform();
+        painter.scale(scale, scale);
+        PainterCanvas canvas(painter);
+        pages[static_cast<std::size_t>(page - 1)](canvas, exportFlag);
+    }
+}
+
+QByteArray PdfDocument(const PageList& pages)
+{
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        writer.setResolution(kPdfResolution);
+        writer.setCreator(QString());
+        writer.setTitle(QString());
+        QPainter painter(&writer);
+        for (std::size_t page = 0; page < pages.size(); ++page) {
+            if (page > 0) writer.newPage();
+            PainterCanvas canvas(painter);
+            pages[page](canvas, 1);
+        }
+    }
+    return WithPdfAuthor(bytes, kPdfAuthor);
+}
+
+bool WritePdfFile(const QString& path, const PageList& pages, QString* error)
+{
+    return SaveAtomically(path, PdfDocument(pages), error);
+}
+
+QStringList PngFileNames(const QString& path, int count)
+{
+    QString base = path;
+    if (base.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) base.chop(4);
+    QStringList names;
+    for (int page = 1; page <= count; ++page) names << base + QLatin1Char('-') + QString::number(page) + ".png";
+    return names;
+}
+
+bool WritePngFiles(const QString& path, const PageList& pages, int dpi, QString* error)
+{
+    const QStringList names = PngFileNames(path, static_cast<int>(pages.size()));
+    const int width = static_cast<int>(std::lround(kPageWidth / 254.0 * dpi));
+    const int height = static_cast<int>(std::lround(kPageHeight / 254.0 * dpi));
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        const int dotsPerMetre = static_cast<int>(std::lround(dpi / 0.0254));
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        {
+            QPainter painter(&image);
+            const double scale = PageScale(width, height);
+            painter.scale(scale, scale);
+            PainterCanvas canvas(painter);
+            pages[page](canvas, 0);
+        }
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG")) return Fail(error, QStringLiteral("cannot encode the picture"));
+        if (!SaveAtomically(names[static_cast<int>(page)], png, error)) return false;
+    }
+    return true;
+}
+
+QByteArray WithPdfAuthor(const QByteArray& pdf, const QString& author)
+{
+    // The last trailer names the document information and the cross-reference table before it.
+    const qsizetype trailerAt = pdf.lastIndexOf("trailer");
+    const qsizetype startAt = pdf.lastIndexOf("startxref");
+    if (trailerAt < 0 || startAt < trailerAt) return pdf;
+    const QString trailer = QString::fromLatin1(pdf.mid(trailerAt, startAt - trailerAt));
+    const auto size = QRegularExpression(QStringLiteral("/Size\\s+(\\d+)")).match(trailer);
+    const auto root = QRegularExpression(QStringLiteral("/Root\\s+(\\d+\\s+\\d+\\s+R)")).match(trailer);
+    const auto info = QRegularExpression(QStringLiteral("/Info\\s+(\\d+)\\s+(\\d+)\\s+R")).match(trailer);
+    const auto start = QRegularExpression(QStringLiteral("startxref\\s+(\\d+)"))
+                           .match(QString::fromLatin1(pdf.mid(startAt, 64)));
+    if (!size.hasMatch() || !root.hasMatch() || !info.hasMatch() || !start.hasMatch()) return pdf;
+
+    // The information dictionary as it stands, with the author added.
+    const QByteArray objectHead = (info.captured(1) + QLatin1Char(' ') + info.captured(2) + " obj").toLatin1();
+    // At the start of a line: "1 0 obj" must not be found inside "21 0 obj".
+    qsizetype objectAt = pdf.lastIndexOf('\n' + objectHead, trailerAt);
+    if (objectAt < 0) return pdf;
+    ++objectAt;
+    const qsizetype dictAt = pdf.indexOf("<<", objectAt);
+    const qsizetype endAt = pdf.indexOf("endobj", objectAt);
+    if (dictAt < 0 || endAt < dictAt) return pdf;
+    QByteArray dictionary = pdf.mid(dictAt, endAt - dictAt);
+    dictionary.insert(2, "\n/Author " + PdfHexString(author));
+
+    QByteArray out = pdf;
+    if (!out.endsWith('\n')) out.append('\n');
+    const qsizetype newObjectAt = out.size();
+    out.append(objectHead + '\n' + dictionary + "endobj\n");
+    const qsizetype xrefAt = out.size();
+    out.append("xref\n" + info.captured(1).toLatin1() + " 1\n");
+    out.append(QByteArray::number(newObjectAt).rightJustified(10, '0') + ' ' +
+               info.captured(2).toLatin1().rightJustified(5, '0') + " n \n");
+    out.append("trailer\n<<\n/Size " + size.captured(1).toLatin1() + "\n/Info " + info.captured(1).toLatin1() + ' ' +
+               info.captured(2).toLatin1() + " R\n/Root " + root.captured(1).toLatin1() + "\n/Prev " +
+               start.captured(1).toLatin1() + "\n>>\nstartxref\n" + QByteArray::number(xrefAt) + "\n%%EOF\n");
+    return out;
+}
+
+} // namespace velmarsund

@@ -1,0 +1,35 @@
+#include "sheet_batch.h"
+
+#include "sheet_job.h"
+
+namespace velmarsund::rotorsheet {
+namespace {
+
+void Prepare(const Json& request, const std::string& name, SheetBatch& batch)
+{
+    try {
+        PreparedSheet prepared = PrepareSheet(ReadSheetRequest(request));
+        for (PageProcedure& page : prepared.pages) batch.pages.push_back(std::move(page));
+        for (const std::string& remark : prepared.remarks) batch.remarks.push_back(name + ": " + remark);
+    } catch (const RequestError& e) {
+        batch.errors.push_back(name + ": " + e.what());
+    } catch (const SheetRefused& e) {
+        batch.errors.push_back(name + " (" + e.Fields() + "): " + e.what());
+    }
+}
+
+} // namespace
+
+SheetBatch PrepareBatch(const Json& input)
+{
+    SheetBatch batch;
+    if (input.is_array()) {
+        if (input.empty()) batch.errors.push_back("the input holds no request");
+        for (std::size_t i = 0; i < input.size(); ++i) Prepare(input[i], "request[" + std::to_string(i) + "]", batch);
+    } else {
+        Prepare(input, "request", batch);
+    }
+    return batch;
+}
+
+} // namespace velmarsund::rotorsheet

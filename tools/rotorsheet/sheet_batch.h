@@ -1,0 +1,23 @@
+#pragma once
+// rotorsheet's work on a whole input: every request read, checked and calculated before anything
+// is written, so that a bad request leaves no file behind.
+
+#include "page_list.h"
+#include "sheet_request.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmarsund::rotorsheet {
+
+struct SheetBatch {
+    PageList pages;                   // of all requests, in order
+    std::vector<std::string> errors;  // one line per refused request, naming it and the field
+    std::vector<std::string> remarks; // what was changed without refusing
+};
+
+// One request object, or an array of them.
+SheetBatch PrepareBatch(const Json& input);
+
+} // namespace velmarsund::rotorsheet

@@ -1,0 +1,123 @@
+#include "sheet_job.h"
+
+#include "data_sheet_builder.h"
+#include "data_sheet_page.h"
+#include "geometry_check.h"
+#include "panel_geometry.h"
+#include "plausibility_check.h"
+#include "season_calculation.h"
+#include "text_format.h"
+#include "text_table.h"
+#include "version_text.h"
+
+namespace velmarsund::rotorsheet {
+namespace {
+
+constexpr TextId kCalculationFailed = 578;
+
+char DecimalChar(const NumberSeparators& separators)
+{
+    const char c = separators.decimal.toLatin1();
+    return c ? c : '.';
+}
+
+// The summer record takes the rotor of the winter one, as the panel gives both records the same.
+void CopyRotor(const TDatenRWT& from, TDatenRWT& to)
+{
+    to.MatrixType = from.MatrixType;
+    to.Diameter = from.Diameter;
+    to.FoilThickness = from.FoilThickness;
+    to.ProfileHeight = from.ProfileHeight;
+    to.ProfilePitch = from.ProfilePitch;
+    to.Speed = from.Speed;
+    to.WheelDepth = from.WheelDepth;
+}
+
+} // namespace
+
+PreparedSheet PrepareSheet(const SheetRequest& request)
+{
+    SetCurrentLanguage(request.language);
+    SetProgramSeparators(request.separators);
+    PreparedSheet prepared;
+
+    TDatenRWT winter = request.winter;
+    const PanelGeometry geometry = ComputePanelGeometry(request.height, request.width, request.seriesIndex);
+    const auto kept = static_cast<std::int32_t>(
+        KeptDiameter(winter.Diameter, request.height, request.width, request.seriesIndex, geometry));
+    if (kept != winter.Diameter) {
+        prepared.remarks.push_back("field 'Diameter': " + std::to_string(winter.Diameter) +
+                                   " mm is above the largest wheel of this housing; the data sheet shows " +
+                                   std::to_string(kept) + " mm");
+        winter.Diameter = kept;
+    }
+    const bool summerShown = request.summer.has_value();
+    TDatenRWT summer = request.summer.value_or(TDatenRWT{});
+    CopyRotor(winter, summer);
+    winter.Update();
+    if (summerShown) summer.Update();
+
+    const GeometryCheckResult check = GeometryCheck(request.height, request.width, winter.Diameter,
+                                                    geometry.SmallestDiameter, geometry.LargestDiameter,
+                                                    request.seriesIndex, DecimalChar(request.separators));
+    if (!check.Valid()) {
+        QStringList values;
+        for (const std::string& value : check.Values) values << QString::fromStdString(value);
+        throw SheetRefused("SeriesIndex, Height, Width, Diameter", FormatText(LoadText(check.TextId), values));
+    }
+
+    const QString winterCaption = request.winterCaption.value_or(LoadText(272));
+    const QString summerCaption = request.summerCaption.value_or(LoadText(273));
+    const std::optional<CheckMessages> summerMessages =
+        summerShown ? std::optional<CheckMessages>(TestRecord(summer)) : std::nullopt;
+    const PlausibilityReport report =
+        BuildPlausibilityReport(TestRecord(winter), summerMessages, winterCaption, summerCaption, request.units);
+    if (!report.Proceeds())
+        throw SheetRefused(summerShown ? "State11, State21, Summer" : "State11, State21", report.text);
+
+    const char decimal = DecimalChar(request.separators);
+    const auto calculate = [&](TDatenRWT& r) {
+        if (request.energyClass)
+            CalculateSeason(r, decimal);
+        else
+            r.Calculate();
+    };
+    calculate(winter);
+    if (summerShown) calculate(summer);
+    if (winter.Status != 0 || (summerShown && summer.Status != 0))
+        throw SheetRefused(summerShown ? "State11, State21, Summer" : "State11, State21",
+                           LoadText(kCalculationFailed));
+
+    DataSheetSelection selection;
+    selection.winter = &winter;
+    selection.summer = summerShown ? &summer : nullptr;
+    selection.view = summerShown ? SeasonView::WinterAndSummer : SeasonView::WinterOnly;
+    selection.useSeasons = request.useSeasons;
+    selection.seriesIndex = request.seriesIndex;
+    selection.profile = QString::fromStdString(request.profile);
+    selection.height = request.height;
+    selection.width = request.width;
+    selection.units = request.units;
+    selection.effectiveness = request.effectiveness;
+    selection.wetBulbOnDataSheet = request.wetBulbOnDataSheet;
+    selection.winterCaption = winterCaption;
+    selection.summerCaption = summerCaption;
+    selection.checkMessages = report.messages;
+    selection.frame.language = request.language;
+    selection.frame.versionText = ProgramVersionText().shortForm;
+    selection.frame.printHeader = request.printHeader;
+    selection.frame.header = request.header;
+    selection.frame.notes = request.notes;
+    const DataSheetValues values = BuildDataSheetValues(selection);
+
+    for (SheetPage page : request.pages) {
+        switch (page) {
+        case SheetPage::DataSheet:
+            prepared.pages.push_back([values](PageCanvas& canvas, int) { DrawDataSheet(canvas, values); });
+            break;
+        }
+    }
+    return prepared;
+}
+
+} // namespace velmarsund::rotorsheet

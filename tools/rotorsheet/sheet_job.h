@@ -1,0 +1,37 @@
+#pragma once
+// A rotorsheet request taken through what the calculate command does: the panel's geometry, the
+// geometry check, the plausibility check and the calculation of both seasons; then its pages.
+
+#include "page_list.h"
+#include "sheet_request.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace velmarsund::rotorsheet {
+
+// A request that a check or the calculation refuses; the message is the program's own, in the
+// request's language, and `fields` names the request fields it concerns.
+class SheetRefused : public std::runtime_error {
+public:
+    SheetRefused(const std::string& fields, const QString& message)
+        : std::runtime_error(message.toStdString()), fields_(fields)
+    {
+    }
+    const std::string& Fields() const { return fields_; }
+
+private:
+    std::string fields_;
+};
+
+struct PreparedSheet {
+    PageList pages;
+    std::vector<std::string> remarks; // what the program changed, as the window would silently
+};
+
+// Makes the request's language and separators the program's, runs the checks and the calculation
+// and returns the pages, which draw from values of their own. Raises SheetRefused.
+PreparedSheet PrepareSheet(const SheetRequest& request);
+
+} // namespace velmarsund::rotorsheet

@@ -1,0 +1,203 @@
+#include "sheet_request.h"
+
+#include "matrix_types.h"
+#include "panel_geometry.h"
+#include "profiles.h"
+#include "rotor_request.h"
+
+#include <algorithm>
+#include <array>
+
+namespace velmarsund::rotorsheet {
+namespace {
+
+using rotorcalc::RequestReader;
+
+// Housing and wheel dimensions a request may give, mm.
+constexpr std::int64_t kLargestDimension = 100000;
+
+constexpr std::string_view kSheetFields[] = {
+    "mode", "Operation", "EnergyClass", "SeriesIndex", "Height", "Width", "Language", "Units", "Summer",
+    "UseSeasons", "WinterCaption", "SummerCaption", "UseAhriEffectiveness", "TotalEffectiveness",
+    "WetBulbOnDataSheet", "EnergyEfficiencyClass", "DecimalSeparator", "ThousandSeparator", "Header",
+    "PrintHeader", "Notes", "Pages"};
+
+// Pages that later versions add; asking for one now names it.
+constexpr std::string_view kComingPages[] = {"product", "controller", "chart", "leakage"};
+
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+
+std::string Quoted(std::string_view text)
+{
+    // Long values are cut in messages: the message names the field, it need not repeat it whole.
+    constexpr std::size_t kShown = 40;
+    std::string shown(text.substr(0, kShown));
+    if (text.size() > kShown) shown += "...";
+    return "\"" + shown + "\"";
+}
+
+LanguageNumber ReadLanguage(const RequestReader& r)
+{
+    const auto code = r.OptString("Language");
+    if (!code) return Language::English;
+    for (const LanguageInfo& language : OfferedLanguages())
+        if (*code == language.fileCode) return language.number;
+    throw RequestError("field 'Language' must be one of \"de\", \"en\", \"fr\", \"pl\", \"zh\", \"ru\", not " +
+                       Quoted(*code));
+}
+
+UnitSystem ReadUnits(const RequestReader& r)
+{
+    const std::string units = r.OptString("Units").value_or("SI");
+    if (units == "SI") return UnitSystem::SI;
+    if (units == "IP") return UnitSystem::IP;
+    throw RequestError("field 'Units' must be \"SI\" or \"IP\", not " + Quoted(units));
+}
+
+// A separator: one character; the thousand separator may be empty (no grouping).
+QChar ReadSeparator(const RequestReader& r, std::string_view name, QChar fallback, bool mayBeEmpty)
+{
+    const auto text = r.OptString(name);
+    if (!text) return fallback;
+    const QString s = Utf8(*text);
+    if (s.isEmpty() && mayBeEmpty) return {};
+    if (s.size() != 1)
+        throw RequestError("field '" + std::string(name) + "' must be one character" +
+                           (mayBeEmpty ? " or empty" : ""));
+    return s[0];
+}
+
+std::vector<QString> ReadStrings(const RequestReader& r, std::string_view name, std::size_t most)
+{
+    std::vector<QString> lines;
+    const Json* array = r.OptArray(name);
+    if (!array) return lines;
+    if (array->size() > most)
+        throw RequestError("field '" + std::string(name) + "' holds at most " + std::to_string(most) + " lines");
+    for (std::size_t i = 0; i < array->size(); ++i) {
+        const Json& line = (*array)[i];
+        if (!line.is_string() || rotorcalc::IsMarkedNonFinite(line))
+            throw RequestError("field '" + std::string(name) + "[" + std::to_string(i) + "]' must be a string");
+        lines.push_back(Utf8(line.get<std::string>()));
+    }
+    return lines;
+}
+
+std::vector<SheetPage> ReadPages(const RequestReader& r)
+{
+    const Json* array = r.OptArray("Pages");
+    if (!array) return {SheetPage::DataSheet};
+    if (array->empty()) throw RequestError("field 'Pages' names no page");
+    std::vector<SheetPage> pages;
+    for (std::size_t i = 0; i < array->size(); ++i) {
+        const Json& page = (*array)[i];
+        const std::string field = "Pages[" + std::to_string(i) + "]";
+        if (!page.is_string() || rotorcalc::IsMarkedNonFinite(page))
+            throw RequestError("field '" + field + "' must be a page name");
+        const std::string name = page.get<std::string>();
+        if (name == "datasheet") {
+            pages.push_back(SheetPage::DataSheet);
+            continue;
+        }
+        if (std::find(std::begin(kComingPages), std::end(kComingPages), name) != std::end(kComingPages))
+            throw RequestError("field '" + field + "': the page \"" + name + "\" does not exist yet");
+        throw RequestError("field '" + field + "': unknown page " + Quoted(name) + " (known: \"datasheet\")");
+    }
+    return pages;
+}
+
+std::string OfferedProfiles(const std::vector<std::string>& profiles)
+{
+    std::string list;
+    for (const std::string& p : profiles) list += (list.empty() ? "" : ", ") + p;
+    return list;
+}
+
+} // namespace
+
+SheetRequest ReadSheetRequest(const Json& json)
+{
+    if (!json.is_object()) throw RequestError("a request must be a JSON object");
+    const RequestReader r(json);
+    std::vector<std::string_view> known(rotorcalc::kRotorRecordFields.begin(), rotorcalc::kRotorRecordFields.end());
+    known.insert(known.end(), std::begin(kSheetFields), std::end(kSheetFields));
+    r.RejectUnknownOf(known);
+
+    if (const auto mode = r.OptString("mode"); mode && *mode != "rotor")
+        throw RequestError("field 'mode' must be \"rotor\" (a data sheet is a rotor calculation)");
+    if (const auto operation = r.OptString("Operation"); operation && *operation != "Calculate")
+        throw RequestError("field 'Operation' must be \"Calculate\": the pages show calculated results");
+
+    SheetRequest s;
+    s.energyClass = r.Boolean("EnergyClass", true);
+    s.seriesIndex = static_cast<int>(r.Integer("SeriesIndex", 1, 0, 3));
+    s.height = r.RequiredInteger("Height", 1, kLargestDimension);
+    s.width = r.RequiredInteger("Width", 1, kLargestDimension);
+    s.diameterGiven = r.OptInteger("Diameter", 1, kLargestDimension).has_value();
+
+    // The profile must be one the panel offers for the series and matrix type.
+    const std::uint8_t matrixType = rotorcalc::ReadMatrixType(r);
+    const int matrixIndex = MatrixTypeIndexOf(matrixType, 0);
+    const std::vector<std::string> offered = SplitProfileList(ProfileList(s.seriesIndex, matrixIndex));
+    if (const auto profile = r.OptString("Profile")) {
+        if (std::find(offered.begin(), offered.end(), *profile) == offered.end())
+            throw RequestError("field 'Profile': " + Quoted(*profile) + " is not offered for this series and " +
+                               "matrix type (offered: " + OfferedProfiles(offered) + ")");
+        s.profile = *profile;
+    } else if (!offered.empty()) {
+        // As a first start shows the list: its second entry.
+        s.profile = offered[static_cast<std::size_t>(KeptListIndex(1, static_cast<int>(offered.size())))];
+    }
+
+    const PanelGeometry geometry = ComputePanelGeometry(s.height, s.width, s.seriesIndex);
+    rotorcalc::RotorRecordDefaults defaults;
+    defaults.diameter = static_cast<std::int32_t>(std::clamp<std::int64_t>(geometry.LargestDiameter, 0, kLargestDimension));
+    defaults.profile = s.profile;
+    rotorcalc::ReadRotorRecord(r, s.winter, defaults);
+    if (s.winter.AirPressure < 600 || s.winter.AirPressure > 1100)
+        throw RequestError("field 'AirPressure' must lie between 600 and 1100 mbar");
+
+    if (const auto summer = r.OptObject("Summer")) {
+        summer->RejectUnknown({"State11", "State21"});
+        TDatenRWT record;
+        record.AirPressure = s.winter.AirPressure;
+        record.HumidityKind = s.winter.HumidityKind;
+        record.VolumeKind = s.winter.VolumeKind;
+        rotorcalc::ReadState(*summer, "State11", record.State11);
+        rotorcalc::ReadState(*summer, "State21", record.State21);
+        s.summer = record;
+    }
+    s.useSeasons = r.Boolean("UseSeasons", s.summer.has_value());
+    if (s.summer && !s.useSeasons) throw RequestError("field 'UseSeasons' must be true with a summer case");
+
+    s.language = ReadLanguage(r);
+    s.units = ReadUnits(r);
+    if (const auto caption = r.OptString("WinterCaption")) s.winterCaption = Utf8(*caption);
+    if (const auto caption = r.OptString("SummerCaption")) s.summerCaption = Utf8(*caption);
+    s.effectiveness.useAhriEffectiveness = r.Boolean("UseAhriEffectiveness", false);
+    s.effectiveness.totalEffectiveness = r.Boolean("TotalEffectiveness", false);
+    s.effectiveness.energyEfficiencyClass = r.Boolean("EnergyEfficiencyClass", true);
+    s.wetBulbOnDataSheet = r.Boolean("WetBulbOnDataSheet", false);
+
+    const QChar decimal = ReadSeparator(r, "DecimalSeparator", QLatin1Char('.'), false);
+    // Without a thousand separator of its own, the one of "." and "," that the decimal one is not.
+    const QChar thousand = decimal == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+    const NumberSeparators wanted{decimal, ReadSeparator(r, "ThousandSeparator", thousand, true)};
+    const NumberSeparators usable = MakeUsableSeparators(wanted, {QLatin1Char('.'), QLatin1Char(',')});
+    if (usable.decimal != wanted.decimal)
+        throw RequestError("field 'DecimalSeparator' must be no digit, sign, exponent letter, blank or control "
+                           "character");
+    if (usable.thousand != wanted.thousand)
+        throw RequestError("field 'ThousandSeparator' must differ from the decimal separator and be no digit, "
+                           "sign or exponent letter");
+    s.separators = wanted;
+
+    s.printHeader = r.Boolean("PrintHeader", false);
+    const std::vector<QString> header = ReadStrings(r, "Header", 8);
+    std::copy(header.begin(), header.end(), s.header.begin());
+    s.notes = ReadStrings(r, "Notes", 3);
+    s.pages = ReadPages(r);
+    return s;
+}
+
+} // namespace velmarsund::rotorsheet

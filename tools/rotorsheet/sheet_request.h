@@ -1,0 +1,55 @@
+#pragma once
+// One rotorsheet request: everything rotorcalc's rotor mode takes, plus the housing, the language
+// and units of the pages, the summer case, the switches of the settings window, the offer header,
+// the notes and the pages to write.
+
+#include "daten_rwt.h"
+#include "language.h"
+#include "number_separators.h"
+#include "request_reader.h"
+#include "result_table_texts.h"
+#include "unit_system.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmarsund::rotorsheet {
+
+using rotorcalc::Json;
+using rotorcalc::RequestError;
+
+// The pages a request may ask for, by the name it uses.
+enum class SheetPage { DataSheet };
+
+struct SheetRequest {
+    TDatenRWT winter;                 // the winter case: air, rotor and the two inlet states
+    std::optional<TDatenRWT> summer;  // the summer case, when given
+    bool useSeasons = false;          // the season captions are printed
+    int seriesIndex = 1;              // 0 HXL, 1 HXG, 2 HXV, 3 HXK
+    std::string profile;              // the shown profile, e.g. "E20"
+    std::int64_t height = 0;          // housing, mm
+    std::int64_t width = 0;
+    bool diameterGiven = false;       // else the largest wheel of the housing
+    bool energyClass = true;
+    LanguageNumber language = Language::English;
+    UnitSystem units = UnitSystem::SI;
+    std::optional<QString> winterCaption; // else the language's "Heating"
+    std::optional<QString> summerCaption; // else the language's "Cooling"
+    EffectivenessOptions effectiveness;
+    bool wetBulbOnDataSheet = false;
+    NumberSeparators separators{QLatin1Char('.'), QLatin1Char(',')};
+    bool printHeader = false;
+    std::array<QString, 8> header;
+    std::vector<QString> notes;       // at most three
+    std::vector<SheetPage> pages{SheetPage::DataSheet};
+};
+
+// Reads and checks the fields of one request; RequestError names the field that is wrong.
+SheetRequest ReadSheetRequest(const Json& request);
+
+} // namespace velmarsund::rotorsheet
