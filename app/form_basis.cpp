@@ -1,6 +1,9 @@
 #include "form_basis.h"
 
 #include "apply_language.h"
+#include "form_angebot.h"
+#include "form_bemerkungen.h"
+#include "form_seite.h"
 #include "info_window.h"
 #include "language.h"
 #include "maker_contact.h"
@@ -39,6 +42,17 @@ void TFormBasis::CreateMenus()
     Menu_Datei->setObjectName(QStringLiteral("Menu_Datei"));
     Menu_Datei_Beenden = Menu_Datei->addAction(QString(), this, &TFormBasis::Menu_Datei_BeendenClick);
     Menu_Datei_Beenden->setObjectName(QStringLiteral("Menu_Datei_Beenden"));
+
+    Menu_Edit = bar->addMenu(QString());
+    Menu_Edit->setObjectName(QStringLiteral("Menu_Edit"));
+    Menu_Edit_Kopfzeile = Menu_Edit->addAction(QString(), this, &TFormBasis::Menu_Edit_KopfzeileClick);
+    Menu_Edit_Kopfzeile->setObjectName(QStringLiteral("Menu_Edit_Kopfzeile"));
+    Menu_Edit_Bemerkungen = Menu_Edit->addMenu(QString());
+    Menu_Edit_Bemerkungen->setObjectName(QStringLiteral("Menu_Edit_Bemerkungen"));
+    Menu_Edit_Bem_Datenblatt = Menu_Edit_Bemerkungen->addAction(QString(), this, &TFormBasis::Menu_Edit_BemClick);
+    Menu_Edit_Bem_Datenblatt->setObjectName(QStringLiteral("Menu_Edit_Bem_Datenblatt"));
+    Menu_Edit_Bem_Diagramm = Menu_Edit_Bemerkungen->addAction(QString(), this, &TFormBasis::Menu_Edit_BemClick);
+    Menu_Edit_Bem_Diagramm->setObjectName(QStringLiteral("Menu_Edit_Bem_Diagramm"));
 
     Menu_Optionen = bar->addMenu(QString());
     Menu_Optionen->setObjectName(QStringLiteral("Menu_Optionen"));
@@ -101,6 +115,11 @@ void TFormBasis::SetTexts()
     setWindowTitle(QStringLiteral("Velmarsund Rotor - ") + LoadText(70));
     Menu_Datei->setTitle(LoadText(145));
     Menu_Datei_Beenden->setText(LoadText(164));
+    Menu_Edit->setTitle(LoadText(153));
+    Menu_Edit_Kopfzeile->setText(LoadText(137));
+    Menu_Edit_Bemerkungen->setTitle(LoadText(135));
+    Menu_Edit_Bem_Datenblatt->setText(LoadText(159));
+    Menu_Edit_Bem_Diagramm->setText(LoadText(156));
     Menu_Optionen->setTitle(LoadText(173));
     Menu_Optionen_Sprache->setTitle(LoadText(174));
     for (QAction* item : languageItems_) item->setChecked(item->data().toInt() == CurrentLanguage());
@@ -121,6 +140,57 @@ void TFormBasis::closeEvent(QCloseEvent* event)
 }
 
 void TFormBasis::Menu_Datei_BeendenClick() { close(); }
+
+void TFormBasis::Menu_Edit_KopfzeileClick()
+{
+    if (!formAngebot_) formAngebot_ = new TFormAngebot(this);
+    if (const auto header = formAngebot_->Edit({basis_.printHeader, basis_.header})) {
+        basis_.printHeader = header->printHeader;
+        basis_.header = header->lines;
+    }
+}
+
+void TFormBasis::Menu_Edit_BemClick()
+{
+    EditNotes(sender() == Menu_Edit_Bem_Diagramm ? basis_.notesChart : basis_.notesData);
+}
+
+bool TFormBasis::EditNotes(std::array<QString, 3>& notes)
+{
+    if (!formBemerkungen_) formBemerkungen_ = new TFormBemerkungen(this);
+    return formBemerkungen_->Edit(notes);
+}
+
+PageFrameValues TFormBasis::PageFrame(const std::array<QString, 3>& notes) const
+{
+    PageFrameValues frame;
+    frame.language = CurrentLanguage();
+    frame.versionText = ProgramVersionText().shortForm;
+    frame.printHeader = basis_.printHeader;
+    frame.header = basis_.header;
+    frame.notes.assign(notes.begin(), notes.end());
+    frame.showNotes = true;
+    return frame;
+}
+
+TFormSeite& TFormBasis::FormSeite()
+{
+    if (!formSeite_) formSeite_ = new TFormSeite(this);
+    return *formSeite_;
+}
+
+void TFormBasis::ShowPages(const PageList& pages, std::array<QString, 3>* notes)
+{
+    TFormSeite& preview = FormSeite();
+    if (notes)
+        preview.SetNotesCallback([this, notes] { EditNotes(*notes); });
+    else
+        preview.SetNotesCallback(nullptr);
+    preview.SetPdfProposal(basis_.projectPath, windowTitle());
+    hide();
+    preview.DruckVorschau(this, pages);
+    show();
+}
 
 void TFormBasis::Menu_Optionen_DeutschClick()
 {

@@ -9,10 +9,14 @@
 
 #include "basis_settings.h"
 #include "ini_datei.h"
+#include "page_frame.h"
+#include "page_list.h"
 #include "unit_system.h"
 
 #include <QMainWindow>
 
+#include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,7 +25,10 @@ class QMenu;
 
 namespace velmarsund {
 
+class TFormAngebot;
+class TFormBemerkungen;
 class TFormInfo;
+class TFormSeite;
 
 class TFormBasis : public QMainWindow {
     Q_OBJECT
@@ -38,6 +45,14 @@ public:
     UnitSystem GetUnitSystem() const { return unitSystem_; }
     const TBasisSettings& BasisSettings() const { return basis_; }
 
+    // The page frame with the offer header and the given notes, in the current language.
+    PageFrameValues PageFrame(const std::array<QString, 3>& notes) const;
+    // The page preview, created on first use.
+    TFormSeite& FormSeite();
+    // The notes lists of the data sheet and of the chart page.
+    std::array<QString, 3>& DataSheetNotes() { return basis_.notesData; }
+    std::array<QString, 3>& ChartNotes() { return basis_.notesChart; }
+
 protected:
     // Each level reads and writes its keys after its base level.
     virtual void ReadSettings();
@@ -51,8 +66,17 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
+    // Shows a page list in the preview with the notes list it edits (none: nullptr); this window
+    // is hidden meanwhile.
+    void ShowPages(const PageList& pages, std::array<QString, 3>* notes);
+
     QMenu* Menu_Datei = nullptr;
     QAction* Menu_Datei_Beenden = nullptr;
+    QMenu* Menu_Edit = nullptr;
+    QAction* Menu_Edit_Kopfzeile = nullptr;
+    QMenu* Menu_Edit_Bemerkungen = nullptr;
+    QAction* Menu_Edit_Bem_Datenblatt = nullptr;
+    QAction* Menu_Edit_Bem_Diagramm = nullptr;
     QMenu* Menu_Optionen = nullptr;
     QMenu* Menu_Optionen_Sprache = nullptr;
     QMenu* Menu_Hilfe = nullptr;
@@ -65,6 +89,8 @@ protected:
 
 private slots:
     void Menu_Datei_BeendenClick();
+    void Menu_Edit_KopfzeileClick();
+    void Menu_Edit_BemClick(); // shared by both notes items
     void Menu_Optionen_DeutschClick(); // shared by every language item
     void Menu_Hilfe_InfoClick();
     void Menu_Hilfe_HomepageClick();
@@ -75,7 +101,13 @@ private:
 
     std::unique_ptr<TIniDatei> iniDatei_;
     std::vector<QAction*> languageItems_;
-    TFormInfo* formInfo_ = nullptr; // created on first use
+    // Shows the notes window on a notes list; true on OK.
+    bool EditNotes(std::array<QString, 3>& notes);
+
+    TFormInfo* formInfo_ = nullptr; // created on first use, as the following
+    TFormAngebot* formAngebot_ = nullptr;
+    TFormBemerkungen* formBemerkungen_ = nullptr;
+    TFormSeite* formSeite_ = nullptr;
 };
 
 } // namespace velmarsund

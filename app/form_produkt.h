@@ -101,6 +101,8 @@ public:
     // The numbers of the last plausibility check (the data sheet prints their warnings).
     const CheckMessages& LastCheckMessages() const { return checkMessages_; }
     bool LastCheckOnlyWarnings() const { return onlyWarnings_; }
+    // The whole headings over the supply-side and the exhaust-side columns.
+    const std::array<QString, 2>& StreamHeadingTexts() const { return headings_; }
     // The season captions as the user left them.
     QString WinterCaption() const;
     QString SummerCaption() const;

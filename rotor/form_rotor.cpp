@@ -1,5 +1,6 @@
 #include "form_rotor.h"
 
+#include "data_sheet_page.h"
 #include "daten_grid.h"
 #include "geometry_check.h"
 #include "housing_series.h"
@@ -559,6 +560,67 @@ void TFormRotor::Button_BerechnenClick() {
         ShowMessageBox(LoadText(kCalculationFailed), LoadText(104), MessageKind::Error);
     RefreshInletTables();
     ShowDeviceCaption();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Data sheet
+
+DataSheetValues TFormRotor::DataSheetData() const {
+    const auto texts = [](const TDatenGrid* grid) {
+        GridTexts t(grid->ColCount(), grid->RowCount());
+        for (int row = 0; row < grid->RowCount(); ++row)
+            for (int col = 0; col < grid->ColCount(); ++col)
+                t.SetCell(col, row, grid->Cell(col, row));
+        return t;
+    };
+    DataSheetValues v;
+    v.frame = PageFrame(BasisSettings().notesData);
+    v.tables = {texts(Tabelle_Lufteintritt), texts(Tabelle_w_dp), texts(Tabelle_Luftaustritt),
+                texts(Tabelle_Prozessdaten)};
+    v.hint = LB_Hinweis->text();
+    v.headings = StreamHeadingTexts();
+    v.winterCaption = Edit_Winter->text();
+    v.summerCaption = Edit_Sommer->text();
+
+    v.designation = L_Baugroesse->text();
+    v.seriesIndex = SeriesIndex();
+    v.seriesText = Combo_RahmenMaterial->currentText();
+    v.profileText = ProfileText();
+    v.heightText = Edit_Hoehe->text();
+    v.widthText = Edit_Breite->text();
+    v.diameterText = Edit_Rad->text();
+    v.depthText = L_Tiefe->text();
+    v.height = height_;
+    v.width = width_;
+    v.depth = geometry_.Depth;
+
+    const TDatenRWT& r = WinterRecord();
+    v.matrixType = r.MatrixType;
+    v.airPressure = r.AirPressure;
+    v.speed = r.Speed;
+    v.foilThickness = r.FoilThickness;
+    v.profileHeight = r.ProfileHeight;
+    v.wheelDepth = r.WheelDepth;
+    v.diameter = r.Diameter;
+    v.faceVelocity1 = r.FaceVelocity1;
+    v.faceVelocity2 = r.FaceVelocity2;
+
+    v.units = GetUnitSystem();
+    v.view = GetSeasonView();
+    v.useSeasons = UseSeasons();
+    v.wetBulbOnDataSheet = WetBulbOnDataSheet();
+    v.effectiveness = Effectiveness();
+    v.checkMessages = LastCheckMessages();
+    v.weightKg = rotorWeight_;
+    v.separators = ProgramSeparators();
+    return v;
+}
+
+void TFormRotor::Menu_Ansicht_DatenblattClick() {
+    // What was typed counts; a typed change leaves no results to print.
+    if (!CommitPendingEntries() || !ResultsValid()) return;
+    ShowPages({[this](PageCanvas& canvas, int) { DrawDataSheet(canvas, DataSheetData()); }},
+              &DataSheetNotes());
 }
 
 // ---------------------------------------------------------------------------------------------

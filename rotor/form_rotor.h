@@ -3,6 +3,7 @@
 // type, profile, standard size or free housing dimensions, wheel diameter) with its change
 // handler, the calculate command (button and F9), the standard-size list and the title panel.
 
+#include "data_sheet_values.h"
 #include "designation.h"
 #include "form_produkt.h"
 #include "panel_geometry.h"
@@ -40,6 +41,9 @@ class TFormRotor : public TFormProdukt {
     int HousingCode() const { return geometry_.HousingCode; }
     QString ProfileText() const;
 
+    // What the data sheet prints now: the texts of the tables, fields and captions as shown.
+    DataSheetValues DataSheetData() const;
+
   public slots:
     void Button_BerechnenClick();
 
@@ -50,6 +54,7 @@ class TFormRotor : public TFormProdukt {
     void CompleteStart() override;
     void CopyDeviceToRecords() override;
     void ShowDeviceCaption() override;
+    void Menu_Ansicht_DatenblattClick() override;
     void PlaceDeviceControls(const QRect& devicePanel, int width) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
