@@ -27,9 +27,10 @@ int RecordingSeams::Run(QDialog& dialog)
 {
     dialogs.push_back(dialog.objectName());
     if (!onDialog) return QDialog::Accepted;
-    const int result = onDialog(dialog);
+    // Taken before it runs: a dialog it opens in turn gets the action set for it meanwhile, or none.
+    const std::function<int(QDialog&)> action = std::move(onDialog);
     onDialog = nullptr;
-    return result;
+    return action(dialog);
 }
 
 bool RecordingSeams::Open(const QUrl& url)

@@ -41,7 +41,9 @@ public:
     std::vector<Message> messages;
     std::vector<QString> dialogs;
     std::vector<QUrl> urls;
-    std::function<int(QDialog&)> onDialog; // acts on the next dialog and gives its result
+    // Acts on the next dialog and gives its result; a dialog opened while it runs gets the action
+    // set meanwhile (or is accepted as it was opened).
+    std::function<int(QDialog&)> onDialog;
     bool windowActive = false;             // the last dialog shown by AsUser became active
 
 private:

@@ -150,6 +150,14 @@ SheetRequest ReadSheetRequest(const Json& json)
     }
 
     const PanelGeometry geometry = ComputePanelGeometry(s.height, s.width, s.seriesIndex);
+    // The air of a first start, where the request leaves a value out.
+    const auto firstStart = [](AirStreamState& s, double temp, double humidity) {
+        s.SVol = 10000;
+        s.Temp = temp;
+        s.Humidity = humidity;
+    };
+    firstStart(s.winter.State11, -12, 90);
+    firstStart(s.winter.State21, 22, 40);
     rotorcalc::RotorRecordDefaults defaults;
     defaults.diameter = static_cast<std::int32_t>(std::clamp<std::int64_t>(geometry.LargestDiameter, 0, kLargestDimension));
     defaults.profile = s.profile;
@@ -160,6 +168,8 @@ SheetRequest ReadSheetRequest(const Json& json)
     if (const auto summer = r.OptObject("Summer")) {
         summer->RejectUnknown({"State11", "State21"});
         TDatenRWT record;
+        firstStart(record.State11, 32, 40);
+        firstStart(record.State21, 22, 50);
         record.AirPressure = s.winter.AirPressure;
         record.HumidityKind = s.winter.HumidityKind;
         record.VolumeKind = s.winter.VolumeKind;

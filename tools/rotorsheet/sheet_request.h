@@ -27,8 +27,11 @@ using rotorcalc::RequestError;
 enum class SheetPage { DataSheet };
 
 struct SheetRequest {
-    TDatenRWT winter;                 // the winter case: air, rotor and the two inlet states
-    std::optional<TDatenRWT> summer;  // the summer case, when given
+    // The winter case: air, rotor and the two inlet states; values a request leaves out are those
+    // of a first start (10000 m³/h, -12 °C and 90 % outside, 22 °C and 40 % extract air).
+    TDatenRWT winter;
+    // The summer case, when given (first start: 32 °C and 40 %, 22 °C and 50 %).
+    std::optional<TDatenRWT> summer;
     bool useSeasons = false;          // the season captions are printed
     int seriesIndex = 1;              // 0 HXL, 1 HXG, 2 HXV, 3 HXK
     std::string profile;              // the shown profile, e.g. "E20"

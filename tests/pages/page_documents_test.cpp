@@ -1,0 +1,118 @@
+// Pages written as PDF and PNG: A4, the author set, every font embedded, the text searchable.
+
+#include "page_documents.h"
+#include "page_frame.h"
+#include "poppler_tools.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace velmarsund {
+namespace {
+
+using testing::RunTool;
+
+PageList TwoPages(LanguageNumber language)
+{
+    PageList pages;
+    for (int page = 1; page <= 2; ++page)
+        pages.push_back([page, language](PageCanvas& canvas, int exportFlag) {
+            PageFrameValues frame;
+            frame.language = language;
+            frame.versionText = QStringLiteral("10/17");
+            DrawPageTitle(canvas, frame);
+            canvas.Text(250, 800, QStringLiteral("page %1, export %2").arg(page).arg(exportFlag));
+            canvas.Text(250, 900, QStringLiteral("Zuluft Приточный 送风 Powietrze nawiewane"));
+        });
+    return pages;
+}
+
+TEST(PageDocuments, PdfIsA4WithTheAuthorEmbeddedFontsAndSearchableText)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("two.pdf"));
+    ASSERT_TRUE(WritePdfFile(path, TwoPages(Language::Chinese)));
+
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {path});
+    EXPECT_TRUE(info.contains(QStringLiteral("Pages:           2"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("Page size:       595 x 842 pts (A4)"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("Author:          Velmarsund GmbH"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Creator: *\n")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: *\n")))) << info.toStdString();
+
+    const QString fonts = RunTool(QStringLiteral("pdffonts"), {path});
+    EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationSans"))) << fonts.toStdString();
+    EXPECT_TRUE(fonts.contains(QStringLiteral("WenQuanYiMicroHei"))) << fonts.toStdString();
+    EXPECT_EQ(testing::FontsNotEmbedded(fonts), QStringList()) << fonts.toStdString();
+
+    const QString text = RunTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(QStringLiteral("page 1, export 1"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("page 2, export 1")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Zuluft Приточный 送风 Powietrze nawiewane")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Velmarsund GmbH")));
+}
+
+TEST(PageDocuments, AWriteReplacesTheFileWholeOrReportsWhyNot)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kept.pdf"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old contents");
+    }
+    ASSERT_TRUE(WritePdfFile(path, TwoPages(Language::English)));
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().startsWith("%PDF-"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.pdf")}); // no leftovers
+
+    QString error;
+    EXPECT_FALSE(WritePdfFile(dir.filePath(QStringLiteral("no/such/folder.pdf")), TwoPages(Language::English), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(PageDocuments, OnePngPerPageAt150Dpi)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.png"));
+    ASSERT_TRUE(WritePngFiles(path, TwoPages(Language::English)));
+    EXPECT_EQ(PngFileNames(path, 2),
+              (QStringList{dir.filePath(QStringLiteral("sheet-1.png")), dir.filePath(QStringLiteral("sheet-2.png"))}));
+    for (const QString& name : PngFileNames(path, 2)) {
+        const QImage image(name);
+        ASSERT_FALSE(image.isNull()) << name.toStdString();
+        EXPECT_EQ(image.size(), QSize(1240, 1754));
+        EXPECT_EQ(image.dotsPerMeterX(), 5906);
+    }
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(PageDocuments, AuthorByAnIncrementalUpdate)
+{
+    const QByteArray pdf = "%PDF-1.4\n1 0 obj\n<<\n/Title ()\n>>\nendobj\n21 0 obj\n<< >>\nendobj\n"
+                           "xref\n0 3\n0000000000 65535 f \n0000000009 00000 n \n0000000043 00000 n \n"
+                           "trailer\n<<\n/Size 3\n/Info 1 0 R\n/Root 21 0 R\n>>\nstartxref\n62\n%%EOF\n";
+    const QByteArray out = WithPdfAuthor(pdf, QStringLiteral("Velmarsund GmbH"));
+    ASSERT_TRUE(out.startsWith(pdf)); // the document before stays as it was
+    const QByteArray update = out.mid(pdf.size());
+    EXPECT_TRUE(update.startsWith("1 0 obj\n<<\n/Author <FEFF0056"));
+    EXPECT_TRUE(update.contains("/Title ()"));
+    EXPECT_TRUE(update.contains("/Prev 62\n"));
+    EXPECT_TRUE(update.contains("/Root 21 0 R\n"));
+    // The cross-reference entry points at the new object.
+    const qsizetype xref = update.indexOf("xref\n1 1\n");
+    ASSERT_GE(xref, 0);
+    EXPECT_EQ(update.mid(xref + 9, 10).toLongLong(), pdf.size());
+    EXPECT_TRUE(out.endsWith("%%EOF\n"));
+    // No trailer: unchanged.
+    EXPECT_EQ(WithPdfAuthor("not a pdf", QStringLiteral("x")), QByteArray("not a pdf"));
+}
+
+} // namespace
+} // namespace velmarsund

@@ -1,0 +1,174 @@
+// The rotorsheet program as engineers run it: a batch of requests into one PDF or PNG pictures,
+// refused requests leaving no file, and input that is not JSON.
+
+#include "poppler_tools.h"
+#include "size_tables.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace velmarsund {
+namespace {
+
+using Json = nlohmann::ordered_json;
+using testing::RunTool;
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString err;
+};
+
+ProgramRun Rotorsheet(const QStringList& arguments, const QByteArray& input = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(ROTORSHEET_PATH), arguments);
+    process.waitForStarted();
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(120000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Every standard size of the four series.
+struct Size {
+    int series, height, width, diameter;
+};
+std::vector<Size> StandardSizes()
+{
+    std::vector<Size> sizes;
+    for (int series = 0; series < 4; ++series)
+        for (const std::string& row : LoadSizeTable(series))
+            if (const auto size = ParseSizeRow(row)) sizes.push_back({series, size->Height, size->Width, size->Diameter});
+    return sizes;
+}
+
+// A hundred requests: every series and matrix type, the four profiles, winter only and both
+// seasons, both unit systems, the six languages and the settings window's switches.
+Json VariedRequests()
+{
+    const char* languages[] = {"en", "de", "fr", "pl", "zh", "ru"};
+    const int matrixTypes[] = {0, 1, 3, 6};
+    const char* profiles[] = {"E20", "E18", "E16", "E14"};
+    const std::vector<Size> sizes = StandardSizes();
+    Json requests = Json::array();
+    for (int i = 0; i < 100; ++i) {
+        const Size& size = sizes[static_cast<std::size_t>(i * 7) % sizes.size()];
+        // About 2 m/s through the wheel.
+        const double area = M_PI / 4 * size.diameter / 1000.0 * size.diameter / 1000.0;
+        const double volume = std::round(area * 2.0 * 3600 / 10) * 10;
+        Json r{{"SeriesIndex", size.series},
+               {"Height", size.height},
+               {"Width", size.width},
+               {"Diameter", size.diameter},
+               {"MatrixType", matrixTypes[(i / 3) % 4]},
+               {"Profile", profiles[i % 4]},
+               {"Language", languages[i % 6]},
+               {"Units", i % 5 == 0 ? "IP" : "SI"},
+               {"State11", {{"SVol", volume}, {"Temp", -20 + i % 15}, {"Humidity", 60 + i % 35}}},
+               {"State21", {{"SVol", volume * (i % 7 == 0 ? 0.8 : 1.0)}, {"Temp", 20 + i % 5}, {"Humidity", 30 + i % 20}}},
+               {"UseAhriEffectiveness", i % 4 == 1},
+               {"TotalEffectiveness", i % 8 == 1},
+               {"WetBulbOnDataSheet", i % 3 == 0},
+               {"PrintHeader", i % 2 == 0},
+               {"Header", {"Date:", "10.12.2026", "Offer-No.:", "A-" + std::to_string(1000 + i), "Project:", "Batch"}},
+               {"Notes", {"unit " + std::to_string(i + 1)}}};
+        if (i % 3 == 1)
+            r["Summer"] = {{"State11", {{"SVol", volume}, {"Temp", 28 + i % 6}, {"Humidity", 40}}},
+                           {"State21", {{"SVol", volume}, {"Temp", 24}, {"Humidity", 50}}}};
+        requests.push_back(r);
+    }
+    return requests;
+}
+
+TEST(RotorsheetProgram, AHundredVariedRequestsGiveOnePdfOfAHundredPages)
+{
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("batch.json"));
+    {
+        QFile file(input);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(VariedRequests().dump()));
+    }
+    const QString output = dir.filePath(QStringLiteral("batch.pdf"));
+    const ProgramRun run = Rotorsheet({input, QStringLiteral("-o"), output});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {output});
+    EXPECT_TRUE(info.contains(QStringLiteral("Pages:           100"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("Page size:       595 x 842 pts (A4)")));
+    EXPECT_TRUE(info.contains(QStringLiteral("Author:          Velmarsund GmbH")));
+    const QString fonts = RunTool(QStringLiteral("pdffonts"), {output});
+    EXPECT_EQ(testing::FontsNotEmbedded(fonts), QStringList()) << fonts.toStdString();
+    const QString text = RunTool(QStringLiteral("pdftotext"), {output, QStringLiteral("-")});
+    for (const char* expected : {"unit 1", "unit 100", "A-1098", "HXK-N-", "HXL-P-", "HXV-K-", "(DB/WB)", "(AHRI 1060)",
+                                 "atm", "Abmessungen", "尺寸"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+}
+
+TEST(RotorsheetProgram, BadRequestsAreNamedAndLeaveNoFile)
+{
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("refused.pdf"));
+    const QByteArray input = R"([
+        {"Height":2000,"Width":2000},
+        {"Height":2000},
+        {"Height":2000,"Width":2000,"Language":"xx"},
+        {"Height":5000,"Width":5000}
+    ])";
+    const ProgramRun run = Rotorsheet({QStringLiteral("-o"), output}, input);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("request[1]: field 'Width' is required"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("request[2]: field 'Language'")));
+    EXPECT_TRUE(run.err.contains(QStringLiteral("request[3] (SeriesIndex, Height, Width, Diameter): ")));
+    EXPECT_FALSE(run.err.contains(QStringLiteral("request[0]")));
+    EXPECT_FALSE(QFile::exists(output));
+
+    // An existing file stays as it was.
+    {
+        QFile old(output);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    EXPECT_EQ(Rotorsheet({QStringLiteral("-o"), output}, input).exitCode, 1);
+    QFile old(output);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST(RotorsheetProgram, InputThatIsNotJsonAndWrongArguments)
+{
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("x.pdf"));
+    for (const QByteArray& input : {QByteArray("not json"), QByteArray("{\"Height\":2000,}"), QByteArray()}) {
+        const ProgramRun run = Rotorsheet({QStringLiteral("-o"), output}, input);
+        EXPECT_EQ(run.exitCode, 2) << input.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("not JSON"))) << run.err.toStdString();
+    }
+    EXPECT_EQ(Rotorsheet({}, "{}").exitCode, 2);                                   // no output
+    EXPECT_EQ(Rotorsheet({QStringLiteral("-o"), dir.filePath("x.txt")}, "{}").exitCode, 2); // no pdf or png
+    EXPECT_EQ(Rotorsheet({dir.filePath("missing.json"), QStringLiteral("-o"), output}).exitCode, 2);
+    EXPECT_EQ(Rotorsheet({QStringLiteral("-o"), output}, "[]").exitCode, 1); // no request
+    EXPECT_FALSE(QFile::exists(output));
+}
+
+TEST(RotorsheetProgram, OnePngPerPage)
+{
+    QTemporaryDir dir;
+    const QByteArray input = R"([{"Height":2000,"Width":2000},{"Height":1500,"Width":1500,"Language":"zh","Units":"IP"}])";
+    const ProgramRun run = Rotorsheet({QStringLiteral("-o"), dir.filePath(QStringLiteral("sheet.png"))}, input);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("sheet-1.png"), QStringLiteral("sheet-2.png")}));
+    EXPECT_EQ(QImage(dir.filePath(QStringLiteral("sheet-2.png"))).size(), QSize(1240, 1754));
+}
+
+} // namespace
+} // namespace velmarsund

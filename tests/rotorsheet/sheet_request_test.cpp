@@ -1,0 +1,156 @@
+// rotorsheet's requests: what a request may hold, its defaults, and what the checks refuse.
+
+#include "plausibility_check.h"
+#include "recording_canvas.h"
+#include "sheet_job.h"
+#include "sheet_request.h"
+#include "text_table.h"
+
+#include <gtest/gtest.h>
+
+namespace velmarsund::rotorsheet {
+namespace {
+
+Json Reference()
+{
+    return Json::parse(R"({"SeriesIndex":1,"Height":2000,"Width":2000,
+        "State11":{"SVol":10000,"Temp":-12,"Humidity":90},"State21":{"SVol":10000,"Temp":22,"Humidity":40}})");
+}
+
+Json With(const char* patch)
+{
+    Json request = Reference();
+    request.merge_patch(Json::parse(patch));
+    return request;
+}
+
+std::string ErrorOf(const Json& request)
+{
+    try {
+        ReadSheetRequest(request);
+    } catch (const RequestError& e) {
+        return e.what();
+    }
+    return {};
+}
+
+TEST(SheetRequest, DefaultsAreThoseOfAFirstStart)
+{
+    const SheetRequest r = ReadSheetRequest(Reference());
+    EXPECT_EQ(r.seriesIndex, 1);
+    EXPECT_EQ(r.winter.MatrixType, 1);
+    EXPECT_EQ(r.profile, "E18");
+    EXPECT_EQ(r.winter.Diameter, 1880); // the largest wheel of the housing
+    EXPECT_FALSE(r.diameterGiven);
+    EXPECT_EQ(r.winter.Speed, 10);
+    EXPECT_EQ(r.winter.WheelDepth, 200);
+    EXPECT_DOUBLE_EQ(r.winter.ProfileHeight, 1.8);
+    EXPECT_EQ(r.language, Language::English);
+    EXPECT_EQ(r.units, UnitSystem::SI);
+    EXPECT_FALSE(r.summer);
+    EXPECT_FALSE(r.useSeasons);
+    EXPECT_TRUE(r.effectiveness.energyEfficiencyClass);
+    EXPECT_EQ(r.separators.decimal, QLatin1Char('.'));
+    EXPECT_EQ(r.separators.thousand, QLatin1Char(','));
+    EXPECT_EQ(r.pages.size(), 1u);
+
+    const SheetRequest comma = ReadSheetRequest(With(R"({"DecimalSeparator":","})"));
+    EXPECT_EQ(comma.separators.thousand, QLatin1Char('.'));
+    const SheetRequest summer = ReadSheetRequest(With(R"({"Summer":{"State11":{"Temp":32}}})"));
+    EXPECT_TRUE(summer.summer);
+    EXPECT_TRUE(summer.useSeasons);
+    EXPECT_EQ(summer.summer->State11.Temp, 32);
+}
+
+TEST(SheetRequest, AWrongFieldIsNamed)
+{
+    struct Case {
+        const char* patch;
+        const char* message;
+    };
+    const Case cases[] = {
+        {R"({"Height":"tall"})", "field 'Height' must be a whole number"},
+        {R"({"Height":null})", "field 'Height' is required"},
+        {R"({"Width":0})", "field 'Width' must lie between 1 and 100000"},
+        {R"({"Colour":"red"})", "unknown field 'Colour'"},
+        {R"({"Language":"es"})", "field 'Language' must be one of"},
+        {R"({"Units":"imperial"})", "field 'Units' must be \"SI\" or \"IP\""},
+        {R"({"SeriesIndex":4})", "field 'SeriesIndex' must lie between 0 and 3"},
+        {R"({"MatrixType":2})", "field 'MatrixType' must be 0 (P), 1 (E), 3 (K) or 6 (N)"},
+        {R"({"Profile":"E99"})", "field 'Profile': \"E99\" is not offered for this series and matrix type (offered: E20, E18, E16, E14)"},
+        {R"({"AirPressure":500})", "field 'AirPressure' must lie between 600 and 1100 mbar"},
+        {R"({"Pages":["chart"]})", "field 'Pages[0]': the page \"chart\" does not exist yet"},
+        {R"({"Pages":["datasheet","cover"]})", "field 'Pages[1]': unknown page \"cover\""},
+        {R"({"Pages":[]})", "field 'Pages' names no page"},
+        {R"({"Notes":["a","b","c","d"]})", "field 'Notes' holds at most 3 lines"},
+        {R"({"Header":["a",1]})", "field 'Header[1]' must be a string"},
+        {R"({"DecimalSeparator":"ab"})", "field 'DecimalSeparator' must be one character"},
+        {R"({"DecimalSeparator":"1"})", "field 'DecimalSeparator' must be no digit"},
+        {R"({"ThousandSeparator":"."})", "field 'ThousandSeparator' must differ from the decimal separator"},
+        {R"({"Summer":{"State11":{"Temp":32}},"UseSeasons":false})", "field 'UseSeasons' must be true with a summer case"},
+        {R"({"Summer":{"Mode":1}})", "unknown field 'Summer.Mode'"},
+        {R"({"State11":{"Temp":"cold"}})", "field 'State11.Temp' must be a finite number"},
+        {R"({"mode":"leakage"})", "field 'mode' must be \"rotor\""},
+        {R"({"Operation":"Update"})", "field 'Operation' must be \"Calculate\""},
+        {R"({"PrintHeader":1})", "field 'PrintHeader' must be true or false"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ErrorOf(With(c.patch)).rfind(c.message, 0), 0u) << c.patch << "\n  gave: " << ErrorOf(With(c.patch));
+    // A long value is not repeated whole.
+    const std::string long_value(100000, 'x');
+    Json request = Reference();
+    request["Language"] = long_value;
+    EXPECT_LT(ErrorOf(request).size(), 200u);
+}
+
+TEST(SheetJob, TheChecksRefuseInTheRequestsLanguage)
+{
+    const auto refusal = [](const Json& request) -> std::pair<std::string, QString> {
+        try {
+            PrepareSheet(ReadSheetRequest(request));
+        } catch (const SheetRefused& e) {
+            return {e.Fields(), QString::fromStdString(e.what())};
+        }
+        return {};
+    };
+    const auto geometry = refusal(With(R"({"Height":5000,"Width":5000,"Language":"de"})"));
+    EXPECT_EQ(geometry.first, "SeriesIndex, Height, Width, Diameter");
+    EXPECT_TRUE(geometry.second.contains(QStringLiteral("4250"))) << geometry.second.toStdString();
+
+    const auto check = refusal(With(R"({"State11":{"Temp":-50},"Language":"fr"})"));
+    EXPECT_EQ(check.first, "State11, State21");
+    SetCurrentLanguage(Language::French);
+    const QString french = CheckMessageText(CheckMessage::TemperatureLow, UnitSystem::SI);
+    EXPECT_FALSE(french.isEmpty());
+    EXPECT_TRUE(check.second.contains(french)) << check.second.toStdString();
+
+    const auto summer = refusal(With(R"({"Summer":{"State11":{"SVol":10000,"Temp":99,"Humidity":40},
+                                         "State21":{"SVol":10000,"Temp":22,"Humidity":50}}})"));
+    EXPECT_EQ(summer.first, "State11, State21, Summer");
+    EXPECT_TRUE(summer.second.contains(QStringLiteral("Cooling"))) << summer.second.toStdString();
+}
+
+TEST(SheetJob, ADiameterAboveTheLargestWheelIsReducedAsThePanelDoesAndSaidSo)
+{
+    const PreparedSheet sheet = PrepareSheet(ReadSheetRequest(With(R"({"Diameter":2500})")));
+    ASSERT_EQ(sheet.remarks.size(), 1u);
+    EXPECT_NE(sheet.remarks[0].find("1880"), std::string::npos) << sheet.remarks[0];
+    RecordingCanvas c;
+    sheet.pages[0](c, 1);
+    EXPECT_TRUE(c.FindText(QStringLiteral("Type:   Enthalpy Rotor  HXG-E-E18-2000/2000-1880")));
+}
+
+TEST(SheetJob, WarningsOfTheCheckArePrintedOnTheSheet)
+{
+    // 1.6 times the air on the supply side: the air quantity ratio is a warning, not an error.
+    const PreparedSheet sheet = PrepareSheet(
+        ReadSheetRequest(With(R"({"State11":{"SVol":16000},"State21":{"SVol":10000}})")));
+    RecordingCanvas c;
+    sheet.pages[0](c, 1);
+    const auto warning = c.FindText(LoadText(127, Language::English));
+    ASSERT_TRUE(warning) << c.Dump().toStdString();
+    EXPECT_EQ(warning->at, QPointF(250, 2094));
+}
+
+} // namespace
+} // namespace velmarsund::rotorsheet
