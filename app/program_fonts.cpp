@@ -1,5 +1,7 @@
 #include "program_fonts.h"
 
+#include "page_font.h"
+
 #include <QApplication>
 #include <QStringList>
 #include <QToolTip>
@@ -34,7 +36,8 @@ void ApplyLanguageFonts(LanguageNumber language)
 {
     gWindowFont = MakeFont(QStringLiteral("Tahoma"), language);
     gWindowFont.setPixelSize(11);
-    gPrintFont = MakeFont(QStringLiteral("Arial"), language);
+    // The pages' font: the metrics of Arial, and Chinese that stays searchable in a PDF.
+    gPrintFont = PageFont(language);
     gPrintFont.setPointSize(8);
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
         QApplication::setFont(gWindowFont);

@@ -1,7 +1,7 @@
 #pragma once
-// The two program fonts: the window font ("Tahoma", 11 pixels) and the print font ("Arial",
-// 8 points), each with the families that carry the script of the current language. Where the
-// named fonts are missing, fontconfig substitutes metric-compatible ones.
+// The two program fonts: the window font ("Tahoma", 11 pixels) and the print font of the pages
+// (PageFont: the metrics of "Arial", 8 points), each with the families that carry the script of
+// the current language. Where the named window font is missing, a face of about its width.
 
 #include "language.h"
 

@@ -10,6 +10,19 @@
 
 namespace velmarsund {
 
+void TakeWinterRecord(DataSheetValues& v, const TDatenRWT& winter)
+{
+    v.matrixType = winter.MatrixType;
+    v.airPressure = winter.AirPressure;
+    v.speed = winter.Speed;
+    v.foilThickness = winter.FoilThickness;
+    v.profileHeight = winter.ProfileHeight;
+    v.wheelDepth = winter.WheelDepth;
+    v.diameter = winter.Diameter;
+    v.faceVelocity1 = winter.FaceVelocity1;
+    v.faceVelocity2 = winter.FaceVelocity2;
+}
+
 DataSheetValues BuildDataSheetValues(const DataSheetSelection& s)
 {
     const TDatenRWT& winter = *s.winter;
@@ -51,15 +64,7 @@ DataSheetValues BuildDataSheetValues(const DataSheetSelection& s)
     v.depthText = QString::number(geometry.Depth);
     v.diameterText = QString::number(winter.Diameter);
 
-    v.matrixType = winter.MatrixType;
-    v.airPressure = winter.AirPressure;
-    v.speed = winter.Speed;
-    v.foilThickness = winter.FoilThickness;
-    v.profileHeight = winter.ProfileHeight;
-    v.wheelDepth = winter.WheelDepth;
-    v.diameter = winter.Diameter;
-    v.faceVelocity1 = winter.FaceVelocity1;
-    v.faceVelocity2 = winter.FaceVelocity2;
+    TakeWinterRecord(v, winter);
 
     v.units = s.units;
     v.view = s.view;

@@ -33,4 +33,7 @@ struct DataSheetSelection {
 // Texts in the current language and with the program's separators.
 DataSheetValues BuildDataSheetValues(const DataSheetSelection& selection);
 
+// The fields of the winter record that the page formats itself.
+void TakeWinterRecord(DataSheetValues& values, const TDatenRWT& winter);
+
 } // namespace velmarsund

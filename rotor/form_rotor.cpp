@@ -1,5 +1,6 @@
 #include "form_rotor.h"
 
+#include "data_sheet_builder.h"
 #include "data_sheet_page.h"
 #include "daten_grid.h"
 #include "geometry_check.h"
@@ -594,16 +595,7 @@ DataSheetValues TFormRotor::DataSheetData() const {
     v.width = width_;
     v.depth = geometry_.Depth;
 
-    const TDatenRWT& r = WinterRecord();
-    v.matrixType = r.MatrixType;
-    v.airPressure = r.AirPressure;
-    v.speed = r.Speed;
-    v.foilThickness = r.FoilThickness;
-    v.profileHeight = r.ProfileHeight;
-    v.wheelDepth = r.WheelDepth;
-    v.diameter = r.Diameter;
-    v.faceVelocity1 = r.FaceVelocity1;
-    v.faceVelocity2 = r.FaceVelocity2;
+    TakeWinterRecord(v, WinterRecord());
 
     v.units = GetUnitSystem();
     v.view = GetSeasonView();

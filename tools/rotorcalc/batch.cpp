@@ -2,6 +2,11 @@
 
 #include "modes.h"
 
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
 namespace velmarsund::rotorcalc {
 
 Json RunRequest(const Json& request)
@@ -24,6 +29,18 @@ Json RunInput(const Json& input)
     Json results = Json::array();
     for (const Json& request : input) results.push_back(RunRequest(request));
     return results;
+}
+
+std::optional<std::string> ReadInputText(const std::string& path)
+{
+    if (path.empty() || path == "-") {
+        std::ostringstream text;
+        text << std::cin.rdbuf();
+        return text.str();
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::optional<Json> ParseInput(std::string_view text, std::string& message)

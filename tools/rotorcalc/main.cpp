@@ -3,11 +3,7 @@
 
 #include "batch.h"
 
-#include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 
 int main(int argc, char** argv)
 {
@@ -16,21 +12,14 @@ int main(int argc, char** argv)
         std::cerr << "usage: rotorcalc [FILE]\n";
         return 2;
     }
-    std::string text;
-    if (argc == 2) {
-        std::ifstream in(argv[1], std::ios::binary);
-        if (!in) {
-            std::cerr << "rotorcalc: cannot read " << argv[1] << "\n";
-            return 2;
-        }
-        text.assign(std::istreambuf_iterator<char>(in), {});
-    } else {
-        std::ostringstream ss;
-        ss << std::cin.rdbuf();
-        text = ss.str();
+    const std::string path = argc == 2 ? argv[1] : "";
+    const auto text = ReadInputText(path);
+    if (!text) {
+        std::cerr << "rotorcalc: cannot read " << path << "\n";
+        return 2;
     }
     std::string message;
-    const auto input = ParseInput(text, message);
+    const auto input = ParseInput(*text, message);
     if (!input) {
         std::cerr << "rotorcalc: the input is not JSON: " << message << "\n";
         return 2;

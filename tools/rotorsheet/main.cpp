@@ -11,11 +11,7 @@
 
 #include <QGuiApplication>
 
-#include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -70,18 +66,10 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
 
-    std::string text;
-    if (!inputPath.empty() && inputPath != "-") {
-        std::ifstream in(inputPath, std::ios::binary);
-        if (!in) return Usage("cannot read " + inputPath);
-        text.assign(std::istreambuf_iterator<char>(in), {});
-    } else {
-        std::ostringstream ss;
-        ss << std::cin.rdbuf();
-        text = ss.str();
-    }
+    const auto text = rotorcalc::ReadInputText(inputPath);
+    if (!text) return Usage("cannot read " + inputPath);
     std::string message;
-    const auto input = rotorcalc::ParseInput(text, message);
+    const auto input = rotorcalc::ParseInput(*text, message);
     if (!input) {
         std::cerr << "rotorsheet: the input is not JSON: " << message << "\n";
         return 2;
