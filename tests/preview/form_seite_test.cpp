@@ -222,6 +222,9 @@ TEST_F(PreviewTest, PdfButtonProposesTheCaptionWritesAllPagesAndOpensTheFile)
     EXPECT_TRUE(info.contains(QStringLiteral("Pages:           2"))) << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("Page size:       595 x 842 pts (A4)")));
     EXPECT_TRUE(info.contains(QStringLiteral("Author:          Velmarsund GmbH")));
+    const QString fonts = RunTool(QStringLiteral("pdffonts"), {path});
+    EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationSans"))) << fonts.toStdString();
+    EXPECT_EQ(FontsNotEmbedded(fonts), QStringList()) << fonts.toStdString();
     const QString text = RunTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
     EXPECT_TRUE(text.contains(QStringLiteral("Page body 1 export 1")));
     EXPECT_TRUE(text.contains(QStringLiteral("Page body 2 export 1")));
