@@ -223,6 +223,12 @@ QSize TFormSeite::PrinterPage() const
 
 QWidget* TFormSeite::PageView() const { return pageView_; }
 
+PageProcedure TFormSeite::CurrentPageProcedure() const
+{
+    if (currentPage_ < 1 || currentPage_ > PageCount()) return [](PageCanvas&, int) {};
+    return pages_[static_cast<std::size_t>(currentPage_ - 1)];
+}
+
 void TFormSeite::DruckVorschau(QWidget* owner, const PageList& pages)
 {
     owner_ = owner;

@@ -40,6 +40,8 @@ public:
     // The printer's page in device pixels (W x H): the zoom's reference.
     QSize PrinterPage() const;
     QWidget* PageView() const;
+    // The page procedure of the current page (an empty one without pages).
+    PageProcedure CurrentPageProcedure() const;
 
     // Moves to a page within 1 .. page count and redraws.
     void GoToPage(int page);

@@ -3,6 +3,7 @@
 #include "data_sheet_builder.h"
 #include "data_sheet_page.h"
 #include "daten_grid.h"
+#include "description_pages.h"
 #include "geometry_check.h"
 #include "housing_series.h"
 #include "int_edit.h"
@@ -20,6 +21,7 @@
 #include "size_tables.h"
 #include "text_format.h"
 #include "text_table.h"
+#include "version_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -613,6 +615,23 @@ void TFormRotor::Menu_Ansicht_DatenblattClick() {
     if (!CommitPendingEntries() || !ResultsValid()) return;
     ShowPages({[this](PageCanvas& canvas, int) { DrawDataSheet(canvas, DataSheetData()); }},
               &DataSheetNotes());
+}
+
+void TFormRotor::Menu_Ansicht_ProduktbeschreibungClick() {
+    ShowPages({[this](PageCanvas& canvas, int) {
+                  DrawProductDescription(canvas, ProductDescriptionValues(CurrentLanguage(), SeriesIndex(),
+                                                                          L_Baugroesse->text(),
+                                                                          ProgramVersionText().shortForm));
+              }},
+              nullptr);
+}
+
+void TFormRotor::Menu_Ansicht_ReglerbeschreibungClick() {
+    ShowPages({[](PageCanvas& canvas, int) {
+                  DrawControllerDescription(canvas,
+                                            ControllerDescriptionValues(CurrentLanguage(), ProgramVersionText().shortForm));
+              }},
+              nullptr);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -55,6 +55,8 @@ class TFormRotor : public TFormProdukt {
     void CopyDeviceToRecords() override;
     void ShowDeviceCaption() override;
     void Menu_Ansicht_DatenblattClick() override;
+    void Menu_Ansicht_ProduktbeschreibungClick() override;
+    void Menu_Ansicht_ReglerbeschreibungClick() override;
     void PlaceDeviceControls(const QRect& devicePanel, int width) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,13 +1,16 @@
 // The rotorsheet program as engineers run it: a batch of requests into one PDF or PNG pictures,
 // refused requests leaving no file, and input that is not JSON.
 
+#include "language.h"
 #include "poppler_tools.h"
 #include "size_tables.h"
+#include "tender_text.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <nlohmann/json.hpp>
@@ -168,6 +171,52 @@ TEST(RotorsheetProgram, OnePngPerPage)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("sheet-1.png"), QStringLiteral("sheet-2.png")}));
     EXPECT_EQ(QImage(dir.filePath(QStringLiteral("sheet-2.png"))).size(), QSize(1240, 1754));
+}
+
+TEST(RotorsheetProgram, DescriptionPagesInEveryLanguageKeepTheirTextSearchable)
+{
+    const char* languages[] = {"de", "en", "fr", "pl", "zh", "ru"};
+    const LanguageNumber numbers[] = {Language::German, Language::English, Language::French,
+                                      Language::Polish, Language::Chinese, Language::Russian};
+    constexpr int kHeights[] = {2000, 2000, 2000, 2000};
+    Json requests = Json::array();
+    for (const char* language : languages)
+        for (int series = 0; series < 4; ++series)
+            requests.push_back({{"SeriesIndex", series},
+                                {"Height", kHeights[series]},
+                                {"Width", kHeights[series]},
+                                {"Language", language},
+                                {"Pages", {"product", "controller"}}});
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("descriptions.pdf"));
+    const ProgramRun run = Rotorsheet({QStringLiteral("-o"), output}, QByteArray::fromStdString(requests.dump()));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(testing::FontsNotEmbedded(RunTool(QStringLiteral("pdffonts"), {output})), QStringList());
+    // Blanks of every kind (the French texts hold non-breaking ones) do not count.
+    const QRegularExpression blanks(QStringLiteral("\\s+"), QRegularExpression::UseUnicodePropertiesOption);
+    const auto squashed = [&blanks](QString text) { return text.remove(blanks); };
+    int page = 1;
+    for (LanguageNumber language : numbers) {
+        for (int series = 0; series < 4; ++series, page += 2) {
+            const auto pageText = [&](int number) {
+                return squashed(RunTool(QStringLiteral("pdftotext"),
+                                        {QStringLiteral("-f"), QString::number(number), QStringLiteral("-l"),
+                                         QString::number(number), output, QStringLiteral("-")}));
+            };
+            const QString product = pageText(page);
+            const std::vector<QString> lines = LoadTenderText(ProductDescriptionResource(language, series));
+            ASSERT_GE(lines.size(), 35u);
+            for (int line : {1, 2, 8, 20, 31})
+                EXPECT_TRUE(product.contains(squashed(lines[static_cast<std::size_t>(line - 1)])))
+                    << "page " << page << " line " << line << ": " << lines[static_cast<std::size_t>(line - 1)].toStdString();
+            const QString controller = pageText(page + 1);
+            const std::vector<QString> controllerLines = LoadTenderText(ControllerDescriptionResource(language));
+            ASSERT_GE(controllerLines.size(), 6u);
+            for (int line : {1, 4, 6})
+                EXPECT_TRUE(controller.contains(squashed(controllerLines[static_cast<std::size_t>(line - 1)])))
+                    << "page " << page + 1 << " line " << line;
+        }
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "data_sheet_builder.h"
 #include "data_sheet_page.h"
+#include "description_pages.h"
 #include "geometry_check.h"
 #include "panel_geometry.h"
 #include "plausibility_check.h"
@@ -114,6 +115,17 @@ PreparedSheet PrepareSheet(const SheetRequest& request)
         switch (page) {
         case SheetPage::DataSheet:
             prepared.pages.push_back([values](PageCanvas& canvas, int) { DrawDataSheet(canvas, values); });
+            break;
+        case SheetPage::Product:
+            prepared.pages.push_back([description = ProductDescriptionValues(request.language, request.seriesIndex,
+                                                                             values.designation,
+                                                                             values.frame.versionText)](
+                                         PageCanvas& canvas, int) { DrawProductDescription(canvas, description); });
+            break;
+        case SheetPage::Controller:
+            prepared.pages.push_back(
+                [description = ControllerDescriptionValues(request.language, values.frame.versionText)](
+                    PageCanvas& canvas, int) { DrawControllerDescription(canvas, description); });
             break;
         }
     }

@@ -23,7 +23,14 @@ constexpr std::string_view kSheetFields[] = {
     "PrintHeader", "Notes", "Pages"};
 
 // Pages that later versions add; asking for one now names it.
-constexpr std::string_view kComingPages[] = {"product", "controller", "chart", "leakage"};
+constexpr std::string_view kComingPages[] = {"chart", "leakage"};
+
+struct PageName {
+    std::string_view name;
+    SheetPage page;
+};
+constexpr PageName kPages[] = {
+    {"datasheet", SheetPage::DataSheet}, {"product", SheetPage::Product}, {"controller", SheetPage::Controller}};
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -95,13 +102,14 @@ std::vector<SheetPage> ReadPages(const RequestReader& r)
         if (!page.is_string() || rotorcalc::IsMarkedNonFinite(page))
             throw RequestError("field '" + field + "' must be a page name");
         const std::string name = page.get<std::string>();
-        if (name == "datasheet") {
-            pages.push_back(SheetPage::DataSheet);
+        const auto known = std::find_if(std::begin(kPages), std::end(kPages), [&](const PageName& p) { return p.name == name; });
+        if (known != std::end(kPages)) {
+            pages.push_back(known->page);
             continue;
         }
         if (std::find(std::begin(kComingPages), std::end(kComingPages), name) != std::end(kComingPages))
             throw RequestError("field '" + field + "': the page \"" + name + "\" does not exist yet");
-        throw RequestError("field '" + field + "': unknown page " + Quoted(name) + " (known: \"datasheet\")");
+        throw RequestError("field '" + field + "': unknown page " + Quoted(name) + " (known: \"datasheet\", \"product\", \"controller\")");
     }
     return pages;
 }

@@ -24,7 +24,7 @@ using rotorcalc::Json;
 using rotorcalc::RequestError;
 
 // The pages a request may ask for, by the name it uses.
-enum class SheetPage { DataSheet };
+enum class SheetPage { DataSheet, Product, Controller };
 
 struct SheetRequest {
     // The winter case: air, rotor and the two inlet states; values a request leaves out are those
