@@ -3,6 +3,7 @@
 #include "data_sheet_builder.h"
 #include "data_sheet_page.h"
 #include "daten_grid.h"
+#include "form_baugroessen_rotor.h"
 #include "description_pages.h"
 #include "geometry_check.h"
 #include "housing_series.h"
@@ -563,6 +564,16 @@ void TFormRotor::Button_BerechnenClick() {
         ShowMessageBox(LoadText(kCalculationFailed), LoadText(104), MessageKind::Error);
     RefreshInletTables();
     ShowDeviceCaption();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Preselection
+
+void TFormRotor::Button_VorauswahlClick() {
+    // What was typed counts, as for every command that works with the entries.
+    if (!CommitPendingEntries()) return;
+    if (!formBaugroessen_) formBaugroessen_ = new TFormBaugroessen_Rotor(this);
+    formBaugroessen_->Show(GetUnitSystem());
 }
 
 // ---------------------------------------------------------------------------------------------

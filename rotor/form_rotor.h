@@ -16,6 +16,7 @@ class QListWidget;
 
 namespace velmarsund {
 
+class TFormBaugroessen_Rotor;
 class TIntEdit;
 
 class TFormRotor : public TFormProdukt {
@@ -62,7 +63,7 @@ class TFormRotor : public TFormProdukt {
 
   private slots:
     void Button_DropDownClick();
-    void Button_VorauswahlClick() {} // the size-table window is not part of this window yet
+    void Button_VorauswahlClick();
     void Menu_ESCClick();
 
   private:
@@ -123,6 +124,7 @@ class TFormRotor : public TFormProdukt {
     int sizeIndexSetting_ = 7;
     int profileIndexSetting_ = 1;
     bool profilesShown_ = false;
+    TFormBaugroessen_Rotor* formBaugroessen_ = nullptr; // created on first use
 };
 
 } // namespace velmarsund

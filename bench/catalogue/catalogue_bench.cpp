@@ -1,9 +1,11 @@
 // Speed of the rotor weight over the whole catalogue and of the leakage calculation.
 
+#include "daten_rwt.h"
 #include "housing_series.h"
 #include "rot_leakage.h"
 #include "rotor_data.h"
 #include "rotor_weight.h"
+#include "size_evaluation.h"
 #include "size_tables.h"
 
 #include <benchmark/benchmark.h>
@@ -63,3 +65,16 @@ void BM_CalcLeakagePurgeSector(benchmark::State& state) {
 BENCHMARK(BM_CalcLeakagePurgeSector);
 
 } // namespace
+
+// The preselection of the largest size table (HXL, 26 sizes) at 10 000 m³/h on both sides.
+static void BM_EvaluateSizesHxl(benchmark::State& state) {
+    TDatenRWT r;
+    r.VolumeKind = 1;
+    r.State11.AVol = r.State21.AVol = 10000;
+    r.State11.Temp = -12;
+    r.State11.Humidity = 90;
+    r.State21.Temp = 22;
+    r.State21.Humidity = 40;
+    for (auto _ : state) benchmark::DoNotOptimize(EvaluateSizes(r, 0, "E20", false).selected);
+}
+BENCHMARK(BM_EvaluateSizesHxl)->Unit(benchmark::kMillisecond);

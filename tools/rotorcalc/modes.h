@@ -22,5 +22,6 @@ Json RunAirMode(const RequestReader& request);
 Json RunGeometryMode(const RequestReader& request);
 Json RunWeightMode(const RequestReader& request);
 Json RunLeakageMode(const RequestReader& request);
+Json RunSizesMode(const RequestReader& request);
 
 } // namespace velmarsund::rotorcalc

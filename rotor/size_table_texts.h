@@ -1,0 +1,26 @@
+#pragma once
+// What the preselection window shows: its two heading rows and the cells of one size, converted to
+// the unit system and formatted with the program's separators.
+
+#include "size_evaluation.h"
+#include "unit_system.h"
+
+#include <QString>
+
+#include <array>
+
+namespace velmarsund {
+
+constexpr int kSizeTableColumns = 9;
+using SizeTableRowTexts = std::array<QString, kSizeTableColumns>;
+
+// Row 0: the quantities; row 1: their units in the unit system.
+SizeTableRowTexts SizeTableHeading(int row, UnitSystem system);
+
+// Designation, height, width, diameter, then v max, dp max, phi 1, t 12 and psi 1 of a suitable
+// size, or "--" in those five cells of a size outside the suitable range.
+SizeTableRowTexts SizeTableRow(const SizeEvaluationRow& row, UnitSystem system);
+
+inline const QString kNotSuitable = QStringLiteral("--");
+
+} // namespace velmarsund
