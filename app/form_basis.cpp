@@ -179,17 +179,18 @@ TFormSeite& TFormBasis::FormSeite()
     return *formSeite_;
 }
 
-void TFormBasis::ShowPages(const PageList& pages, std::array<QString, 3>* notes)
+void TFormBasis::ShowPages(const PageList& pages, std::array<QString, 3>* notes, QWidget* owner)
 {
+    if (!owner) owner = this;
     TFormSeite& preview = FormSeite();
     if (notes)
         preview.SetNotesCallback([this, notes] { EditNotes(*notes); });
     else
         preview.SetNotesCallback(nullptr);
     preview.SetPdfProposal(basis_.projectPath, windowTitle());
-    hide();
-    preview.DruckVorschau(this, pages);
-    show();
+    owner->hide();
+    preview.DruckVorschau(owner, pages);
+    owner->show();
 }
 
 void TFormBasis::Menu_Optionen_DeutschClick()

@@ -66,9 +66,9 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-    // Shows a page list in the preview with the notes list it edits (none: nullptr); this window
-    // is hidden meanwhile.
-    void ShowPages(const PageList& pages, std::array<QString, 3>* notes);
+    // Shows a page list in the preview with the notes list it edits (none: nullptr) for `owner`
+    // (none: this window), which is hidden meanwhile.
+    void ShowPages(const PageList& pages, std::array<QString, 3>* notes, QWidget* owner = nullptr);
 
     QMenu* Menu_Datei = nullptr;
     QAction* Menu_Datei_Beenden = nullptr;

@@ -19,6 +19,16 @@ constexpr PictureEntry kPictures[] = {
     {PagePicture::HousingHxlHxg, "housing-hxl-hxg.svg"},
     {PagePicture::HousingHxv, "housing-hxv.svg"},
     {PagePicture::HousingHxk, "housing-hxk.svg"},
+    {1931, "section-outside-air.svg"},
+    {1932, "section-supply-air.svg"},
+    {1933, "section-extract-air.svg"},
+    {1934, "section-exhaust-air.svg"},
+    {1935, "fan-supply.svg"},
+    {1936, "fan-exhaust.svg"},
+    {1937, "rotor-purge-details.svg"},
+    {1938, "rotor-details.svg"},
+    {1939, "rotor-purge.svg"},
+    {1940, "rotor-plain.svg"},
 };
 
 } // namespace

@@ -14,6 +14,7 @@ constexpr int QualityMark = 203;     // the data sheet
 constexpr int HousingHxlHxg = 1310;  // housing drawings of the data sheet, with the letters A, B, C
 constexpr int HousingHxv = 1311;
 constexpr int HousingHxk = 1312;
+// 1931 to 1940: the leakage schematic (leakage_page.h).
 } // namespace PagePicture
 
 // The resource path of a picture; empty for a number that names none.

@@ -4,12 +4,14 @@
 #include "data_sheet_page.h"
 #include "daten_grid.h"
 #include "form_baugroessen_rotor.h"
+#include "form_rot_leakage.h"
 #include "description_pages.h"
 #include "geometry_check.h"
 #include "housing_series.h"
 #include "int_edit.h"
 #include "matrix_types.h"
 #include "message_box.h"
+#include "modal_runner.h"
 #include "number_parse.h"
 #include "number_separators.h"
 #include "profiles.h"
@@ -574,6 +576,36 @@ void TFormRotor::Button_VorauswahlClick() {
     if (!CommitPendingEntries()) return;
     if (!formBaugroessen_) formBaugroessen_ = new TFormBaugroessen_Rotor(this);
     formBaugroessen_->Show(GetUnitSystem());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Leakage
+
+TFormRotLeakage& TFormRotor::FormLeakage() {
+    if (!formLeakage_)
+        formLeakage_ = new TFormRotLeakage(this, [this](const PageList& pages) { ShowPages(pages, nullptr, formLeakage_); });
+    return *formLeakage_;
+}
+
+void TFormRotor::Menu_Ansicht_LeakageClick() {
+    if (!CommitPendingEntries() || !PlausibilityCheck()) return;
+    TFormRotLeakage& leakage = FormLeakage();
+    leakage.SetUnitSystem(GetUnitSystem());
+    const TDatenRWT& r = WinterRecord();
+    const MatrixTypeEntry* type = MatrixTypeByCode(r.MatrixType);
+    LeakageSelection selection;
+    selection.housingCode = geometry_.HousingCode;
+    selection.v12 = r.State11.SVol;
+    selection.v21 = r.State21.SVol;
+    selection.diameter = r.Diameter;
+    selection.speed = r.Speed;
+    selection.matrixType = r.MatrixType;
+    selection.profileCode = std::string(1, type ? type->Letter : 'P') + "-" + ProfileText().toStdString();
+    leakage.Fill(selection, L_Baugroesse->text(), WinterCaption(), SummerCaption());
+    leakage.move(pos());
+    hide();
+    RunModal(leakage);
+    show();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -17,6 +17,7 @@ class QListWidget;
 namespace velmarsund {
 
 class TFormBaugroessen_Rotor;
+class TFormRotLeakage;
 class TIntEdit;
 
 class TFormRotor : public TFormProdukt {
@@ -42,6 +43,9 @@ class TFormRotor : public TFormProdukt {
     int HousingCode() const { return geometry_.HousingCode; }
     QString ProfileText() const;
 
+    // The leakage window, created on first use.
+    TFormRotLeakage& FormLeakage();
+
     // What the data sheet prints now: the texts of the tables, fields and captions as shown.
     DataSheetValues DataSheetData() const;
 
@@ -58,6 +62,7 @@ class TFormRotor : public TFormProdukt {
     void Menu_Ansicht_DatenblattClick() override;
     void Menu_Ansicht_ProduktbeschreibungClick() override;
     void Menu_Ansicht_ReglerbeschreibungClick() override;
+    void Menu_Ansicht_LeakageClick() override;
     void PlaceDeviceControls(const QRect& devicePanel, int width) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -124,7 +129,8 @@ class TFormRotor : public TFormProdukt {
     int sizeIndexSetting_ = 7;
     int profileIndexSetting_ = 1;
     bool profilesShown_ = false;
-    TFormBaugroessen_Rotor* formBaugroessen_ = nullptr; // created on first use
+    TFormBaugroessen_Rotor* formBaugroessen_ = nullptr; // created on first use, as the next
+    TFormRotLeakage* formLeakage_ = nullptr;
 };
 
 } // namespace velmarsund

@@ -4,6 +4,8 @@
 #include "data_sheet_page.h"
 #include "description_pages.h"
 #include "geometry_check.h"
+#include "leakage_page.h"
+#include "matrix_types.h"
 #include "panel_geometry.h"
 #include "plausibility_check.h"
 #include "season_calculation.h"
@@ -32,6 +34,34 @@ void CopyRotor(const TDatenRWT& from, TDatenRWT& to)
     to.ProfilePitch = from.ProfilePitch;
     to.Speed = from.Speed;
     to.WheelDepth = from.WheelDepth;
+}
+
+} // namespace
+
+namespace {
+
+// The leakage page as the leakage window shows it for the calculated winter record.
+PageProcedure LeakagePage(const SheetRequest& request, const TDatenRWT& winter, const DataSheetValues& sheet)
+{
+    const PanelGeometry geometry = ComputePanelGeometry(request.height, request.width, request.seriesIndex);
+    const MatrixTypeEntry* type = MatrixTypeByCode(winter.MatrixType);
+    LeakageSelection selection;
+    selection.housingCode = geometry.HousingCode;
+    selection.v12 = winter.State11.SVol;
+    selection.v21 = winter.State21.SVol;
+    selection.diameter = winter.Diameter;
+    selection.speed = winter.Speed;
+    selection.matrixType = winter.MatrixType;
+    selection.profileCode = std::string(1, type ? type->Letter : 'P') + "-" + request.profile;
+    // As on the window's activation: each entered pressure takes the sign of its fan.
+    LeakageChoices choices = request.leakage;
+    choices.pressure1 = SignedForFan(choices.pressure1, choices.fan1);
+    choices.pressure2 = SignedForFan(choices.pressure2, choices.fan2);
+    const LeakageView view = CalculateLeakageView(selection, choices, request.units);
+    if (!view.calculated) throw SheetRefused("Leakage", LoadText(kCalculationFailed));
+    if (view.pressureTooHigh) throw SheetRefused("Leakage.Pressure1, Leakage.Pressure2", LoadText(542));
+    const LeakagePageValues page = LeakagePageValuesOf(view, choices, sheet.designation, sheet.frame);
+    return [page](PageCanvas& canvas, int) { DrawLeakagePage(canvas, page); };
 }
 
 } // namespace
@@ -121,6 +151,9 @@ PreparedSheet PrepareSheet(const SheetRequest& request)
                                                                              values.designation,
                                                                              values.frame.versionText)](
                                          PageCanvas& canvas, int) { DrawProductDescription(canvas, description); });
+            break;
+        case SheetPage::Leakage:
+            prepared.pages.push_back(LeakagePage(request, winter, values));
             break;
         case SheetPage::Controller:
             prepared.pages.push_back(

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace velmarsund::rotorsheet {
 namespace {
@@ -20,17 +21,18 @@ constexpr std::string_view kSheetFields[] = {
     "mode", "Operation", "EnergyClass", "SeriesIndex", "Height", "Width", "Language", "Units", "Summer",
     "UseSeasons", "WinterCaption", "SummerCaption", "UseAhriEffectiveness", "TotalEffectiveness",
     "WetBulbOnDataSheet", "EnergyEfficiencyClass", "DecimalSeparator", "ThousandSeparator", "Header",
-    "PrintHeader", "Notes", "Pages"};
+    "PrintHeader", "Notes", "Pages", "Leakage"};
 
 // Pages that later versions add; asking for one now names it.
-constexpr std::string_view kComingPages[] = {"chart", "leakage"};
+constexpr std::string_view kComingPages[] = {"chart"};
 
 struct PageName {
     std::string_view name;
     SheetPage page;
 };
 constexpr PageName kPages[] = {
-    {"datasheet", SheetPage::DataSheet}, {"product", SheetPage::Product}, {"controller", SheetPage::Controller}};
+    {"datasheet", SheetPage::DataSheet}, {"product", SheetPage::Product}, {"controller", SheetPage::Controller},
+    {"leakage", SheetPage::Leakage}};
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -109,9 +111,34 @@ std::vector<SheetPage> ReadPages(const RequestReader& r)
         }
         if (std::find(std::begin(kComingPages), std::end(kComingPages), name) != std::end(kComingPages))
             throw RequestError("field '" + field + "': the page \"" + name + "\" does not exist yet");
-        throw RequestError("field '" + field + "': unknown page " + Quoted(name) + " (known: \"datasheet\", \"product\", \"controller\")");
+        throw RequestError("field '" + field + "': unknown page " + Quoted(name) + " (known: \"datasheet\", \"product\", \"controller\", \"leakage\")");
     }
     return pages;
+}
+
+// The leakage window's choices; pressures as entered in the window, in the request's units, by
+// default the window's -300 Pa.
+LeakageChoices ReadLeakageChoices(const RequestReader& r, UnitSystem units)
+{
+    LeakageChoices c;
+    const double fallback = ConvertPressure(-300, UnitSystem::SI, units);
+    c.pressure1 = c.pressure2 = fallback;
+    const auto object = r.OptObject("Leakage");
+    if (!object) return c;
+    object->RejectUnknown({"FanPosition1", "FanPosition2", "Pressure1", "Pressure2", "PurgeSector", "Details"});
+    c.fan1 = static_cast<int>(object->Integer("FanPosition1", 0, 0, 1));
+    c.fan2 = static_cast<int>(object->Integer("FanPosition2", 0, 0, 1));
+    const double limit = PressureLimit(units);
+    for (const auto& [name, value] : {std::pair{"Pressure1", &c.pressure1}, {"Pressure2", &c.pressure2}}) {
+        *value = object->Number(name, fallback);
+        if (std::abs(*value) > limit)
+            throw RequestError("field '" + object->FieldName(name) + "' must lie between " +
+                               std::to_string(static_cast<int>(-limit)) + " and " + std::to_string(static_cast<int>(limit)) +
+                               (units == UnitSystem::SI ? " Pa" : " in. W.G."));
+    }
+    c.purgeSector = static_cast<int>(object->Integer("PurgeSector", 0, 0, 2));
+    c.details = object->Boolean("Details", false);
+    return c;
 }
 
 std::string OfferedProfiles(const std::vector<std::string>& profiles)
@@ -215,6 +242,7 @@ SheetRequest ReadSheetRequest(const Json& json)
     std::copy(header.begin(), header.end(), s.header.begin());
     s.notes = ReadStrings(r, "Notes", 3);
     s.pages = ReadPages(r);
+    s.leakage = ReadLeakageChoices(r, s.units);
     return s;
 }
 

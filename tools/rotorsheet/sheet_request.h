@@ -4,6 +4,7 @@
 // the notes and the pages to write.
 
 #include "daten_rwt.h"
+#include "leakage_view.h"
 #include "language.h"
 #include "number_separators.h"
 #include "request_reader.h"
@@ -24,7 +25,7 @@ using rotorcalc::Json;
 using rotorcalc::RequestError;
 
 // The pages a request may ask for, by the name it uses.
-enum class SheetPage { DataSheet, Product, Controller };
+enum class SheetPage { DataSheet, Product, Controller, Leakage };
 
 struct SheetRequest {
     // The winter case: air, rotor and the two inlet states; values a request leaves out are those
@@ -50,6 +51,8 @@ struct SheetRequest {
     std::array<QString, 8> header;
     std::vector<QString> notes;       // at most three
     std::vector<SheetPage> pages{SheetPage::DataSheet};
+    // The leakage window's choices for the leakage page; pressures in the request's units.
+    LeakageChoices leakage;
 };
 
 // Reads and checks the fields of one request; RequestError names the field that is wrong.
