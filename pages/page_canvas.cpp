@@ -4,7 +4,7 @@
 
 namespace velmarsund {
 
-void PageCanvas::SetPen(int width, PenStyle style, const QColor& colour)
+void PageCanvas::SetPen(double width, PenStyle style, const QColor& colour)
 {
     state_.penWidth = width;
     state_.penStyle = style;

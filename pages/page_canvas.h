@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 
@@ -25,7 +26,7 @@ struct CanvasState {
     TextAlign align = TextAlign::Left;
     QColor textColour = Qt::black;
     bool opaqueText = false;  // text drawn on a white box of its own size
-    int penWidth = 0;         // 0: the thinnest line the device draws
+    double penWidth = 0;      // 0: the thinnest line the device draws
     PenStyle penStyle = PenStyle::Solid;
     QColor penColour = Qt::black;
     BrushStyle brushStyle = BrushStyle::Clear;
@@ -43,8 +44,8 @@ public:
     void SetTextAlign(TextAlign align) { state_.align = align; }
     void SetTextColour(const QColor& colour) { state_.textColour = colour; }
     void SetOpaqueText(bool opaque) { state_.opaqueText = opaque; }
-    void SetPen(int width, PenStyle style = PenStyle::Solid, const QColor& colour = Qt::black);
-    void SetPenWidth(int width) { state_.penWidth = width; }
+    void SetPen(double width, PenStyle style = PenStyle::Solid, const QColor& colour = Qt::black);
+    void SetPenWidth(double width) { state_.penWidth = width; }
     void SetBrush(BrushStyle style, const QColor& colour = Qt::white);
     const CanvasState& State() const { return state_; }
 
@@ -66,6 +67,8 @@ public:
     // A line from the current position, which then moves to (x, y).
     void LineTo(double x, double y);
     virtual void Line(const QPointF& from, const QPointF& to) = 0;
+    // Lines through the points in turn.
+    virtual void Polyline(const QPolygonF& points) = 0;
     // Outlined with the pen, filled with the brush.
     virtual void Rectangle(const QRectF& rect) = 0;
     virtual void Ellipse(const QRectF& rect) = 0;

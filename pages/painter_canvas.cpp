@@ -105,6 +105,12 @@ void PainterCanvas::Line(const QPointF& from, const QPointF& to)
     painter_.drawLine(from, to);
 }
 
+void PainterCanvas::Polyline(const QPolygonF& points)
+{
+    ApplyPen();
+    painter_.drawPolyline(points);
+}
+
 void PainterCanvas::Rectangle(const QRectF& rect)
 {
     ApplyPen();

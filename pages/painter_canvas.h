@@ -29,6 +29,7 @@ public:
     void RotatedText(double x, double y, double angle, const QString& text) override;
     void WrappedText(const QRectF& rect, const QString& text) override;
     void Line(const QPointF& from, const QPointF& to) override;
+    void Polyline(const QPolygonF& points) override;
     void Rectangle(const QRectF& rect) override;
     void Ellipse(const QRectF& rect) override;
     void FillBackground() override;

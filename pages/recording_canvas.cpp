@@ -2,6 +2,9 @@
 
 #include <QTextStream>
 
+#include <algorithm>
+#include <cmath>
+
 namespace velmarsund {
 namespace {
 
@@ -80,6 +83,11 @@ void RecordingCanvas::Line(const QPointF& from, const QPointF& to)
     operations_.push_back(RecordedLine{from, to, state_.penWidth, state_.penStyle, state_.penColour});
 }
 
+void RecordingCanvas::Polyline(const QPolygonF& points)
+{
+    operations_.push_back(RecordedPolyline{points, state_.penWidth, state_.penStyle, state_.penColour});
+}
+
 RecordedShape RecordingCanvas::Shape(RecordedShape::Kind kind, const QRectF& rect) const
 {
     return {kind, rect, state_.penWidth, state_.penStyle, state_.penColour, state_.brushStyle, state_.brushColour};
@@ -101,6 +109,7 @@ void RecordingCanvas::Picture(int id, const QRectF& rect) { operations_.push_bac
 
 std::vector<RecordedText> RecordingCanvas::Texts() const { return OfKind<RecordedText>(operations_); }
 std::vector<RecordedLine> RecordingCanvas::Lines() const { return OfKind<RecordedLine>(operations_); }
+std::vector<RecordedPolyline> RecordingCanvas::Polylines() const { return OfKind<RecordedPolyline>(operations_); }
 std::vector<RecordedShape> RecordingCanvas::Shapes() const { return OfKind<RecordedShape>(operations_); }
 std::vector<RecordedPicture> RecordingCanvas::Pictures() const { return OfKind<RecordedPicture>(operations_); }
 
@@ -125,6 +134,61 @@ std::vector<RecordedText> RecordingCanvas::TextsAt(double y) const
     for (const RecordedText& t : Texts())
         if (t.at.y() == y) found.push_back(t);
     return found;
+}
+
+void RecordingCanvas::PlayOn(PageCanvas& target, const QRectF& from, const QRectF& to) const
+{
+    const double kx = from.width() != 0 ? to.width() / from.width() : 1;
+    const double ky = from.height() != 0 ? to.height() / from.height() : 1;
+    const double k = (kx + ky) / 2;
+    const auto point = [&](const QPointF& p) {
+        return QPointF(to.left() + (p.x() - from.left()) * kx, to.top() + (p.y() - from.top()) * ky);
+    };
+    const auto rect = [&](const QRectF& r) { return QRectF(point(r.topLeft()), point(r.bottomRight())); };
+    const CanvasState kept = target.State();
+    for (const RecordedOperation& op : operations_) {
+        if (const auto* t = std::get_if<RecordedText>(&op)) {
+            target.SetFontHeight(std::max(1, static_cast<int>(std::lround(t->height * ky))));
+            target.SetFontStyle(t->style);
+            target.SetTextAlign(t->align);
+            target.SetTextColour(t->colour);
+            target.SetOpaqueText(t->opaque);
+            const QPointF at = point(t->at);
+            if (t->wrap)
+                target.WrappedText(rect(*t->wrap), t->text);
+            else if (t->clip)
+                target.ClippedText(rect(*t->clip), at.x(), at.y(), t->text);
+            else if (t->angle != 0)
+                target.RotatedText(at.x(), at.y(), t->angle, t->text);
+            else
+                target.Text(at.x(), at.y(), t->text);
+        } else if (const auto* l = std::get_if<RecordedLine>(&op)) {
+            target.SetPen(l->width * k, l->style, l->colour);
+            target.Line(point(l->from), point(l->to));
+        } else if (const auto* pl = std::get_if<RecordedPolyline>(&op)) {
+            target.SetPen(pl->width * k, pl->style, pl->colour);
+            QPolygonF mapped;
+            mapped.reserve(pl->points.size());
+            for (const QPointF& p : pl->points) mapped << point(p);
+            target.Polyline(mapped);
+        } else if (const auto* sh = std::get_if<RecordedShape>(&op)) {
+            target.SetPen(sh->penWidth * k, sh->penStyle, sh->penColour);
+            target.SetBrush(sh->brush, sh->brushColour);
+            if (sh->kind == RecordedShape::Kind::Ellipse)
+                target.Ellipse(rect(sh->rect));
+            else if (sh->kind == RecordedShape::Kind::Rectangle)
+                target.Rectangle(rect(sh->rect));
+        } else if (const auto* pic = std::get_if<RecordedPicture>(&op)) {
+            target.Picture(pic->id, rect(pic->rect));
+        }
+    }
+    target.SetFontHeight(kept.fontHeight);
+    target.SetFontStyle(kept.fontStyle);
+    target.SetTextAlign(kept.align);
+    target.SetTextColour(kept.textColour);
+    target.SetOpaqueText(kept.opaqueText);
+    target.SetPen(kept.penWidth, kept.penStyle, kept.penColour);
+    target.SetBrush(kept.brushStyle, kept.brushColour);
 }
 
 QString RecordingCanvas::Dump() const

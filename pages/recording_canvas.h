@@ -28,18 +28,27 @@ struct RecordedText {
 struct RecordedLine {
     QPointF from;
     QPointF to;
-    int width = 0;
+    double width = 0;
     PenStyle style = PenStyle::Solid;
     QColor colour;
 
     bool operator==(const RecordedLine&) const = default;
 };
 
+struct RecordedPolyline {
+    QPolygonF points;
+    double width = 0;
+    PenStyle style = PenStyle::Solid;
+    QColor colour;
+
+    bool operator==(const RecordedPolyline&) const = default;
+};
+
 struct RecordedShape {
     enum class Kind { Rectangle, Ellipse, Background };
     Kind kind = Kind::Rectangle;
     QRectF rect;
-    int penWidth = 0;
+    double penWidth = 0;
     PenStyle penStyle = PenStyle::Solid;
     QColor penColour;
     BrushStyle brush = BrushStyle::Clear;
@@ -55,7 +64,7 @@ struct RecordedPicture {
     bool operator==(const RecordedPicture&) const = default;
 };
 
-using RecordedOperation = std::variant<RecordedText, RecordedLine, RecordedShape, RecordedPicture>;
+using RecordedOperation = std::variant<RecordedText, RecordedLine, RecordedPolyline, RecordedShape, RecordedPicture>;
 
 class RecordingCanvas : public PageCanvas {
 public:
@@ -65,6 +74,7 @@ public:
     void RotatedText(double x, double y, double angle, const QString& text) override;
     void WrappedText(const QRectF& rect, const QString& text) override;
     void Line(const QPointF& from, const QPointF& to) override;
+    void Polyline(const QPolygonF& points) override;
     void Rectangle(const QRectF& rect) override;
     void Ellipse(const QRectF& rect) override;
     void FillBackground() override;
@@ -73,8 +83,13 @@ public:
     const std::vector<RecordedOperation>& Operations() const { return operations_; }
     void Clear() { operations_.clear(); }
 
+    // Draws what was recorded on another canvas, `from` (this canvas's coordinates) stretched onto
+    // `to`: positions, text heights and pen widths scale with it. The target's font family is kept.
+    void PlayOn(PageCanvas& target, const QRectF& from, const QRectF& to) const;
+
     std::vector<RecordedText> Texts() const;
     std::vector<RecordedLine> Lines() const;
+    std::vector<RecordedPolyline> Polylines() const;
     std::vector<RecordedShape> Shapes() const;
     std::vector<RecordedPicture> Pictures() const;
     // The texts equal to `text`, in drawing order.
