@@ -97,6 +97,8 @@ public:
     EffectivenessOptions Effectiveness() const { return effectiveness_; }
     bool WetBulbOnDataSheet() const { return wetBulbOnDataSheet_; }
     bool Mollier() const { return mollier_; }
+    // The chart kind the chart window was left with: Mollier, or the turned Carrier chart.
+    void SetMollier(bool mollier) { mollier_ = mollier; }
     double PressureDropLimit() const { return pressureDropLimit_; }
     // The numbers of the last plausibility check (the data sheet prints their warnings).
     const CheckMessages& LastCheckMessages() const { return checkMessages_; }

@@ -258,8 +258,8 @@ void TFormRotLeakage::CreateSchematic()
     };
     Edit_p_1 = entry("Edit_p_1");
     Edit_p_2 = entry("Edit_p_2");
-    schematic_->Place(Edit_p_1, EntryPlace(1, Fan::DrawThrough), right, 230);
-    schematic_->Place(Edit_p_2, EntryPlace(2, Fan::DrawThrough), right, 230);
+    schematic_->Place(Edit_p_1, EntryPlace(1, Fan::DrawThrough), right, 125);
+    schematic_->Place(Edit_p_2, EntryPlace(2, Fan::DrawThrough), right, 125);
 }
 
 void TFormRotLeakage::CreateControls()

@@ -3,7 +3,9 @@
 #include "data_sheet_builder.h"
 #include "data_sheet_page.h"
 #include "daten_grid.h"
+#include "chart_handover.h"
 #include "form_baugroessen_rotor.h"
+#include "form_mollier.h"
 #include "form_rot_leakage.h"
 #include "description_pages.h"
 #include "geometry_check.h"
@@ -576,6 +578,32 @@ void TFormRotor::Button_VorauswahlClick() {
     if (!CommitPendingEntries()) return;
     if (!formBaugroessen_) formBaugroessen_ = new TFormBaugroessen_Rotor(this);
     formBaugroessen_->Show(GetUnitSystem());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Chart
+
+TFormMollier& TFormRotor::FormMollier() {
+    if (!formMollier_) {
+        formMollier_ = new TFormMollier(this, [this](const PageList& pages) {
+            ShowPages(pages, &ChartNotes(), formMollier_);
+        });
+        formMollier_->SetPageFrame([this] { return PageFrame(ChartNotes()); });
+    }
+    return *formMollier_;
+}
+
+void TFormRotor::Menu_Ansicht_DiagrammClick() {
+    if (!CommitPendingEntries() || !ResultsValid()) return;
+    TFormMollier& chart = FormMollier();
+    const bool summer = GetSeasonView() == SeasonView::WinterAndSummer;
+    chart.SetCarrier(!Mollier());
+    chart.SetUnitSystem(GetUnitSystem());
+    chart.SetAirPressure(WinterRecord().AirPressure);
+    chart.SetProcessLines(ProcessLinesOf(WinterRecord(), summer ? &SummerRecord() : nullptr, ResultsValid(),
+                                         WinterCaption(), SummerCaption()));
+    RunModal(chart);
+    SetMollier(!chart.Carrier());
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -17,6 +17,7 @@ class QListWidget;
 namespace velmarsund {
 
 class TFormBaugroessen_Rotor;
+class TFormMollier;
 class TFormRotLeakage;
 class TIntEdit;
 
@@ -43,8 +44,9 @@ class TFormRotor : public TFormProdukt {
     int HousingCode() const { return geometry_.HousingCode; }
     QString ProfileText() const;
 
-    // The leakage window, created on first use.
+    // The leakage window and the chart window, created on first use.
     TFormRotLeakage& FormLeakage();
+    TFormMollier& FormMollier();
 
     // What the data sheet prints now: the texts of the tables, fields and captions as shown.
     DataSheetValues DataSheetData() const;
@@ -63,6 +65,7 @@ class TFormRotor : public TFormProdukt {
     void Menu_Ansicht_ProduktbeschreibungClick() override;
     void Menu_Ansicht_ReglerbeschreibungClick() override;
     void Menu_Ansicht_LeakageClick() override;
+    void Menu_Ansicht_DiagrammClick() override;
     void PlaceDeviceControls(const QRect& devicePanel, int width) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -131,6 +134,7 @@ class TFormRotor : public TFormProdukt {
     bool profilesShown_ = false;
     TFormBaugroessen_Rotor* formBaugroessen_ = nullptr; // created on first use, as the next
     TFormRotLeakage* formLeakage_ = nullptr;
+    TFormMollier* formMollier_ = nullptr;
 };
 
 } // namespace velmarsund

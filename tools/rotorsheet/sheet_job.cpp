@@ -1,5 +1,7 @@
 #include "sheet_job.h"
 
+#include "chart_handover.h"
+#include "chart_page.h"
 #include "data_sheet_builder.h"
 #include "data_sheet_page.h"
 #include "description_pages.h"
@@ -155,6 +157,20 @@ PreparedSheet PrepareSheet(const SheetRequest& request)
         case SheetPage::Leakage:
             prepared.pages.push_back(LeakagePage(request, winter, values));
             break;
+        case SheetPage::Chart: {
+            ChartPageValues chart;
+            chart.frame = values.frame;
+            chart.frame.notes = request.chartNotes;
+            chart.settings.pressure = winter.AirPressure;
+            chart.settings.units = request.units;
+            chart.settings.carrier = !request.mollier;
+            chart.settings.language = request.language;
+            chart.settings.separators = request.separators;
+            chart.lines = ProcessLinesOf(winter, summerShown ? &summer : nullptr, true);
+            GrowRanges(chart.settings, chart.lines);
+            prepared.pages.push_back([chart](PageCanvas& canvas, int exportFlag) { DrawChartPage(canvas, chart, exportFlag); });
+            break;
+        }
         case SheetPage::Controller:
             prepared.pages.push_back(
                 [description = ControllerDescriptionValues(request.language, values.frame.versionText)](

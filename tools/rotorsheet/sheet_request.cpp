@@ -21,10 +21,8 @@ constexpr std::string_view kSheetFields[] = {
     "mode", "Operation", "EnergyClass", "SeriesIndex", "Height", "Width", "Language", "Units", "Summer",
     "UseSeasons", "WinterCaption", "SummerCaption", "UseAhriEffectiveness", "TotalEffectiveness",
     "WetBulbOnDataSheet", "EnergyEfficiencyClass", "DecimalSeparator", "ThousandSeparator", "Header",
-    "PrintHeader", "Notes", "Pages", "Leakage"};
+    "PrintHeader", "Notes", "Pages", "Leakage", "Mollier", "ChartNotes"};
 
-// Pages that later versions add; asking for one now names it.
-constexpr std::string_view kComingPages[] = {"chart"};
 
 struct PageName {
     std::string_view name;
@@ -32,7 +30,7 @@ struct PageName {
 };
 constexpr PageName kPages[] = {
     {"datasheet", SheetPage::DataSheet}, {"product", SheetPage::Product}, {"controller", SheetPage::Controller},
-    {"leakage", SheetPage::Leakage}};
+    {"leakage", SheetPage::Leakage}, {"chart", SheetPage::Chart}};
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -109,9 +107,7 @@ std::vector<SheetPage> ReadPages(const RequestReader& r)
             pages.push_back(known->page);
             continue;
         }
-        if (std::find(std::begin(kComingPages), std::end(kComingPages), name) != std::end(kComingPages))
-            throw RequestError("field '" + field + "': the page \"" + name + "\" does not exist yet");
-        throw RequestError("field '" + field + "': unknown page " + Quoted(name) + " (known: \"datasheet\", \"product\", \"controller\", \"leakage\")");
+        throw RequestError("field '" + field + "': unknown page " + Quoted(name) + " (known: \"datasheet\", \"product\", \"controller\", \"leakage\", \"chart\")");
     }
     return pages;
 }
@@ -241,6 +237,8 @@ SheetRequest ReadSheetRequest(const Json& json)
     const std::vector<QString> header = ReadStrings(r, "Header", 8);
     std::copy(header.begin(), header.end(), s.header.begin());
     s.notes = ReadStrings(r, "Notes", 3);
+    s.chartNotes = ReadStrings(r, "ChartNotes", 3);
+    s.mollier = r.Boolean("Mollier", true);
     s.pages = ReadPages(r);
     s.leakage = ReadLeakageChoices(r, s.units);
     return s;

@@ -25,7 +25,7 @@ using rotorcalc::Json;
 using rotorcalc::RequestError;
 
 // The pages a request may ask for, by the name it uses.
-enum class SheetPage { DataSheet, Product, Controller, Leakage };
+enum class SheetPage { DataSheet, Product, Controller, Leakage, Chart };
 
 struct SheetRequest {
     // The winter case: air, rotor and the two inlet states; values a request leaves out are those
@@ -50,6 +50,8 @@ struct SheetRequest {
     bool printHeader = false;
     std::array<QString, 8> header;
     std::vector<QString> notes;       // at most three
+    std::vector<QString> chartNotes;  // at most three
+    bool mollier = true;              // the chart page: Mollier, or the turned Carrier chart
     std::vector<SheetPage> pages{SheetPage::DataSheet};
     // The leakage window's choices for the leakage page; pressures in the request's units.
     LeakageChoices leakage;
