@@ -216,7 +216,7 @@ void ChartPainter::Isotherms()
     if (carrier_)
         Write(At(yMiddle, r_.xMin) + QPointF(0, f * 2.2), TextAlign::Centre, title);
     else
-        WriteTurned(At(yMiddle, r_.xMin) - AlongX(f * 2.4), 90, title);
+        WriteTurned(At(yMiddle, r_.xMin) - AlongX(f * 2.9), 90, title);
 }
 
 void ChartPainter::HumidityCurves()
