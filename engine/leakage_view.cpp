@@ -1,6 +1,8 @@
 #include "leakage_view.h"
 
 #include "convert_unit.h"
+#include "daten_rwt.h"
+#include "matrix_types.h"
 #include "math_error.h"
 #include "number_format.h"
 #include "text_table.h"
@@ -29,6 +31,20 @@ double PascalOf(UnitSystem system, double value)
 }
 
 } // namespace
+
+LeakageSelection LeakageSelectionOf(const TDatenRWT& winter, int housingCode, const std::string& profile)
+{
+    LeakageSelection s;
+    s.housingCode = housingCode;
+    s.v12 = winter.State11.SVol;
+    s.v21 = winter.State21.SVol;
+    s.diameter = winter.Diameter;
+    s.speed = winter.Speed;
+    s.matrixType = winter.MatrixType;
+    const MatrixTypeEntry* type = MatrixTypeByCode(winter.MatrixType);
+    s.profileCode = std::string(1, type ? type->Letter : 'P') + "-" + profile;
+    return s;
+}
 
 LeakageCaptions CurrentLeakageCaptions()
 {

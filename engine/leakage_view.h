@@ -25,6 +25,13 @@ struct LeakageSelection {
     std::string profileCode;    // matrix letter, "-" and the profile, e.g. E-E20
 };
 
+class TDatenRWT;
+
+// The leakage window's selection of a calculated winter record in a housing (its code) with the
+// shown profile (e.g. "E20"): both standard volume flows, the wheel, its speed and matrix, and the
+// profile code of matrix letter and profile (e.g. "E-E20").
+LeakageSelection LeakageSelectionOf(const TDatenRWT& winter, int housingCode, const std::string& profile);
+
 namespace Fan {
 constexpr int DrawThrough = 0; // the fan after the rotor: the pressure is entered at the section after it
 constexpr int BlowThrough = 1; // the fan before it

@@ -619,16 +619,8 @@ void TFormRotor::Menu_Ansicht_LeakageClick() {
     if (!CommitPendingEntries() || !PlausibilityCheck()) return;
     TFormRotLeakage& leakage = FormLeakage();
     leakage.SetUnitSystem(GetUnitSystem());
-    const TDatenRWT& r = WinterRecord();
-    const MatrixTypeEntry* type = MatrixTypeByCode(r.MatrixType);
-    LeakageSelection selection;
-    selection.housingCode = geometry_.HousingCode;
-    selection.v12 = r.State11.SVol;
-    selection.v21 = r.State21.SVol;
-    selection.diameter = r.Diameter;
-    selection.speed = r.Speed;
-    selection.matrixType = r.MatrixType;
-    selection.profileCode = std::string(1, type ? type->Letter : 'P') + "-" + ProfileText().toStdString();
+    const LeakageSelection selection =
+        LeakageSelectionOf(WinterRecord(), geometry_.HousingCode, ProfileText().toStdString());
     leakage.Fill(selection, L_Baugroesse->text(), WinterCaption(), SummerCaption());
     leakage.move(pos());
     hide();

@@ -46,15 +46,7 @@ namespace {
 PageProcedure LeakagePage(const SheetRequest& request, const TDatenRWT& winter, const DataSheetValues& sheet)
 {
     const PanelGeometry geometry = ComputePanelGeometry(request.height, request.width, request.seriesIndex);
-    const MatrixTypeEntry* type = MatrixTypeByCode(winter.MatrixType);
-    LeakageSelection selection;
-    selection.housingCode = geometry.HousingCode;
-    selection.v12 = winter.State11.SVol;
-    selection.v21 = winter.State21.SVol;
-    selection.diameter = winter.Diameter;
-    selection.speed = winter.Speed;
-    selection.matrixType = winter.MatrixType;
-    selection.profileCode = std::string(1, type ? type->Letter : 'P') + "-" + request.profile;
+    const LeakageSelection selection = LeakageSelectionOf(winter, geometry.HousingCode, request.profile);
     // As on the window's activation: each entered pressure takes the sign of its fan.
     LeakageChoices choices = request.leakage;
     choices.pressure1 = SignedForFan(choices.pressure1, choices.fan1);
