@@ -17,7 +17,7 @@ void ApplyLanguage(LanguageNumber language)
     {
         TIniDatei ini(kSettingsFileName, QStringLiteral("#"));
         ini.WriteInteger(kGlobalSection, kLanguageKey, language);
-        ini.UpdateFile();
+        if (!ini.UpdateFile()) ReportSettingsNotSaved(ini.FilePath());
     }
     ApplyLanguageFonts(language);
     // Synchronous, so that every caption is new when this returns; a widget passes the event on

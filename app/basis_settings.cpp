@@ -1,5 +1,9 @@
 #include "basis_settings.h"
 
+#include "message_box.h"
+#include "text_format.h"
+#include "text_table.h"
+
 namespace velmarsund {
 namespace {
 
@@ -7,8 +11,20 @@ QString IndexedKey(const char* name, int index) { return QLatin1String(name) + Q
 
 } // namespace
 
+void ReportSettingsNotSaved(const QString& path)
+{
+    static bool reported = false;
+    if (reported) return;
+    reported = true;
+    ShowMessageBox(FormatText(LoadText(581), {path}), LoadText(104), MessageKind::Warning);
+}
+
 bool EraseOutdatedSection(TIniDatei& ini, const QString& section)
 {
+    // An old file: a version of at most 200409, or none at all. A version that cannot be read is
+    // no old version, and the inputs stay.
+    if (ini.ValueExists(kGlobalSection, kVersionKey) && !ini.ReadOptionalInteger(kGlobalSection, kVersionKey))
+        return false;
     if (ini.ReadInteger(kGlobalSection, kVersionKey, 0) > kLastOutdatedVersion) return false;
     ini.EraseSection(section);
     return true;

@@ -47,6 +47,9 @@ bool EraseOutdatedSection(TIniDatei& ini, const QString& section);
 // Reads the keys of the first level from `section`; header line 1 becomes `defaults.today`.
 TBasisSettings ReadBasisSettings(const TIniDatei& ini, const QString& section, const TBasisDefaults& defaults);
 
+// Tells the user, once a run, that the settings file could not be written (the old one is unchanged).
+void ReportSettingsNotSaved(const QString& path);
+
 // Writes Version = kSettingsVersion, then the keys of the first level into `section`.
 void WriteBasisSettings(TIniDatei& ini, const QString& section, const TBasisSettings& settings);
 

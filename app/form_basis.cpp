@@ -135,7 +135,8 @@ void TFormBasis::changeEvent(QEvent* event)
 void TFormBasis::closeEvent(QCloseEvent* event)
 {
     WriteSettings();
-    IniDatei().UpdateFile(); // an error while writing is ignored
+    // The window closes all the same; the old file stays as it was.
+    if (!IniDatei().UpdateFile()) ReportSettingsNotSaved(IniDatei().FilePath());
     QMainWindow::closeEvent(event);
 }
 

@@ -11,11 +11,16 @@
 
 #include <optional>
 
+#include <unistd.h>
+
 namespace velmarsund {
 namespace {
 
 // Values of the file are always written with '.' and without grouping, whatever the user's separators.
 const NumberSeparators kFileSeparators{QLatin1Char('.'), QChar()};
+
+TIniDatei::Writer gWriter = nullptr;
+TIniDatei::Opener gOpener = nullptr;
 
 } // namespace
 
@@ -34,18 +39,64 @@ TIniDatei::TIniDatei(const QString& fileName, const QString& folder)
         QDir().mkpath(dir);
     }
     path_ = dir.isEmpty() ? fileName : QDir(dir).filePath(fileName);
-    document_ = ReadFile(path_);
+    document_ = ReadFile(path_, state_);
 }
 
 TIniDatei::~TIniDatei() { UpdateFile(); }
 
-IniDocument TIniDatei::ReadFile(const QString& path)
+QString TIniDatei::RegularFile(const QString& path, FileState& state)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return IniDocument::Parse({});
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
+        state = FileState::Missing;
+        return {};
+    }
+    // A link counts as the file it names; a dangling one, a pipe, a device or a folder is no file
+    // of ours (opening a pipe would wait for ever).
+    const QFileInfo target(info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath());
+    if (target.filePath().isEmpty() || !target.exists() || !target.isFile()) {
+        state = FileState::Unreadable;
+        return {};
+    }
+    state = FileState::Readable;
+    return target.absoluteFilePath();
+}
+
+IniDocument TIniDatei::ReadFile(const QString& path, FileState& state)
+{
+    const QString regular = RegularFile(path, state);
+    if (regular.isEmpty()) return IniDocument::Parse({});
+    QFile file(regular);
+    if (!(gOpener ? gOpener(file) : file.open(QIODevice::ReadOnly))) {
+        state = FileState::Unreadable;
+        return IniDocument::Parse({});
+    }
     IniDocument document = IniDocument::Parse(file.read(kMaxFileBytes));
+    if (file.error() != QFileDevice::NoError) state = FileState::Unreadable;
     if (file.size() > kMaxFileBytes) document.DropForeignLines(kMaxEntryBytes);
     return document;
+}
+
+TIniDatei::Opener TIniDatei::SetOpenerForTests(Opener opener)
+{
+    const Opener previous = gOpener;
+    gOpener = opener;
+    return previous;
+}
+
+TIniDatei::Writer TIniDatei::SetWriterForTests(Writer writer)
+{
+    const Writer previous = gWriter;
+    gWriter = writer;
+    return previous;
+}
+
+bool TIniDatei::WriteAndSync(QFileDevice& file, const QByteArray& bytes)
+{
+    if (file.write(bytes) != bytes.size()) return false;
+    // A full disk shows only here: the write above filled a buffer.
+    if (!file.flush()) return false;
+    return ::fsync(file.handle()) == 0;
 }
 
 bool TIniDatei::ReadBool(const QString& section, const QString& key, bool defaultValue) const
@@ -58,6 +109,13 @@ int TIniDatei::ReadInteger(const QString& section, const QString& key, int defau
     const auto value = document_.Value(section, key);
     if (!value) return defaultValue;
     return TryTextToInteger(*value).value_or(defaultValue);
+}
+
+std::optional<int> TIniDatei::ReadOptionalInteger(const QString& section, const QString& key) const
+{
+    const auto value = document_.Value(section, key);
+    if (!value) return std::nullopt;
+    return TryTextToInteger(*value);
 }
 
 double TIniDatei::ReadFloat(const QString& section, const QString& key, double defaultValue) const
@@ -131,25 +189,29 @@ void TIniDatei::Apply(const Change& change)
 bool TIniDatei::UpdateFile()
 {
     if (pending_.empty()) return true;
-    // Merge into what is on disk now, so that keys another object wrote meanwhile are kept.
-    IniDocument current = ReadFile(path_);
+    // Merge into what is on disk now, so that keys another object wrote meanwhile are kept; what
+    // cannot be read is not replaced.
+    FileState state = FileState::Missing;
+    IniDocument current = ReadFile(path_, state);
+    if (state == FileState::Unreadable || state_ == FileState::Unreadable) return false;
+    const QString target = state == FileState::Readable ? RegularFile(path_, state) : path_;
     for (const Change& change : pending_) {
         if (change.erase)
             current.EraseSection(change.section);
         else
             current.SetValue(change.section, change.key, change.value);
     }
-    const QString dir = QFileInfo(path_).absolutePath();
-    QDir().mkpath(dir);
-    QSaveFile file(path_);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly)) return false;
     const QByteArray bytes = current.Serialize();
-    if (file.write(bytes) != bytes.size()) {
+    if (!(gWriter ? gWriter : &WriteAndSync)(file, bytes)) {
         file.cancelWriting();
         return false;
     }
     if (!file.commit()) return false;
     document_ = std::move(current);
+    state_ = FileState::Readable;
     pending_.clear();
     return true;
 }

@@ -20,7 +20,8 @@ TRotorSettings ReadRotorSettings(const TIniDatei& ini, const QString& section) {
     s.matrixType = MatrixTypeByStoredCode(ini.ReadInteger(section, Key("RotorType"), 2)).MatrixType;
     // Every series of the housing list is written as its index + 1 and comes back as such.
     const int housing = ini.ReadInteger(section, Key("Housing"), d.seriesIndex + 1);
-    s.seriesIndex = HousingSeriesByIndex(housing - 1) ? housing - 1 : d.seriesIndex;
+    // Compared before subtracting: the smallest integer has no predecessor.
+    s.seriesIndex = housing > 0 && HousingSeriesByIndex(housing - 1) ? housing - 1 : d.seriesIndex;
     s.sizeIndex = std::max(0, ini.ReadInteger(section, Key("Size"), d.sizeIndex));
     s.profileIndex = ini.ReadInteger(section, Key("RotorProfile"), d.profileIndex);
     s.height = ini.ReadInteger(section, Key("Hight"), d.height);

@@ -24,7 +24,11 @@ TEST_F(BasisSettingsTest, OutdatedFileLosesTheWindowSection)
         {"[Global]\nVersion=200410\n", false},
         {"[GLOBAL]\nVersion=201710\n", false},
         {"", true},                             // no version counts as 0
-        {"[GLOBAL]\nVersion=10/2017\n", true},  // unreadable counts as missing
+        // A version that cannot be read is no old version: the inputs stay.
+        {"[GLOBAL]\nVersion=10/2017\n", false},
+        {"[GLOBAL]\nVersion=2017.10\n", false},
+        {"[GLOBAL]\nVersion=99999999999999\n", false},
+        {"[GLOBAL]\nVersion=\n", false},
     };
     for (const auto& [global, erased] : cases) {
         WriteBytes(SettingsPath(), QByteArray(global) + "[ROTOR]\nSI=0\nDiameter=2500\n[Other]\nKeep=1\n");
