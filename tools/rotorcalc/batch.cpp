@@ -1,6 +1,7 @@
 #include "batch.h"
 
 #include "modes.h"
+#include "request_stream.h"
 
 #include <fstream>
 #include <iostream>
@@ -16,10 +17,15 @@ Json RunRequest(const Json& request)
         const RequestReader reader(request);
         const std::string modeName = reader.OptString("mode").value_or("rotor");
         const Mode* mode = FindMode(modeName);
-        if (!mode) throw RequestError("field 'mode': unknown mode '" + modeName + "'");
+        if (!mode) throw RequestError("field 'mode': unknown mode " + QuotedForMessage(modeName));
         return mode->run(reader);
     } catch (const RequestError& e) {
         return Json{{"error", e.what()}};
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& e) {
+        // Whatever else a request provokes is still an answer for that request alone.
+        return Json{{"error", std::string("the request could not be computed: ") + e.what()}};
     }
 }
 
@@ -29,6 +35,31 @@ Json RunInput(const Json& input)
     Json results = Json::array();
     for (const Json& request : input) results.push_back(RunRequest(request));
     return results;
+}
+
+int RunStream(std::istream& in, std::ostream& out, std::string& message)
+{
+    try {
+        RequestStream requests(in);
+        if (!requests.Begin()) {
+            const auto request = requests.Next();
+            out << WriteResult(RunRequest(*request)) << '\n' << std::flush;
+            return 0;
+        }
+        out << '[';
+        bool first = true;
+        while (const auto request = requests.Next()) {
+            if (!first) out << ',';
+            first = false;
+            out << WriteResult(RunRequest(*request)) << std::flush;
+        }
+        out << "]\n" << std::flush;
+        return 0;
+    } catch (const InputError& e) {
+        out << std::flush;
+        message = e.what();
+        return 2;
+    }
 }
 
 std::optional<std::string> ReadInputText(const std::string& path)
@@ -45,9 +76,14 @@ std::optional<std::string> ReadInputText(const std::string& path)
 
 std::optional<Json> ParseInput(std::string_view text, std::string& message)
 {
+    std::istringstream in{std::string(text)};
     try {
-        return Json::parse(MarkNonFiniteLiterals(text));
-    } catch (const Json::parse_error& e) {
+        RequestStream values(in);
+        if (!values.Begin()) return values.Next();
+        Json all = Json::array();
+        while (auto value = values.Next()) all.push_back(std::move(*value));
+        return all;
+    } catch (const InputError& e) {
         message = e.what();
         return std::nullopt;
     }

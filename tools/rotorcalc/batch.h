@@ -3,6 +3,7 @@
 
 #include "request_reader.h"
 
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,11 +16,19 @@ Json RunRequest(const Json& request);
 // One result per request: an array for an array, in order.
 Json RunInput(const Json& input);
 
+// Reads the requests from `in` one at a time and writes each result to `out` as soon as it is
+// computed (flushed, so that whatever stops the program leaves the results written so far): an
+// array for an array, in the same text as WriteResult(RunInput(...)) followed by a newline.
+// Returns 0, or 2 with `message` set when the input is not one JSON document; the output then
+// ends without its closing bracket.
+int RunStream(std::istream& in, std::ostream& out, std::string& message);
+
 // The whole text of the file at `path`, or of standard input when `path` is empty or "-"; no value
 // when the file cannot be read.
 std::optional<std::string> ReadInputText(const std::string& path);
 
-// Parses the whole input text; no value (and a message) when it is not JSON at all.
+// Parses the whole input text, as strictly as RunStream reads it; no value (and a message) when it
+// is not one JSON document.
 std::optional<Json> ParseInput(std::string_view text, std::string& message);
 
 // Full round-trip text of a result.

@@ -55,7 +55,7 @@ Json RunAirMode(const RequestReader& request)
     const AirFunction* f = nullptr;
     for (const AirFunction& candidate : kAirFunctions)
         if (candidate.name == *fn) f = &candidate;
-    if (!f) throw RequestError("field 'fn': unknown moist-air function '" + *fn + "'");
+    if (!f) throw RequestError("field 'fn': unknown moist-air function " + QuotedForMessage(*fn));
 
     const Json* args = request.OptArray("args");
     if (!args) throw RequestError("field 'args' is required");

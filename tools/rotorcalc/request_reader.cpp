@@ -1,36 +1,9 @@
 #include "request_reader.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace velmarsund::rotorcalc {
 
-namespace {
-
-constexpr std::string_view kNonFiniteMark = "\x01non-finite:";
-
-// True for a JSON number literal too large for a double (it would parse as infinity).
-bool OverflowsDouble(std::string_view token)
-{
-    double value = 0;
-    const auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), value);
-    if (ec != std::errc::result_out_of_range) return false;
-    // Out of range: too large or too small. Decimal magnitude = integer digits + exponent.
-    std::size_t i = token.starts_with('-') ? 1 : 0;
-    long magnitude = 0;
-    bool significant = false;
-    for (; i < token.size() && token[i] != 'e' && token[i] != 'E'; ++i) {
-        if (token[i] == '.') break;
-        significant = significant || token[i] != '0';
-        if (significant) ++magnitude;
-    }
-    const std::size_t e = token.find_first_of("eE");
-    if (e != std::string_view::npos) magnitude += std::strtol(std::string(token.substr(e + 1)).c_str(), nullptr, 10);
-    return magnitude > 0;
-}
-
-} // namespace
 
 RequestReader::RequestReader(const Json& object, std::string where) : object_(object), where_(std::move(where)) {}
 
@@ -132,64 +105,17 @@ const Json* RequestReader::OptArray(std::string_view name) const
 
 void RequestReader::RejectUnknown(std::initializer_list<std::string_view> known) const { RejectUnknownOf(known); }
 
-bool IsMarkedNonFinite(const Json& v)
+std::string CutForMessage(std::string_view text)
 {
-    return v.is_string() && v.get_ref<const std::string&>().starts_with(kNonFiniteMark);
+    // A message names the field; it need not repeat a long value whole. The cut falls on a
+    // character boundary so that the message stays valid UTF-8.
+    constexpr std::size_t kShown = 40;
+    if (text.size() <= kShown) return std::string(text);
+    std::size_t cut = kShown;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return std::string(text.substr(0, cut)) + "... (" + std::to_string(text.size()) + " bytes)";
 }
 
-std::string MarkNonFiniteLiterals(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    bool inString = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (inString) {
-            out += c;
-            if (c == '\\' && i + 1 < text.size()) {
-                out += text[++i];
-            } else if (c == '"') {
-                inString = false;
-            }
-            continue;
-        }
-        if (c == '"') {
-            inString = true;
-            out += c;
-            continue;
-        }
-        if (c == '-' || (c >= '0' && c <= '9')) {
-            std::size_t end = i + 1;
-            while (end < text.size() && std::string_view("0123456789.eE+-").find(text[end]) != std::string_view::npos)
-                ++end;
-            const std::string_view token = text.substr(i, end - i);
-            if (token != "-" && OverflowsDouble(token)) {
-                out += "\"\\u0001non-finite:";
-                out += token;
-                out += '"';
-                i = end - 1;
-                continue;
-            }
-            if (token != "-") {
-                out += token;
-                i = end - 1;
-                continue;
-            }
-        }
-        bool replaced = false;
-        for (std::string_view token : {"-Infinity", "Infinity", "NaN"}) {
-            if (text.substr(i, token.size()) == token) {
-                out += "\"\\u0001non-finite:";
-                out += token;
-                out += '"';
-                i += token.size() - 1;
-                replaced = true;
-                break;
-            }
-        }
-        if (!replaced) out += c;
-    }
-    return out;
-}
+std::string QuotedForMessage(std::string_view text) { return "'" + CutForMessage(text) + "'"; }
 
 } // namespace velmarsund::rotorcalc

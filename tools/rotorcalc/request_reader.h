@@ -1,6 +1,8 @@
 #pragma once
 // Typed access to the fields of one rotorcalc request, with a clear message for a wrong field.
 
+#include "non_finite_literals.h"
+
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
@@ -24,6 +26,11 @@ class RequestError : public std::runtime_error {
 public:
     explicit RequestError(const std::string& what) : std::runtime_error(what) {}
 };
+
+// A value repeated in a message: cut after 40 bytes, with its length, when longer.
+std::string CutForMessage(std::string_view text);
+// The same in single quotes.
+std::string QuotedForMessage(std::string_view text);
 
 class RequestReader {
 public:
@@ -50,7 +57,7 @@ public:
         for (auto it = object_.begin(); it != object_.end(); ++it) {
             bool found = false;
             for (const auto& k : known) found = found || std::string_view(k) == it.key();
-            if (!found) throw RequestError("unknown field '" + where_ + it.key() + "'");
+            if (!found) throw RequestError("unknown field " + QuotedForMessage(where_ + it.key()));
         }
     }
 
@@ -65,10 +72,5 @@ private:
     const Json& object_;
     std::string where_;
 };
-
-// Marks the literals NaN, Infinity and -Infinity and numbers too large for a double outside
-// strings, so that a request holding one still parses and is answered with an error for that field.
-std::string MarkNonFiniteLiterals(std::string_view text);
-bool IsMarkedNonFinite(const Json& v);
 
 } // namespace velmarsund::rotorcalc

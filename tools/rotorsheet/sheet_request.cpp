@@ -34,14 +34,7 @@ constexpr PageName kPages[] = {
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
-std::string Quoted(std::string_view text)
-{
-    // Long values are cut in messages: the message names the field, it need not repeat it whole.
-    constexpr std::size_t kShown = 40;
-    std::string shown(text.substr(0, kShown));
-    if (text.size() > kShown) shown += "...";
-    return "\"" + shown + "\"";
-}
+std::string Quoted(std::string_view text) { return "\"" + rotorcalc::CutForMessage(text) + "\""; }
 
 LanguageNumber ReadLanguage(const RequestReader& r)
 {

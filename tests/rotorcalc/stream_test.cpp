@@ -1,0 +1,184 @@
+// rotorcalc's input read request by request: strict JSON, one answer per request, results written
+// as they are computed, and the inputs that once aborted or slipped through kept as cases.
+
+#include "batch.h"
+#include "request_stream.h"
+#include "varied_requests.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <poll.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace velmarsund::rotorcalc;
+
+namespace {
+
+struct StreamRun {
+    int status;
+    std::string out;
+    std::string message;
+};
+
+StreamRun Stream(const std::string& text)
+{
+    std::istringstream in(text);
+    std::ostringstream out;
+    StreamRun run{};
+    run.status = RunStream(in, out, run.message);
+    run.out = out.str();
+    return run;
+}
+
+// Counts the flushes that reach it, so a test can see that results leave one by one.
+class FlushCounter : public std::stringbuf {
+public:
+    int flushes = 0;
+
+protected:
+    int sync() override
+    {
+        ++flushes;
+        return 0;
+    }
+};
+
+} // namespace
+
+TEST(RotorcalcStream, WritesTheSameTextAsTheWholeDocumentPath)
+{
+    for (const std::string& text : {velmarsund::testing::VariedRotorBatch(40), std::string("[]"), std::string(" [ ] "),
+                                    velmarsund::testing::VariedRotorRequest(7),
+                                    std::string(R"([{"mode":"air","fn":"SatPressure","args":[20]}, 42, "x"])")}) {
+        std::string message;
+        const auto whole = ParseInput(text, message);
+        ASSERT_TRUE(whole) << message;
+        const StreamRun run = Stream(text);
+        EXPECT_EQ(run.status, 0) << run.message;
+        EXPECT_EQ(run.out, WriteResult(RunInput(*whole)) + "\n");
+    }
+}
+
+TEST(RotorcalcStream, EachResultIsFlushedAsItIsComputed)
+{
+    std::istringstream in(velmarsund::testing::VariedRotorBatch(5));
+    FlushCounter buffer;
+    std::ostream out(&buffer);
+    std::string message;
+    EXPECT_EQ(RunStream(in, out, message), 0);
+    EXPECT_GE(buffer.flushes, 5);
+}
+
+// The verdict for every input of the regression corpus: its exit status and, for the inputs that
+// are JSON, the answer each request gets.
+TEST(RotorcalcStream, RegressionCorpus)
+{
+    struct Case {
+        std::string input;
+        int status;
+        std::string contains;
+    };
+    const std::string leakage = R"({"mode":"leakage","Diameter":1880,"ProfileCode":"E-E20","V12":10000,"V21":10000,)";
+    const std::vector<Case> cases = {
+        // Literals no double can hold: an error for that field, the batch goes on.
+        {R"({"AirPressure":1e99999999999999999999})", 0, "field 'AirPressure' must be a finite number"},
+        {"[" + leakage + R"("P22":1234e56789012345678901234567890},{"mode":"air","fn":"SatPressure","args":[0]}])", 0,
+         R"([{"error":"field 'P22' must be a finite number"},{"result":611.)"},
+        {R"({"AirPressure":-1e400})", 0, "field 'AirPressure' must be a finite number"},
+        {R"({"AirPressure":0.00000000000000000000000000000000000000000000000001e360})", 0, "must be a finite number"},
+        {R"({"mode":"air","fn":"SatPressure","args":[0.00000000000000000000000000000000000000000000000001e350]})", 0, "SatPressure raised an arithmetic error"},
+        {R"({"AirPressure":NaN})", 0, "field 'AirPressure' must be a finite number"},
+        // Underflow reads as zero, as in any JSON reader; an exponent of any length is no crash.
+        {R"({"mode":"air","fn":"SatPressure","args":[1e-99999999999999999999999999999999]})", 0, R"({"result":611.)"},
+        {R"({"mode":"air","fn":"SatPressure","args":[0e99999999999999999999999999999999]})", 0, R"({"result":611.)"},
+        // Not JSON: exit 2, whatever follows the document or hides in a number.
+        {R"({"AirPressure":1e400-5})", 2, ""},
+        {R"({"AirPressure":1013-5})", 2, ""},
+        {R"({"AirPressure":01013})", 2, ""},
+        {R"({"AirPressure":1.})", 2, ""},
+        {std::string(R"({"AirPressure":1013})") + '\0', 2, ""},
+        {std::string(R"({"AirPressure":10)") + '\0' + "13}", 2, ""},
+        {R"([{"mode":"air","fn":"SatPressure","args":[0]}] x)", 2, R"([{"result":611.)"},
+        {R"([{"mode":"air","fn":"SatPressure","args":[0]} {}])", 2, ""},
+        {R"({"mode":"air"} {"mode":"air"})", 2, ""},
+        {R"([1,])", 2, ""},
+        {R"([)", 2, ""},
+        {R"({"a":"open)", 2, ""},
+        {"", 2, ""},
+        {"\xEF\xBB\xBF[]", 0, "[]"},
+    };
+    for (const Case& c : cases) {
+        const StreamRun run = Stream(c.input);
+        EXPECT_EQ(run.status, c.status) << c.input << " -> " << run.out << run.message;
+        EXPECT_NE(run.out.find(c.contains), std::string::npos) << c.input << " -> " << run.out;
+        if (c.status == 2) {
+            EXPECT_FALSE(run.message.empty());
+            // Cut short: never the closing bracket of a complete answer.
+            EXPECT_EQ(run.out.find("]\n"), std::string::npos) << c.input;
+            std::string message;
+            EXPECT_FALSE(ParseInput(c.input, message)) << c.input;
+        }
+    }
+}
+
+TEST(RotorcalcStream, LongValuesAreCutInMessages)
+{
+    const std::string huge(1'000'000, 'x');
+    for (const std::string& text : {R"({"mode":")" + huge + R"("})", R"({")" + huge + R"(":1})",
+                                    R"({"mode":"air","fn":")" + huge + R"(","args":[]})"}) {
+        const StreamRun run = Stream(text);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_LT(run.out.size(), 200u) << run.out.substr(0, 200);
+        EXPECT_NE(run.out.find("(1000000 bytes)"), std::string::npos) << run.out.substr(0, 200);
+    }
+    // A cut never splits a character: the answer stays valid UTF-8.
+    std::string cyrillic;
+    for (int i = 0; i < 50; ++i) cyrillic += "\xD0\x96";
+    const StreamRun run = Stream(R"({"mode":"x)" + cyrillic + R"("})");
+    EXPECT_NE(run.out.find("x" + cyrillic.substr(0, 38) + "..."), std::string::npos) << run.out;
+}
+
+// The program answers the first request of a batch while the rest has not even been sent, and a
+// kill leaves what it has written.
+TEST(RotorcalcProgram, AnswersBeforeTheInputEnds)
+{
+    int toChild[2], fromChild[2];
+    ASSERT_EQ(pipe(toChild), 0);
+    ASSERT_EQ(pipe(fromChild), 0);
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        dup2(toChild[0], STDIN_FILENO);
+        dup2(fromChild[1], STDOUT_FILENO);
+        close(toChild[1]);
+        close(fromChild[0]);
+        execl(ROTORCALC_PROGRAM, ROTORCALC_PROGRAM, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(toChild[0]);
+    close(fromChild[1]);
+    const std::string first = R"([{"mode":"air","fn":"SatPressure","args":[0]},)";
+    ASSERT_EQ(write(toChild[1], first.data(), first.size()), static_cast<ssize_t>(first.size()));
+
+    std::string out;
+    pollfd readable{fromChild[0], POLLIN, 0};
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (out.find('}') == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+        if (poll(&readable, 1, 500) <= 0) continue;
+        char buffer[256];
+        const ssize_t n = read(fromChild[0], buffer, sizeof buffer);
+        if (n <= 0) break;
+        out.append(buffer, static_cast<std::size_t>(n));
+    }
+    kill(pid, SIGKILL);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    close(toChild[1]);
+    close(fromChild[0]);
+    EXPECT_EQ(out.substr(0, 12), R"([{"result":6)") << out;
+}
