@@ -2,6 +2,7 @@
 
 #include "daten_rwt.h"
 #include "designation.h"
+#include "math_error.h"
 #include "size_tables.h"
 
 #include <algorithm>
@@ -12,26 +13,20 @@
 namespace velmarsund {
 namespace {
 
-// Rounds to the nearest whole number, halves to even.
-long RoundHalfToEven(double value)
-{
-    const double down = std::floor(value);
-    const double rest = value - down;
-    double result = rest > 0.5 ? down + 1 : down;
-    if (rest == 0.5) result = std::fmod(down, 2.0) == 0 ? down : down + 1;
-    return static_cast<long>(result);
-}
+// 2000 × sqrt(share) rounded to the nearest whole number, halves to even. A flow that is negative
+// or too large has no such diameter: an arithmetic error, as the square root of a negative number is.
+long RoundedDiameter(double share) { return checked::RoundToInt(2000 * checked::Sqrt(share)); }
 
 } // namespace
 
 long LowestSuitableDiameter(double largerFlow)
 {
-    return RoundHalfToEven(2000 * std::sqrt(2 * largerFlow / (5 * std::numbers::pi) / 3600));
+    return RoundedDiameter(2 * largerFlow / (5 * std::numbers::pi) / 3600);
 }
 
 long HighestSuitableDiameter(double smallerFlow)
 {
-    return RoundHalfToEven(2000 * std::sqrt(2 * smallerFlow / std::numbers::pi / 3600));
+    return RoundedDiameter(2 * smallerFlow / std::numbers::pi / 3600);
 }
 
 SizeEvaluation EvaluateSizes(const TDatenRWT& original, int seriesIndex, const std::string& profile,
@@ -42,8 +37,15 @@ SizeEvaluation EvaluateSizes(const TDatenRWT& original, int seriesIndex, const s
     const double v11 = r.State11.AVol;
     const double v21 = r.State21.AVol;
     SizeEvaluation e;
-    e.dLow = LowestSuitableDiameter(std::max(v11, v21));
-    e.dHigh = HighestSuitableDiameter(std::min(v11, v21));
+    try {
+        e.dLow = LowestSuitableDiameter(std::max(v11, v21));
+        e.dHigh = HighestSuitableDiameter(std::min(v11, v21));
+    } catch (const MathError&) {
+        // A negative or unbounded flow suits no wheel: with the range 0 … 0 every size is shown
+        // as unsuitable.
+        e.dLow = 0;
+        e.dHigh = 0;
+    }
 
     std::string prefix;
     try {

@@ -36,6 +36,7 @@ struct SizeEvaluation {
 
 // The diameters of the suitable range for two actual volume flows in m³/h, rounded to whole mm
 // with halves to even.
+// Both raise MathError for a flow that is negative or gives no diameter within an int.
 long LowestSuitableDiameter(double largerFlow);
 long HighestSuitableDiameter(double smallerFlow);
 

@@ -177,7 +177,9 @@ Outcome Stream(const std::string& text)
     std::ostringstream out;
     std::string message;
     const int status = RunStream(in, out, message);
-    if (status == 2) EXPECT_FALSE(message.empty());
+    if (status == 2) {
+        EXPECT_FALSE(message.empty());
+    }
     return {status, out.str()};
 }
 

@@ -182,3 +182,28 @@ TEST(RotorcalcProgram, AnswersBeforeTheInputEnds)
     close(fromChild[0]);
     EXPECT_EQ(out.substr(0, 12), R"([{"result":6)") << out;
 }
+
+// Extreme but well-formed values reach every conversion to an integer: each gives a result or an
+// error for its request (under the sanitizers, undefined behaviour would end the test).
+TEST(RotorcalcStream, ExtremeValuesInEveryMode)
+{
+    const std::vector<std::string> requests = {
+        R"({"mode":"geometry","SeriesIndex":0,"Height":2147483647,"Width":2147483647,"Diameter":-216324375,"MatrixType":1,"Profile":"E20"})",
+        R"({"mode":"geometry","SeriesIndex":3,"Height":-2147483648,"Width":2147483647,"Diameter":2147483647,"MatrixType":1,"Profile":"E20"})",
+        R"({"Diameter":2147483647,"Profile":"E20","WheelDepth":2147483647,"Speed":1e300})",
+        R"({"Diameter":-2147483648,"Profile":"E20","State11":{"SVol":-1e300,"Temp":1e300}})",
+        R"({"mode":"weight","HousingCode":10,"MatrixType":1,"Height":-2147483648,"Width":-2147483648,"Diameter":-2147483648,"Profile":"E20","DepthOverride":2147483647})",
+        R"({"mode":"leakage","Diameter":2147483647,"ProfileCode":"E-E20","V12":1e300,"V21":-1e300})",
+        R"({"mode":"sizes","SeriesIndex":0,"Profile":"E20","State11":{"SVol":-10000},"State21":{"SVol":1e300}})",
+    };
+    for (const std::string& r : requests) {
+        const StreamRun run = Stream(r);
+        EXPECT_EQ(run.status, 0) << r;
+        std::string message;
+        const auto answer = ParseInput(run.out, message);
+        ASSERT_TRUE(answer && answer->is_object()) << r << " -> " << run.out;
+    }
+    // A flow that suits no wheel: every size unsuitable, the first proposed.
+    const StreamRun sizes = Stream(requests.back());
+    EXPECT_NE(sizes.out.find(R"({"DLow":0,"DHigh":0,"Selected":0,)"), std::string::npos) << sizes.out.substr(0, 200);
+}
