@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <optional>
 
 #include <unistd.h>
@@ -71,7 +72,8 @@ IniDocument TIniDatei::ReadFile(const QString& path, FileState& state)
         state = FileState::Unreadable;
         return IniDocument::Parse({});
     }
-    IniDocument document = IniDocument::Parse(file.read(kMaxFileBytes));
+    // Read up to the file's size: a buffer of the largest size for every small file costs time.
+    IniDocument document = IniDocument::Parse(file.read(std::clamp<qint64>(file.size(), 0, kMaxFileBytes)));
     if (file.error() != QFileDevice::NoError) state = FileState::Unreadable;
     if (file.size() > kMaxFileBytes) document.DropForeignLines(kMaxEntryBytes);
     return document;
