@@ -194,6 +194,7 @@ TEST(RotorcalcStream, ExtremeValuesInEveryMode)
         R"({"Diameter":-2147483648,"Profile":"E20","State11":{"SVol":-1e300,"Temp":1e300}})",
         R"({"mode":"weight","HousingCode":10,"MatrixType":1,"Height":-2147483648,"Width":-2147483648,"Diameter":-2147483648,"Profile":"E20","DepthOverride":2147483647})",
         R"({"mode":"leakage","Diameter":2147483647,"ProfileCode":"E-E20","V12":1e300,"V21":-1e300})",
+        R"({"mode":"air","fn":"MoistureFactor","args":[-1e300,1,1,1,1,1]})",
         R"({"mode":"sizes","SeriesIndex":0,"Profile":"E20","State11":{"SVol":-10000},"State21":{"SVol":1e300}})",
     };
     for (const std::string& r : requests) {

@@ -6,6 +6,7 @@
 #include "moisture_factor.h"
 
 #include <array>
+#include <cmath>
 #include <functional>
 #include <span>
 #include <vector>
@@ -41,6 +42,9 @@ constexpr std::array<AirFunction, 19> kAirFunctions{{
     {"SmoothStep", 6, [](std::span<const double> a) { return SmoothStep(a[0], a[1], a[2], a[3], a[4], a[5]); }},
     {"MoistureFactor", 6,
      [](std::span<const double> a) {
+         // The first argument is the matrix type, an integer.
+         if (std::trunc(a[0]) != a[0] || a[0] < kInt32Min || a[0] > kInt32Max)
+             throw RequestError("field 'args': the first argument of MoistureFactor must be a whole number");
          return MoistureFactor(static_cast<int>(a[0]), a[1], a[2], a[3], a[4], a[5]);
      }},
 }};
