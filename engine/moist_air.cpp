@@ -1,6 +1,9 @@
 #include "moist_air.h"
 
 #include "math_error.h"
+#include "recent_results.h"
+#include "saturation_roots.h"
+#include "sign_replay.h"
 
 #include <cmath>
 
@@ -17,9 +20,7 @@ constexpr int kMaxFogReductions = 10000;   // 10 % reductions of X above saturat
 constexpr int kMaxEnthalpySteps = 2000;    // 5 K steps along the enthalpy line
 constexpr int kMaxBisections = 2000;       // halvings along the enthalpy line
 
-} // namespace
-
-double SatPressure(double t)
+double SatPressureOfFit(double t)
 {
     // Over ice below 0 degC, over water above.
     if (t < 0) {
@@ -35,6 +36,16 @@ double SatPressure(double t)
         return Finite(611 * checked::Exp(0.07142753 * t - 0.0002600931 * std::pow(t, 2) +
                                      6.432223e-7 * std::pow(t, 3) - 7.410232e-10 * std::pow(t, 4)));
     return Finite(std::pow(t, 4) / 1000);
+}
+
+} // namespace
+
+// The searches and the record calculations ask for the same temperatures, pressures and states
+// again and again: the last few results of each are remembered (recent_results.h).
+double SatPressure(double t)
+{
+    thread_local RecentResults<1> recent;
+    return Remembered(recent, SatPressureOfFit, t);
 }
 
 double XFromPhi(double t, double phi, double p)
@@ -58,7 +69,9 @@ double PhiFromX(double t, double x, double p)
     }
 }
 
-double TempFromSatPressure(double pv)
+namespace {
+
+double SearchTempFromSatPressure(double pv)
 {
     // The logarithm is outside the guarded part: a non-positive pressure reaches the caller.
     const double L = checked::Ln(pv);
@@ -73,24 +86,28 @@ double TempFromSatPressure(double pv)
         t0 = checked::Pow(100 * pv, 0.25);
 
     try {
+        // SatPressure(t) − pv, with its sign known away from the root (sign_replay.h).
+        const auto exact = [pv](double t) { return SatPressure(t) - pv; };
+        const KnownRootSign f(exact, SatPressureRoot(L, t0), -1.0, kReplayLow, kReplayHigh);
+
         // Bracket the root in 0.1 K steps away from the start value.
-        const double m = SatPressure(t0) >= pv ? 1.0 : -1.0;
+        const double m = f(t0) >= 0 ? 1.0 : -1.0;
         double b = t0;
         int steps = 0;
-        while ((SatPressure(b) - pv) * m > 0) {
+        while (f(b) * m > 0) {
             if (++steps > kMaxBracketSteps) throw MathError("saturation bracket does not close");
             b = b - m * 0.1;
         }
         // Bisection between the start value and the bracket end; each point's pressure is
         // evaluated once and carried along with it.
         double a = t0;
-        double fa = SatPressure(a) - pv;
-        double fb = SatPressure(b) - pv;
+        double fa = f(a);
+        double fb = f(b);
         double mid = t0;
         int halvings = 0;
         while (std::fabs(b - a) > 1e-6 && halvings < 250) {
             mid = (a + b) / 2;
-            const double fm = SatPressure(mid) - pv;
+            const double fm = f(mid);
             if (Finite(fm * fb) < 0) {
                 a = b;
                 fa = fb;
@@ -109,6 +126,14 @@ double TempFromSatPressure(double pv)
     } catch (const MathError&) {
         return t0;
     }
+}
+
+} // namespace
+
+double TempFromSatPressure(double pv)
+{
+    thread_local RecentResults<1> recent;
+    return Remembered(recent, SearchTempFromSatPressure, pv);
 }
 
 namespace {
@@ -139,7 +164,9 @@ double EnthalpyOf(double t, double x, double p)
     return Finite(1.007 * t + (2501 + 1.86 * t) * xs / 1000 + (x - xs) / 1000 * c);
 }
 
-double TempOnEnthalpyLine(double t, double x, double p, double target)
+namespace {
+
+double SearchTempOnEnthalpyLine(double t, double x, double p, double target)
 {
     if (t > 1000 || x < 0) throw MathError("state outside the enthalpy-line search");
     try {
@@ -161,20 +188,29 @@ double TempOnEnthalpyLine(double t, double x, double p, double target)
         }
         const double s = PhiFromX(T, X, p) > target ? -1.0 : 1.0;
 
-        // 5 K steps: upward when the state is too humid, downward when too dry.
+        // The humidity on the line less the target, with its sign known away from the root
+        // (sign_replay.h): the humidity falls along the line.
+        const auto exact = [&](double T) { return PhiFromX(T, Xh(T), p) - target; };
+        const auto root = EnthalpyLineRoot(h, p, target, T);
+
+        // 5 K steps: upward when the state is too humid, downward when too dry. The first point
+        // is the state itself, which need not lie on the line to the last bit.
+        const KnownRootSign stepSide(exact, root, 1.0, kReplayLow, kReplayHigh);
         double lo = T;
         double Tc = T;
         double Xc = X;
         int steps = 0;
-        while ((PhiFromX(Tc, Xc, p) - target) * s < 0) {
+        while ((steps == 0 ? PhiFromX(Tc, Xc, p) - target : stepSide(Tc)) * s < 0) {
             if (++steps > kMaxEnthalpySteps) throw MathError("enthalpy-line search does not reach the humidity");
             Tc = Finite(Tc - 5 * s);
             Xc = Xh(Tc);
         }
-        if (target > 100) target = 100;
+        const bool clamped = target > 100;
+        if (clamped) target = 100;
 
         // Each point's humidity is evaluated once and carried along with it.
-        const auto f = [&](double T) { return PhiFromX(T, Xh(T), p) - target; };
+        const KnownRootSign f(exact, clamped ? EnthalpyLineRoot(h, p, target, (lo + Tc) / 2) : root, 1.0, kReplayLow,
+                              kReplayHigh);
         double mid = lo;
         int halvings = 0;
         double fTc = 0;
@@ -205,6 +241,13 @@ double TempOnEnthalpyLine(double t, double x, double p, double target)
     } catch (const MathError&) {
         return t;
     }
+}
+
+} // namespace
+
+double TempOnEnthalpyLine(double t, double x, double p, double target)
+{
+    return SearchTempOnEnthalpyLine(t, x, p, target);
 }
 
 double DensityOf(double t, double x, double p)
