@@ -208,3 +208,16 @@ TEST(RotorcalcStream, ExtremeValuesInEveryMode)
     const StreamRun sizes = Stream(requests.back());
     EXPECT_NE(sizes.out.find(R"({"DLow":0,"DHigh":0,"Selected":0,)"), std::string::npos) << sizes.out.substr(0, 200);
 }
+
+// Results are written straight into text; the bytes are those of the JSON library's own writer.
+TEST(RotorcalcStream, ResultTextIsTheLibrarysText)
+{
+    const Json tricky = Json::parse(R"({"a":0.0,"b":-0.0,"c":1e300,"d":-2.5e-308,"e":5e-324,"f":0.1,"g":123456789012345678,
+        "h":18446744073709551615,"i":-9223372036854775808,"j":"plain","k":"quote \" and \\ and \n and \u0001",
+        "l":"Größe 风 Ж","m":[],"n":{},"o":[1,[2,{"p":null}]],"q":true,"r":false,"s":4.1752050594835004e+78})");
+    std::string text;
+    for (const Json& v : {tricky, Json(std::string("bad \xC3 utf-8 \xFF")), Json(0.30000000000000004)}) {
+        EXPECT_EQ(WriteResult(v), v.dump(-1, ' ', false, Json::error_handler_t::replace));
+    }
+    EXPECT_EQ(WriteResult(Json(std::nan(""))), "null");
+}

@@ -2,6 +2,7 @@
 
 #include "modes.h"
 #include "request_stream.h"
+#include "result_text.h"
 
 #include <fstream>
 #include <iostream>
@@ -92,7 +93,10 @@ std::optional<Json> ParseInput(std::string_view text, std::string& message)
 std::string WriteResult(const Json& result)
 {
     // Invalid UTF-8 in an echoed text is replaced rather than aborting the output.
-    return result.dump(-1, ' ', false, Json::error_handler_t::replace);
+    std::string text;
+    text.reserve(2048);
+    AppendResultText(text, result);
+    return text;
 }
 
 } // namespace velmarsund::rotorcalc

@@ -93,8 +93,37 @@ bool OverflowsDouble(std::string_view literal)
     return ec == std::errc::result_out_of_range && DecimalMagnitude(literal) > 0;
 }
 
+bool MayHoldNonFiniteLiterals(std::string_view text)
+{
+    // Outside strings: a letter N or I, an exponent, or a run of digits long enough to pass the
+    // largest double. Anything else cannot hold a literal to mark.
+    bool inString = false;
+    std::size_t digits = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+        } else if (c == 'N' || c == 'I') {
+            return true;
+        } else if ((c == 'e' || c == 'E') && i > 0 && (IsDigit(text[i - 1]) || text[i - 1] == '.')) {
+            return true;
+        }
+        digits = IsDigit(c) ? digits + 1 : 0;
+        if (digits > 300) return true;
+    }
+    return false;
+}
+
 std::string MarkNonFiniteLiterals(std::string_view text)
 {
+    if (!MayHoldNonFiniteLiterals(text)) return std::string(text);
     std::string out;
     out.reserve(text.size());
     bool inString = false;

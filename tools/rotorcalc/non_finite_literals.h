@@ -16,6 +16,9 @@ std::size_t JsonNumberLength(std::string_view text);
 // True for a literal of the JSON number grammar whose value lies beyond the largest double.
 bool OverflowsDouble(std::string_view literal);
 
+// False when `text` certainly holds no literal MarkNonFiniteLiterals would mark.
+bool MayHoldNonFiniteLiterals(std::string_view text);
+
 // Replaces, outside strings, the literals NaN, Infinity, -Infinity and every number literal that
 // overflows a double by a marked string. Everything else is copied unchanged, so text that is not
 // JSON stays text that is not JSON.

@@ -27,6 +27,14 @@ public:
     explicit RequestError(const std::string& what) : std::runtime_error(what) {}
 };
 
+// Adds a field to a result object that does not hold it yet, without looking the name up: results
+// are written field by field in their order, every name once.
+inline void AppendField(Json& object, std::string_view name, Json value)
+{
+    auto& fields = static_cast<Json::object_t::Container&>(object.get_ref<Json::object_t&>());
+    fields.emplace_back(std::string(name), std::move(value));
+}
+
 // A value repeated in a message: cut after 40 bytes, with its length, when longer.
 std::string CutForMessage(std::string_view text);
 // The same in single quotes.

@@ -29,6 +29,7 @@ void RequestStream::SkipWhitespace()
 std::string RequestStream::ScanValue()
 {
     std::string text;
+    text.reserve(512);
     long depth = 0;
     for (;;) {
         const int c = Peek();
@@ -70,7 +71,7 @@ Json RequestStream::ParseValue()
     const std::size_t start = offset_;
     const std::string text = ScanValue();
     try {
-        return Json::parse(MarkNonFiniteLiterals(text));
+        return MayHoldNonFiniteLiterals(text) ? Json::parse(MarkNonFiniteLiterals(text)) : Json::parse(text);
     } catch (const Json::exception& e) {
         // After the marking, a number too large for a double can only remain in text that is
         // not JSON, so every exception of the reader here means the input is not JSON.
