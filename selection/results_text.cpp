@@ -2,6 +2,8 @@
 
 #include "grid_cell_text.h"
 
+#include <QStringList>
+
 namespace velmarsund {
 namespace {
 
