@@ -6,8 +6,8 @@
 #include "form_rotor.h"
 #include "int_edit.h"
 #include "leakage_view.h"
-#include "matrix_types.h"
 #include "math_error.h"
+#include "matrix_types.h"
 #include "number_separators.h"
 #include "options_values.h"
 #include "selection_commands.h"
@@ -32,22 +32,19 @@ constexpr TextId kHeating = 272;
 constexpr TextId kCooling = 273;
 
 // The leakage choices of a first start, with the pressures in `units`.
-LeakageChoices FirstLeakageChoices(UnitSystem units)
-{
+LeakageChoices FirstLeakageChoices(UnitSystem units) {
     LeakageChoices c;
     c.pressure1 = c.pressure2 = ConvertPressure(-300, UnitSystem::SI, units);
     return c;
 }
 
-bool SameChoices(const LeakageChoices& a, const LeakageChoices& b)
-{
+bool SameChoices(const LeakageChoices& a, const LeakageChoices& b) {
     return a.fan1 == b.fan1 && a.fan2 == b.fan2 && a.pressure1 == b.pressure1 && a.pressure2 == b.pressure2 &&
            a.purgeSector == b.purgeSector && a.details == b.details;
 }
 
 // A summer inlet of a first start, complete for every input kind.
-AirStreamState FirstSummerInlet(double temp, double humidity, double pressure)
-{
+AirStreamState FirstSummerInlet(double temp, double humidity, double pressure) {
     AirStreamState s;
     s.SVol = 10000;
     s.Temp = temp;
@@ -61,18 +58,16 @@ AirStreamState FirstSummerInlet(double temp, double humidity, double pressure)
     return s;
 }
 
-template <std::size_t N>
-std::array<QString, N> Lines(const std::vector<QString>& lines)
-{
+template <std::size_t N> std::array<QString, N> Lines(const std::vector<QString>& lines) {
     std::array<QString, N> out;
-    for (std::size_t i = 0; i < N && i < lines.size(); ++i) out[i] = lines[i];
+    for (std::size_t i = 0; i < N && i < lines.size(); ++i)
+        out[i] = lines[i];
     return out;
 }
 
 } // namespace
 
-SheetRequest TFormRotor::CurrentSelection() const
-{
+SheetRequest TFormRotor::CurrentSelection() const {
     SheetRequest s;
     s.winter = WinterRecord();
     s.winter.HumidityKind = static_cast<std::uint8_t>(HumidityInputKind());
@@ -108,8 +103,7 @@ SheetRequest TFormRotor::CurrentSelection() const
     return s;
 }
 
-void TFormRotor::ApplySelection(const SheetRequest& s)
-{
+void TFormRotor::ApplySelection(const SheetRequest& s) {
     CloseSizeList();
     // The air as entered, into both records; the fields show it once the input kinds are set.
     const TDatenRWT& winter = s.winter;
@@ -150,15 +144,16 @@ void TFormRotor::ApplySelection(const SheetRequest& s)
     basis_.header = s.header;
     basis_.notesData = Lines<3>(s.notes);
     basis_.notesChart = Lines<3>(s.chartNotes);
-    if (formLeakage_ || !SameChoices(s.leakage, FirstLeakageChoices(s.units))) FormLeakage().SetChoices(s.leakage, s.units);
+    if (formLeakage_ || !SameChoices(s.leakage, FirstLeakageChoices(s.units)))
+        FormLeakage().SetChoices(s.leakage, s.units);
 
     // The panel: series and matrix type, their lists, the profile, the size and the dimensions.
     {
         const QSignalBlocker series(Combo_RahmenMaterial);
         const QSignalBlocker type(Combo_Rotortyp);
         Combo_RahmenMaterial->setCurrentIndex(KeptListIndex(s.seriesIndex, Combo_RahmenMaterial->count()));
-        Combo_Rotortyp->setCurrentIndex(
-            KeptListIndex(MatrixTypeIndexOf(winter.MatrixType, Combo_Rotortyp->currentIndex()), Combo_Rotortyp->count()));
+        Combo_Rotortyp->setCurrentIndex(KeptListIndex(
+            MatrixTypeIndexOf(winter.MatrixType, Combo_Rotortyp->currentIndex()), Combo_Rotortyp->count()));
     }
     RebuildMatrixTypes();
     RebuildSizeList();
@@ -172,7 +167,8 @@ void TFormRotor::ApplySelection(const SheetRequest& s)
         const QSignalBlocker block(Liste_Baugroessen);
         for (std::size_t row = 0; row < sizeTable_.size(); ++row) {
             const auto size = ParseSizeRow(sizeTable_[row]);
-            if (size && size->Height == s.height && size->Width == s.width && size->Diameter == winter.Diameter) {
+            if (size && size->Height == s.height && size->Width == s.width &&
+                size->Diameter == winter.Diameter) {
                 Liste_Baugroessen->setCurrentRow(static_cast<int>(row));
                 break;
             }
@@ -185,10 +181,12 @@ void TFormRotor::ApplySelection(const SheetRequest& s)
     Aenderung_Geraet(Edit_Rad);
 }
 
-void TFormRotor::NewSelection()
-{
-    rotorsheet::Json first = {{"Height", 2000}, {"Width", 2000}, {"Summer", rotorsheet::Json::object()},
-                              {"ShowSummer", false}, {"UseSeasons", false}};
+void TFormRotor::NewSelection() {
+    rotorsheet::Json first = {{"Height", 2000},
+                              {"Width", 2000},
+                              {"Summer", rotorsheet::Json::object()},
+                              {"ShowSummer", false},
+                              {"UseSeasons", false}};
     SheetRequest s = rotorsheet::ReadSheetRequest(first);
     s.language = CurrentLanguage();
     s.separators = SystemSeparators();
@@ -197,10 +195,11 @@ void TFormRotor::NewSelection()
     ApplySelection(s);
 }
 
-QString TFormRotor::HintLine() const { return LB_Hinweis->text(); }
+QString TFormRotor::HintLine() const {
+    return LB_Hinweis->text();
+}
 
-void TFormRotor::closeEvent(QCloseEvent* event)
-{
+void TFormRotor::closeEvent(QCloseEvent* event) {
     if (!selectionCommands_->MayDiscardChanges(true)) {
         event->ignore();
         return;

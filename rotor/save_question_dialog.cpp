@@ -11,8 +11,7 @@
 
 namespace velmarsund {
 
-TSaveQuestionDialog::TSaveQuestionDialog(const QString& text, QWidget* parent) : QDialog(parent)
-{
+TSaveQuestionDialog::TSaveQuestionDialog(const QString& text, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("SaveQuestion"));
     setWindowTitle(QStringLiteral("Velmarsund Rotor"));
     auto* icon = new QLabel(this);

@@ -11,7 +11,7 @@ namespace velmarsund {
 
 class TSaveQuestionDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // The dialog's result codes; closing the window counts as Cancel.
     enum Answer { Cancel = QDialog::Rejected, Save = 1, Discard = 2 };
 
@@ -22,7 +22,7 @@ public:
     QPushButton* DiscardButton() const { return discard_; }
     QPushButton* CancelButton() const { return cancel_; }
 
-private:
+  private:
     QLabel* text_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* discard_ = nullptr;

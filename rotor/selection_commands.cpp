@@ -41,17 +41,18 @@ constexpr TextId kCsvFiles = 627;
 constexpr TextId kSaveChanges = 628;
 constexpr TextId kSaveUnnamed = 629;
 
-QString SelectionFilter()
-{
-    return LoadText(kSelections) + QStringLiteral(" (*.") + QLatin1String(kSelectionFileSuffix) + QLatin1Char(')');
+QString SelectionFilter() {
+    return LoadText(kSelections) + QStringLiteral(" (*.") + QLatin1String(kSelectionFileSuffix) +
+           QLatin1Char(')');
 }
 
 // A menu text without the dots that announce a dialog, for a dialog's caption.
-QString Caption(TextId id) { return LoadText(id).remove(QStringLiteral("...")).trimmed(); }
+QString Caption(TextId id) {
+    return LoadText(id).remove(QStringLiteral("...")).trimmed();
+}
 
 // The first local file of a drag, if any.
-QString DraggedFile(const QMimeData* mime)
-{
+QString DraggedFile(const QMimeData* mime) {
     if (!mime || !mime->hasUrls()) return {};
     const QList<QUrl> urls = mime->urls();
     return urls.isEmpty() || !urls.front().isLocalFile() ? QString() : urls.front().toLocalFile();
@@ -59,9 +60,9 @@ QString DraggedFile(const QMimeData* mime)
 
 } // namespace
 
-TSelectionCommands::TSelectionCommands(TFormRotor& window, QMenu* fileMenu, QAction* exitItem, QMenu* editMenu)
-    : QObject(&window), window_(window)
-{
+TSelectionCommands::TSelectionCommands(TFormRotor& window, QMenu* fileMenu, QAction* exitItem,
+                                       QMenu* editMenu)
+    : QObject(&window), window_(window) {
     setObjectName(QStringLiteral("SelectionCommands"));
     const auto item = [this, fileMenu, exitItem](const char* name) {
         auto* action = new QAction(fileMenu);
@@ -80,13 +81,15 @@ TSelectionCommands::TSelectionCommands(TFormRotor& window, QMenu* fileMenu, QAct
     fileMenu->insertSeparator(exitItem);
     for (std::size_t i = 0; i < Menu_Datei_Zuletzt.size(); ++i) {
         Menu_Datei_Zuletzt[i] = item(("Menu_Datei_Zuletzt" + std::to_string(i + 1)).c_str());
-        connect(Menu_Datei_Zuletzt[i], &QAction::triggered, this, [this, i] { RecentClick(static_cast<int>(i)); });
+        connect(Menu_Datei_Zuletzt[i], &QAction::triggered, this,
+                [this, i] { RecentClick(static_cast<int>(i)); });
     }
     fileMenu->insertSeparator(exitItem);
     connect(Menu_Datei_Neu, &QAction::triggered, this, &TSelectionCommands::Menu_Datei_NeuClick);
     connect(Menu_Datei_Oeffnen, &QAction::triggered, this, &TSelectionCommands::Menu_Datei_OeffnenClick);
     connect(Menu_Datei_Speichern, &QAction::triggered, this, &TSelectionCommands::Menu_Datei_SpeichernClick);
-    connect(Menu_Datei_SpeichernUnter, &QAction::triggered, this, &TSelectionCommands::Menu_Datei_SpeichernUnterClick);
+    connect(Menu_Datei_SpeichernUnter, &QAction::triggered, this,
+            &TSelectionCommands::Menu_Datei_SpeichernUnterClick);
     connect(Menu_Datei_Export, &QAction::triggered, this, &TSelectionCommands::Menu_Datei_ExportClick);
 
     Menu_Edit_ErgebnisseKopieren = new QAction(editMenu);
@@ -108,25 +111,24 @@ TSelectionCommands::TSelectionCommands(TFormRotor& window, QMenu* fileMenu, QAct
 // ---------------------------------------------------------------------------------------------
 // The state of the file
 
-QByteArray TSelectionCommands::Snapshot() const
-{
+QByteArray TSelectionCommands::Snapshot() const {
     rotorsheet::Json json = SelectionJson(window_.CurrentSelection());
     json.erase("Language");
     return QByteArray::fromStdString(json.dump());
 }
 
-bool TSelectionCommands::Modified() const { return adjusted_ || Snapshot() != saved_; }
+bool TSelectionCommands::Modified() const {
+    return adjusted_ || Snapshot() != saved_;
+}
 
-void TSelectionCommands::TakeAsSaved(const QString& path)
-{
+void TSelectionCommands::TakeAsSaved(const QString& path) {
     path_ = path;
     saved_ = Snapshot();
     adjusted_ = false;
     UpdateCaption();
 }
 
-void TSelectionCommands::UpdateCaption()
-{
+void TSelectionCommands::UpdateCaption() {
     QString caption = QStringLiteral("Velmarsund Rotor - ") + LoadText(70);
     if (!path_.isEmpty())
         caption = QFileInfo(path_).fileName() + (Modified() ? QStringLiteral("*") : QString()) +
@@ -137,8 +139,7 @@ void TSelectionCommands::UpdateCaption()
     Menu_Datei_Export->setEnabled(results);
 }
 
-void TSelectionCommands::SetTexts()
-{
+void TSelectionCommands::SetTexts() {
     Menu_Datei_Neu->setText(LoadText(kNewSelection));
     Menu_Datei_Oeffnen->setText(LoadText(kOpenSelection));
     Menu_Datei_Speichern->setText(LoadText(kSaveSelection));
@@ -148,29 +149,27 @@ void TSelectionCommands::SetTexts()
     UpdateCaption();
 }
 
-QString TSelectionCommands::FolderForDialogs() const
-{
+QString TSelectionCommands::FolderForDialogs() const {
     return path_.isEmpty() ? window_.BasisSettings().projectPath : QFileInfo(path_).absolutePath();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Recent files
 
-void TSelectionCommands::ShowRecentFiles()
-{
+void TSelectionCommands::ShowRecentFiles() {
     for (std::size_t i = 0; i < Menu_Datei_Zuletzt.size(); ++i) {
         QAction* action = Menu_Datei_Zuletzt[i];
         const QString path = recent_.value(static_cast<int>(i));
         action->setVisible(!path.isEmpty());
         QString name = QFileInfo(path).fileName();
-        action->setText(QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ') + name.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        action->setText(QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ') +
+                        name.replace(QLatin1Char('&'), QStringLiteral("&&")));
         action->setToolTip(path);
         action->setStatusTip(path);
     }
 }
 
-void TSelectionCommands::RememberFile(const QString& path)
-{
+void TSelectionCommands::RememberFile(const QString& path) {
     recent_ = WithRecentFile(recent_, QFileInfo(path).absoluteFilePath());
     ShowRecentFiles();
     // Kept at once; what cannot be written now stays pending until the window closes.
@@ -178,8 +177,7 @@ void TSelectionCommands::RememberFile(const QString& path)
     window_.IniDatei().UpdateFile();
 }
 
-void TSelectionCommands::RecentClick(int index)
-{
+void TSelectionCommands::RecentClick(int index) {
     const QString path = recent_.value(index);
     if (path.isEmpty() || !MayDiscardChanges(false)) return;
     OpenFile(path, false);
@@ -188,29 +186,29 @@ void TSelectionCommands::RecentClick(int index)
 // ---------------------------------------------------------------------------------------------
 // Commands
 
-bool TSelectionCommands::MayDiscardChanges(bool closing)
-{
+bool TSelectionCommands::MayDiscardChanges(bool closing) {
     if (!window_.CommitPendingEntries()) return false;
     if (!Modified() || (closing && path_.isEmpty())) return true;
     const QString text = path_.isEmpty() ? LoadText(kSaveUnnamed)
                                          : FormatText(LoadText(kSaveChanges), {QFileInfo(path_).fileName()});
     TSaveQuestionDialog question(text, &window_);
     switch (RunModal(question)) {
-    case TSaveQuestionDialog::Save: return Menu_Datei_SpeichernClick();
-    case TSaveQuestionDialog::Discard: return true;
-    default: return false;
+    case TSaveQuestionDialog::Save:
+        return Menu_Datei_SpeichernClick();
+    case TSaveQuestionDialog::Discard:
+        return true;
+    default:
+        return false;
     }
 }
 
-void TSelectionCommands::Menu_Datei_NeuClick()
-{
+void TSelectionCommands::Menu_Datei_NeuClick() {
     if (!MayDiscardChanges(false)) return;
     window_.NewSelection();
     TakeAsSaved(QString());
 }
 
-void TSelectionCommands::Menu_Datei_OeffnenClick()
-{
+void TSelectionCommands::Menu_Datei_OeffnenClick() {
     if (!MayDiscardChanges(false)) return;
     QFileDialog dialog(&window_, Caption(kOpenSelection));
     dialog.setObjectName(QStringLiteral("SelectionOpenDialog"));
@@ -223,8 +221,7 @@ void TSelectionCommands::Menu_Datei_OeffnenClick()
     if (!path.isEmpty()) OpenFile(path, false);
 }
 
-bool TSelectionCommands::OpenFile(const QString& path, bool ask)
-{
+bool TSelectionCommands::OpenFile(const QString& path, bool ask) {
     if (ask && !MayDiscardChanges(false)) return false;
     const QString name = QFileInfo(path).fileName();
     OpenedSelection opened;
@@ -240,19 +237,18 @@ bool TSelectionCommands::OpenFile(const QString& path, bool ask)
     if (!opened.adjustments.empty()) {
         adjusted_ = true;
         UpdateCaption();
-        ShowMessageBox(AdjustmentMessage(opened.adjustments, name), Caption(kOpenSelection), MessageKind::Information);
+        ShowMessageBox(AdjustmentMessage(opened.adjustments, name), Caption(kOpenSelection),
+                       MessageKind::Information);
     }
     return true;
 }
 
-bool TSelectionCommands::Menu_Datei_SpeichernClick()
-{
+bool TSelectionCommands::Menu_Datei_SpeichernClick() {
     if (path_.isEmpty()) return Menu_Datei_SpeichernUnterClick();
     return SaveTo(path_);
 }
 
-bool TSelectionCommands::Menu_Datei_SpeichernUnterClick()
-{
+bool TSelectionCommands::Menu_Datei_SpeichernUnterClick() {
     if (!window_.CommitPendingEntries()) return false;
     QFileDialog dialog(&window_, Caption(kSaveSelectionAs));
     dialog.setObjectName(QStringLiteral("SelectionSaveDialog"));
@@ -271,12 +267,12 @@ bool TSelectionCommands::Menu_Datei_SpeichernUnterClick()
     return !path.isEmpty() && SaveTo(path);
 }
 
-bool TSelectionCommands::SaveTo(const QString& path)
-{
+bool TSelectionCommands::SaveTo(const QString& path) {
     if (!window_.CommitPendingEntries()) return false;
     QString error;
     if (!WriteSelectionFile(path, window_.CurrentSelection(), &error)) {
-        ShowMessageBox(FormatText(LoadText(kCannotWrite), {path, error}), LoadText(kErrorCaption), MessageKind::Error);
+        ShowMessageBox(FormatText(LoadText(kCannotWrite), {path, error}), LoadText(kErrorCaption),
+                       MessageKind::Error);
         return false;
     }
     TakeAsSaved(QFileInfo(path).absoluteFilePath());
@@ -284,8 +280,7 @@ bool TSelectionCommands::SaveTo(const QString& path)
     return true;
 }
 
-ResultsTextInput TSelectionCommands::ResultsInput() const
-{
+ResultsTextInput TSelectionCommands::ResultsInput() const {
     ResultsTextInput in;
     in.tables = window_.CurrentResultTables();
     in.view = window_.GetSeasonView();
@@ -297,14 +292,12 @@ ResultsTextInput TSelectionCommands::ResultsInput() const
     return in;
 }
 
-void TSelectionCommands::Menu_Edit_ErgebnisseKopierenClick()
-{
+void TSelectionCommands::Menu_Edit_ErgebnisseKopierenClick() {
     if (!window_.ResultsValid()) return;
     QGuiApplication::clipboard()->setText(ResultsClipboardText(ResultsInput()));
 }
 
-void TSelectionCommands::Menu_Datei_ExportClick()
-{
+void TSelectionCommands::Menu_Datei_ExportClick() {
     if (!window_.ResultsValid()) return;
     QFileDialog dialog(&window_, Caption(kExportResults));
     dialog.setObjectName(QStringLiteral("ResultsExportDialog"));
@@ -313,22 +306,23 @@ void TSelectionCommands::Menu_Datei_ExportClick()
     dialog.setNameFilter(LoadText(kCsvFiles) + QStringLiteral(" (*.csv)"));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     if (const QString folder = FolderForDialogs(); !folder.isEmpty()) dialog.setDirectory(folder);
-    const QString base = path_.isEmpty() ? QString::fromStdString(window_.CurrentDesignation().ModelDesignation)
-                                         : QFileInfo(path_).completeBaseName();
+    const QString base = path_.isEmpty()
+                             ? QString::fromStdString(window_.CurrentDesignation().ModelDesignation)
+                             : QFileInfo(path_).completeBaseName();
     dialog.selectFile((base.isEmpty() ? QStringLiteral("Rotor") : base) + QStringLiteral(".csv"));
     if (RunModal(dialog) != QDialog::Accepted) return;
     const QString path = dialog.selectedFiles().value(0);
     if (!path.isEmpty()) ExportResultsTo(path);
 }
 
-bool TSelectionCommands::ExportResultsTo(const QString& path)
-{
+bool TSelectionCommands::ExportResultsTo(const QString& path) {
     const QByteArray bytes = ResultsCsv(ResultsInput(), ProgramSeparators().decimal);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         const QString error = file.errorString();
         file.cancelWriting();
-        ShowMessageBox(FormatText(LoadText(kCannotWrite), {path, error}), LoadText(kErrorCaption), MessageKind::Error);
+        ShowMessageBox(FormatText(LoadText(kCannotWrite), {path, error}), LoadText(kErrorCaption),
+                       MessageKind::Error);
         return false;
     }
     return true;
@@ -337,8 +331,7 @@ bool TSelectionCommands::ExportResultsTo(const QString& path)
 // ---------------------------------------------------------------------------------------------
 // Events of the window
 
-bool TSelectionCommands::eventFilter(QObject* watched, QEvent* event)
-{
+bool TSelectionCommands::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &window_) {
         switch (event->type()) {
         case QEvent::DragEnter: {
@@ -360,7 +353,8 @@ bool TSelectionCommands::eventFilter(QObject* watched, QEvent* event)
             // Back from a dialog (header, notes, chart, leakage ...) that may have changed the selection.
             UpdateCaption();
             break;
-        default: break;
+        default:
+            break;
         }
     }
     return QObject::eventFilter(watched, event);

@@ -25,7 +25,7 @@ struct ResultsTextInput;
 
 class TSelectionCommands : public QObject {
     Q_OBJECT
-public:
+  public:
     // Adds the commands to the window's File menu (before `exitItem`) and Edit menu.
     TSelectionCommands(TFormRotor& window, QMenu* fileMenu, QAction* exitItem, QMenu* editMenu);
 
@@ -61,7 +61,7 @@ public:
     std::array<QAction*, 4> Menu_Datei_Zuletzt{};
     QAction* Menu_Edit_ErgebnisseKopieren = nullptr;
 
-public slots:
+  public slots:
     void Menu_Datei_NeuClick();
     void Menu_Datei_OeffnenClick();
     bool Menu_Datei_SpeichernClick();
@@ -69,10 +69,10 @@ public slots:
     void Menu_Datei_ExportClick();
     void Menu_Edit_ErgebnisseKopierenClick();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void RecentClick(int index);
     void RememberFile(const QString& path);
     void ShowRecentFiles();

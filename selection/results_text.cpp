@@ -8,9 +8,9 @@ namespace velmarsund {
 namespace {
 
 // The table columns that hold text: the label, the value columns of the shown seasons, the unit.
-std::vector<int> TextColumns(SeasonView view)
-{
-    std::vector<int> columns{0, ValueColumn(Season::Winter, Stream::Supply), ValueColumn(Season::Winter, Stream::Exhaust)};
+std::vector<int> TextColumns(SeasonView view) {
+    std::vector<int> columns{0, ValueColumn(Season::Winter, Stream::Supply),
+                             ValueColumn(Season::Winter, Stream::Exhaust)};
     if (view == SeasonView::WinterAndSummer) {
         columns.push_back(ValueColumn(Season::Summer, Stream::Supply));
         columns.push_back(ValueColumn(Season::Summer, Stream::Exhaust));
@@ -19,15 +19,13 @@ std::vector<int> TextColumns(SeasonView view)
     return columns;
 }
 
-bool HasText(const std::vector<QString>& row)
-{
+bool HasText(const std::vector<QString>& row) {
     for (const QString& cell : row)
         if (!cell.isEmpty()) return true;
     return false;
 }
 
-QString CsvField(const QString& cell, QChar separator)
-{
+QString CsvField(const QString& cell, QChar separator) {
     if (!cell.contains(separator) && !cell.contains(QLatin1Char('"')) && !cell.contains(QLatin1Char('\n')) &&
         !cell.contains(QLatin1Char('\r')))
         return cell;
@@ -38,8 +36,7 @@ QString CsvField(const QString& cell, QChar separator)
 
 } // namespace
 
-std::vector<std::vector<QString>> ResultsCells(const ResultsTextInput& in)
-{
+std::vector<std::vector<QString>> ResultsCells(const ResultsTextInput& in) {
     const std::vector<int> columns = TextColumns(in.view);
     const bool summer = in.view == SeasonView::WinterAndSummer;
     std::vector<std::vector<QString>> rows;
@@ -55,15 +52,18 @@ std::vector<std::vector<QString>> ResultsCells(const ResultsTextInput& in)
         add(captions);
     }
     std::vector<QString> headings(columns.size());
-    for (std::size_t c = 1; c + 1 < columns.size(); ++c) headings[c] = in.headings[(c - 1) % 2];
+    for (std::size_t c = 1; c + 1 < columns.size(); ++c)
+        headings[c] = in.headings[(c - 1) % 2];
 
     bool first = true;
-    for (const GridTexts* grid : {&in.tables.inlet, &in.tables.velocity, &in.tables.outlet, &in.tables.process}) {
+    for (const GridTexts* grid :
+         {&in.tables.inlet, &in.tables.velocity, &in.tables.outlet, &in.tables.process}) {
         if (!first) rows.emplace_back(); // an empty row between two tables
         first = false;
         for (int row = 0; row < grid->Rows(); ++row) {
             std::vector<QString> cells;
-            for (int column : columns) cells.push_back(CellTextToDraw(grid->Cell(column, row)).text);
+            for (int column : columns)
+                cells.push_back(CellTextToDraw(grid->Cell(column, row)).text);
             // The stream headings stand in the empty first row of the inlet table.
             if (grid == &in.tables.inlet && row == InletRow::StreamHeadings)
                 for (std::size_t c = 1; c + 1 < cells.size(); ++c)
@@ -72,33 +72,34 @@ std::vector<std::vector<QString>> ResultsCells(const ResultsTextInput& in)
         }
         if (grid == &in.tables.outlet && !in.hint.isEmpty()) add({in.hint});
     }
-    while (!rows.empty() && !HasText(rows.back())) rows.pop_back();
+    while (!rows.empty() && !HasText(rows.back()))
+        rows.pop_back();
     return rows;
 }
 
-QString ResultsClipboardText(const ResultsTextInput& input)
-{
+QString ResultsClipboardText(const ResultsTextInput& input) {
     QString text;
     for (const std::vector<QString>& row : ResultsCells(input)) {
         QStringList cells;
-        for (QString cell : row) cells << cell.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        for (QString cell : row)
+            cells << cell.replace(QLatin1Char('\t'), QLatin1Char(' '))
+                         .replace(QLatin1Char('\n'), QLatin1Char(' '));
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return text;
 }
 
-QChar CsvSeparator(QChar decimalSeparator)
-{
+QChar CsvSeparator(QChar decimalSeparator) {
     return decimalSeparator == QLatin1Char(',') ? QLatin1Char(';') : QLatin1Char(',');
 }
 
-QByteArray ResultsCsv(const ResultsTextInput& input, QChar decimalSeparator)
-{
+QByteArray ResultsCsv(const ResultsTextInput& input, QChar decimalSeparator) {
     const QChar separator = CsvSeparator(decimalSeparator);
     QString text;
     for (const std::vector<QString>& row : ResultsCells(input)) {
         QStringList cells;
-        for (const QString& cell : row) cells << CsvField(cell, separator);
+        for (const QString& cell : row)
+            cells << CsvField(cell, separator);
         text += cells.join(separator) + QLatin1String("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();

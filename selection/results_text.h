@@ -16,13 +16,13 @@
 namespace velmarsund {
 
 struct ResultsTextInput {
-    ResultTables tables;                 // as the window's tables show them
+    ResultTables tables; // as the window's tables show them
     SeasonView view = SeasonView::WinterOnly;
-    bool useSeasons = false;             // the season captions are shown
+    bool useSeasons = false; // the season captions are shown
     QString winterCaption;
     QString summerCaption;
-    std::array<QString, 2> headings;     // over the supply-side and the exhaust-side columns
-    QString hint;                        // the hint line under the outlet table, may be empty
+    std::array<QString, 2> headings; // over the supply-side and the exhaust-side columns
+    QString hint;                    // the hint line under the outlet table, may be empty
 };
 
 // Row by row: the captions, the inlet, velocity, outlet and process tables (an empty row between

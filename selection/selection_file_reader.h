@@ -18,15 +18,15 @@ namespace velmarsund {
 
 // Why a file opens nothing.
 enum class SelectionFault {
-    Unreadable,  // values: the system's reason
-    TooLarge,    // no selection is this large
-    NotJson,     // damaged, or no text of ours
-    NotRequest,  // JSON, but not one request object (an array of requests, a number ...)
-    Field,       // a field is wrong: see problem, field and values
+    Unreadable, // values: the system's reason
+    TooLarge,   // no selection is this large
+    NotJson,    // damaged, or no text of ours
+    NotRequest, // JSON, but not one request object (an array of requests, a number ...)
+    Field,      // a field is wrong: see problem, field and values
 };
 
 class SelectionRefused : public std::runtime_error {
-public:
+  public:
     SelectionRefused(SelectionFault fault, const std::string& what, rotorcalc::RequestProblem problem = {},
                      std::string field = {}, std::vector<std::string> values = {});
     SelectionFault Fault() const { return fault_; }
@@ -34,7 +34,7 @@ public:
     const std::string& Field() const { return field_; }
     const std::vector<std::string>& Values() const { return values_; }
 
-private:
+  private:
     SelectionFault fault_;
     rotorcalc::RequestProblem problem_;
     std::string field_;
@@ -43,13 +43,13 @@ private:
 
 // A value the window takes other than the file gives it, in the file's words.
 struct SelectionAdjustment {
-    std::string field;   // e.g. "Diameter"
-    std::string given;   // as the file gives it, e.g. "2400"
-    std::string shown;   // as the window shows it, e.g. "1880"
+    std::string field; // e.g. "Diameter"
+    std::string given; // as the file gives it, e.g. "2400"
+    std::string shown; // as the window shows it, e.g. "1880"
 };
 
 struct OpenedSelection {
-    rotorsheet::SheetRequest request;  // with the adjustments made
+    rotorsheet::SheetRequest request; // with the adjustments made
     std::vector<SelectionAdjustment> adjustments;
 };
 

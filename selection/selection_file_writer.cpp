@@ -11,23 +11,29 @@ namespace {
 using rotorsheet::Json;
 
 // The flow quantity of an input kind; the window offers standard volume, actual volume and mass flow.
-double AirStreamState::*VolumeMember(int kind)
-{
+double AirStreamState::*VolumeMember(int kind) {
     switch (kind) {
-    case ActualVolume: return &AirStreamState::AVol;
-    case DryMassFlowGiven: return &AirStreamState::DryMassFlow;
-    case MassFlowGiven: return &AirStreamState::MassFlow;
-    default: return &AirStreamState::SVol;
+    case ActualVolume:
+        return &AirStreamState::AVol;
+    case DryMassFlowGiven:
+        return &AirStreamState::DryMassFlow;
+    case MassFlowGiven:
+        return &AirStreamState::MassFlow;
+    default:
+        return &AirStreamState::SVol;
     }
 }
 
-const char* VolumeName(int kind)
-{
+const char* VolumeName(int kind) {
     switch (kind) {
-    case ActualVolume: return "AVol";
-    case DryMassFlowGiven: return "DryMassFlow";
-    case MassFlowGiven: return "MassFlow";
-    default: return "SVol";
+    case ActualVolume:
+        return "AVol";
+    case DryMassFlowGiven:
+        return "DryMassFlow";
+    case MassFlowGiven:
+        return "MassFlow";
+    default:
+        return "SVol";
     }
 }
 
@@ -37,17 +43,18 @@ struct HumidityName {
     double AirStreamState::*member;
 };
 
-HumidityName HumidityOf(int kind)
-{
+HumidityName HumidityOf(int kind) {
     switch (kind) {
-    case AbsoluteHumidity: return {"X", &AirStreamState::X};
-    case WetBulbTemperature: return {"WetBulb", &AirStreamState::WetBulb};
-    default: return {"Humidity", &AirStreamState::Humidity};
+    case AbsoluteHumidity:
+        return {"X", &AirStreamState::X};
+    case WetBulbTemperature:
+        return {"WetBulb", &AirStreamState::WetBulb};
+    default:
+        return {"Humidity", &AirStreamState::Humidity};
     }
 }
 
-Json EnteredState(const AirStreamState& s, int humidityKind, int volumeKind)
-{
+Json EnteredState(const AirStreamState& s, int humidityKind, int volumeKind) {
     Json j = Json::object();
     j[VolumeName(volumeKind)] = s.*VolumeMember(volumeKind);
     j["Temp"] = s.Temp;
@@ -56,29 +63,29 @@ Json EnteredState(const AirStreamState& s, int humidityKind, int volumeKind)
     return j;
 }
 
-std::string Utf8(const QString& text) { return text.toStdString(); }
+std::string Utf8(const QString& text) {
+    return text.toStdString();
+}
 
 // The lines up to the last one that is not empty.
-template <typename Lines>
-Json LinesJson(const Lines& lines)
-{
+template <typename Lines> Json LinesJson(const Lines& lines) {
     auto end = lines.end();
-    while (end != lines.begin() && (end - 1)->isEmpty()) --end;
+    while (end != lines.begin() && (end - 1)->isEmpty())
+        --end;
     Json j = Json::array();
-    for (auto it = lines.begin(); it != end; ++it) j.push_back(Utf8(*it));
+    for (auto it = lines.begin(); it != end; ++it)
+        j.push_back(Utf8(*it));
     return j;
 }
 
-std::string LanguageCode(LanguageNumber language)
-{
+std::string LanguageCode(LanguageNumber language) {
     const LanguageInfo* info = FindLanguage(language);
     return info && info->fileCode && *info->fileCode ? info->fileCode : "en";
 }
 
 } // namespace
 
-Json SelectionJson(const rotorsheet::SheetRequest& s)
-{
+Json SelectionJson(const rotorsheet::SheetRequest& s) {
     const TDatenRWT& winter = s.winter;
     const int humidityKind = winter.HumidityKind;
     const int volumeKind = winter.VolumeKind;
@@ -110,29 +117,29 @@ Json SelectionJson(const rotorsheet::SheetRequest& s)
     j["EnergyEfficiencyClass"] = s.effectiveness.energyEfficiencyClass;
     j["WetBulbOnDataSheet"] = s.wetBulbOnDataSheet;
     j["DecimalSeparator"] = Utf8(QString(s.separators.decimal));
-    j["ThousandSeparator"] = s.separators.thousand.isNull() ? std::string() : Utf8(QString(s.separators.thousand));
+    j["ThousandSeparator"] =
+        s.separators.thousand.isNull() ? std::string() : Utf8(QString(s.separators.thousand));
     j["Mollier"] = s.mollier;
     j["PrintHeader"] = s.printHeader;
     j["Header"] = LinesJson(s.header);
     j["Notes"] = LinesJson(s.notes);
     j["ChartNotes"] = LinesJson(s.chartNotes);
-    j["Leakage"] = {{"FanPosition1", s.leakage.fan1},          {"FanPosition2", s.leakage.fan2},
-                    {"Pressure1", s.leakage.pressure1},        {"Pressure2", s.leakage.pressure2},
-                    {"PurgeSector", s.leakage.purgeSector},    {"Details", s.leakage.details}};
+    j["Leakage"] = {{"FanPosition1", s.leakage.fan1},       {"FanPosition2", s.leakage.fan2},
+                    {"Pressure1", s.leakage.pressure1},     {"Pressure2", s.leakage.pressure2},
+                    {"PurgeSector", s.leakage.purgeSector}, {"Details", s.leakage.details}};
     return j;
 }
 
-QByteArray SelectionFileBytes(const rotorsheet::SheetRequest& selection)
-{
+QByteArray SelectionFileBytes(const rotorsheet::SheetRequest& selection) {
     const std::string text = SelectionJson(selection).dump(2) + "\n";
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool WriteSelectionFile(const QString& path, const rotorsheet::SheetRequest& selection, QString* error)
-{
+bool WriteSelectionFile(const QString& path, const rotorsheet::SheetRequest& selection, QString* error) {
     QSaveFile file(path);
     const QByteArray bytes = SelectionFileBytes(selection);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit()) {
         if (error) *error = file.errorString();
         file.cancelWriting();
         return false;

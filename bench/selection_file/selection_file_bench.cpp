@@ -13,30 +13,29 @@ namespace {
 
 using namespace velmarsund;
 
-rotorsheet::SheetRequest Reference()
-{
-    return rotorsheet::ReadSheetRequest(rotorsheet::Json::parse(R"({"Height":2000,"Width":2000,"Diameter":1880,
+rotorsheet::SheetRequest Reference() {
+    return rotorsheet::ReadSheetRequest(
+        rotorsheet::Json::parse(R"({"Height":2000,"Width":2000,"Diameter":1880,
         "State11":{"SVol":10000,"Temp":-12,"Humidity":90},"State21":{"SVol":10000,"Temp":22,"Humidity":40},
         "Summer":{"State11":{"SVol":10000,"Temp":32,"Humidity":40},"State21":{"SVol":10000,"Temp":22,"Humidity":50}},
         "Header":["Velmarsund GmbH","10.12.2026","Project"],"Notes":["one","two","three"]})"));
 }
 
-void BM_SelectionSnapshot(benchmark::State& state)
-{
+void BM_SelectionSnapshot(benchmark::State& state) {
     const rotorsheet::SheetRequest request = Reference();
-    for (auto _ : state) benchmark::DoNotOptimize(SelectionJson(request).dump());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SelectionJson(request).dump());
 }
 BENCHMARK(BM_SelectionSnapshot)->Unit(benchmark::kMicrosecond);
 
-void BM_ReadSelection(benchmark::State& state)
-{
+void BM_ReadSelection(benchmark::State& state) {
     const QByteArray bytes = SelectionFileBytes(Reference());
-    for (auto _ : state) benchmark::DoNotOptimize(ReadSelection(bytes));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadSelection(bytes));
 }
 BENCHMARK(BM_ReadSelection)->Unit(benchmark::kMicrosecond);
 
-void BM_ResultsCsv(benchmark::State& state)
-{
+void BM_ResultsCsv(benchmark::State& state) {
     const rotorsheet::SheetRequest request = Reference();
     TDatenRWT winter = request.winter;
     winter.Update();
@@ -46,7 +45,8 @@ void BM_ResultsCsv(benchmark::State& state)
     in.resultsValid = true;
     ResultsTextInput text;
     text.tables = BuildResultTables(in);
-    for (auto _ : state) benchmark::DoNotOptimize(ResultsCsv(text, QLatin1Char('.')));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ResultsCsv(text, QLatin1Char('.')));
 }
 BENCHMARK(BM_ResultsCsv)->Unit(benchmark::kMicrosecond);
 

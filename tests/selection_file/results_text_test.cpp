@@ -12,13 +12,11 @@
 
 #include <gtest/gtest.h>
 
-
 namespace velmarsund {
 namespace {
 
 // The reference selection with its summer case, calculated as the calculate command does.
-ResultsTextInput ReferenceResults(NumberSeparators separators)
-{
+ResultsTextInput ReferenceResults(NumberSeparators separators) {
     SetCurrentLanguage(Language::English);
     SetProgramSeparators(separators);
     const auto request = rotorsheet::ReadSheetRequest(rotorsheet::Json::parse(R"({"Height":2000,"Width":2000,
@@ -57,15 +55,13 @@ ResultsTextInput ReferenceResults(NumberSeparators separators)
     return text;
 }
 
-QStringList Lines(const QString& text, const QString& end)
-{
+QStringList Lines(const QString& text, const QString& end) {
     QStringList lines = text.split(end);
     EXPECT_EQ(lines.takeLast(), QString()); // every row ends with its line end
     return lines;
 }
 
-TEST(ResultsText, ClipboardHoldsEveryShownCellSeparatedByTabs)
-{
+TEST(ResultsText, ClipboardHoldsEveryShownCellSeparatedByTabs) {
     const ResultsTextInput input = ReferenceResults({QLatin1Char('.'), QLatin1Char(',')});
     const QStringList lines = Lines(ResultsClipboardText(input), QStringLiteral("\n"));
     ASSERT_EQ(lines.size(), 33);
@@ -79,7 +75,8 @@ TEST(ResultsText, ClipboardHoldsEveryShownCellSeparatedByTabs)
     EXPECT_EQ(lines[13], QStringLiteral("Pressure drop (actual density) \t78\t98\t103\t98\tPa"));
     EXPECT_EQ(lines[18], QStringLiteral("    Temperature\t15.4\t-4.0\t24.0\t30.0\t°C"));
     EXPECT_EQ(lines[26], QStringLiteral("Energy efficiency (DIN EN 13053)\t79.8% / H1\t\t79.8% / H1\t\t"));
-    EXPECT_EQ(lines[27], QStringLiteral("Temperature efficiency ErP Lot 6\t80.9\t(2018 ready)\t80.9\t(2018 ready)\t%"));
+    EXPECT_EQ(lines[27],
+              QStringLiteral("Temperature efficiency ErP Lot 6\t80.9\t(2018 ready)\t80.9\t(2018 ready)\t%"));
     EXPECT_EQ(lines[32], QStringLiteral("\t41.03\t-47.66\t-11.91\t11.91\tkg/h"));
     // Exactly what the tables hold, cell by cell.
     const QStringList temperature = lines[6].split(QLatin1Char('\t'));
@@ -89,8 +86,7 @@ TEST(ResultsText, ClipboardHoldsEveryShownCellSeparatedByTabs)
     EXPECT_EQ(temperature[5], input.tables.inlet.Cell(UnitColumn(SeasonView::WinterAndSummer), row));
 }
 
-TEST(ResultsText, CsvInBothSeparatorSettings)
-{
+TEST(ResultsText, CsvInBothSeparatorSettings) {
     struct Case {
         NumberSeparators separators;
         const char* captions;
@@ -98,9 +94,13 @@ TEST(ResultsText, CsvInBothSeparatorSettings)
         const char* energyClass;
     };
     const Case cases[] = {
-        {{QLatin1Char('.'), QLatin1Char(',')}, ",Heating,,Cooling,,", "    Temperature,-12.0,22.0,32.0,22.0,°C",
+        {{QLatin1Char('.'), QLatin1Char(',')},
+         ",Heating,,Cooling,,",
+         "    Temperature,-12.0,22.0,32.0,22.0,°C",
          "Energy efficiency (DIN EN 13053),79.8% / H1,,79.8% / H1,,"},
-        {{QLatin1Char(','), QLatin1Char('.')}, ";Heating;;Cooling;;", "    Temperature;-12,0;22,0;32,0;22,0;°C",
+        {{QLatin1Char(','), QLatin1Char('.')},
+         ";Heating;;Cooling;;",
+         "    Temperature;-12,0;22,0;32,0;22,0;°C",
          "Energy efficiency (DIN EN 13053);79,8% / H1;;79,8% / H1;;"},
     };
     for (const Case& c : cases) {
@@ -115,20 +115,22 @@ TEST(ResultsText, CsvInBothSeparatorSettings)
         EXPECT_EQ(lines[26], QString::fromUtf8(c.energyClass));
         // The same cells as on the clipboard, where no cell needs quotes.
         for (int i = 0; i < lines.size(); ++i)
-            EXPECT_EQ(lines[i].split(CsvSeparator(c.separators.decimal)), clipboard[i].split(QLatin1Char('\t'))) << i;
+            EXPECT_EQ(lines[i].split(CsvSeparator(c.separators.decimal)),
+                      clipboard[i].split(QLatin1Char('\t')))
+                << i;
     }
 }
 
-TEST(ResultsText, CsvQuotesACellHoldingTheSeparatorOrAQuote)
-{
+TEST(ResultsText, CsvQuotesACellHoldingTheSeparatorOrAQuote) {
     ResultsTextInput input;
     input.tables.inlet = GridTexts(6, 2);
     input.tables.inlet.SetCell(0, 1, QStringLiteral("Air \"A\""));
     input.tables.inlet.SetCell(1, 1, QStringLiteral("10,000"));
-    input.tables.inlet.SetCell(3, 1, QStringLiteral("#7.5"));   // the "#" only aligns, it is not shown
+    input.tables.inlet.SetCell(3, 1, QStringLiteral("#7.5")); // the "#" only aligns, it is not shown
     input.tables.inlet.SetCell(5, 1, QStringLiteral("m³/h"));
     EXPECT_EQ(ResultsCsv(input, QLatin1Char('.')),
-              QByteArray("\xEF\xBB\xBF") + QStringLiteral("\"Air \"\"A\"\"\",\"10,000\",7.5,m³/h\r\n").toUtf8());
+              QByteArray("\xEF\xBB\xBF") +
+                  QStringLiteral("\"Air \"\"A\"\"\",\"10,000\",7.5,m³/h\r\n").toUtf8());
     EXPECT_EQ(ResultsCsv(input, QLatin1Char(',')),
               QByteArray("\xEF\xBB\xBF") + QStringLiteral("\"Air \"\"A\"\"\";10,000;7.5;m³/h\r\n").toUtf8());
     EXPECT_EQ(ResultsClipboardText(input), QStringLiteral("Air \"A\"\t10,000\t7.5\tm³/h\n"));

@@ -21,12 +21,13 @@ using rotorcalc::RequestProblem;
 using rotorsheet::Json;
 using rotorsheet::SheetRequest;
 
-QByteArray Bytes(const std::string& text) { return QByteArray(text.data(), static_cast<qsizetype>(text.size())); }
+QByteArray Bytes(const std::string& text) {
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A selection with values no table rounds away: inch-pound units, humidity ratio and actual volume
 // as input kinds, a hidden summer case, own captions, header, notes and leakage choices.
-Json Unusual()
-{
+Json Unusual() {
     return Json::parse(R"({"Language":"de","Units":"IP","AirPressure":987.6543210987654,"HumidityKind":1,
         "VolumeKind":1,"SeriesIndex":2,"MatrixType":3,"Profile":"E16","Height":1700,"Width":1900,"Diameter":1500,
         "State11":{"AVol":8123.456789012345,"Temp":-7.123456789012345,"X":1.2345678901234567},
@@ -39,8 +40,7 @@ Json Unusual()
         "Leakage":{"FanPosition1":1,"FanPosition2":0,"Pressure1":1.25,"Pressure2":-2.5,"PurgeSector":2,"Details":true}})");
 }
 
-void ExpectSameInputs(const SheetRequest& a, const SheetRequest& b)
-{
+void ExpectSameInputs(const SheetRequest& a, const SheetRequest& b) {
     EXPECT_EQ(a.winter.AirPressure, b.winter.AirPressure);
     EXPECT_EQ(a.winter.HumidityKind, b.winter.HumidityKind);
     EXPECT_EQ(a.winter.VolumeKind, b.winter.VolumeKind);
@@ -82,8 +82,7 @@ void ExpectSameInputs(const SheetRequest& a, const SheetRequest& b)
     EXPECT_EQ(a.leakage.details, b.leakage.details);
 }
 
-TEST(SelectionFile, WrittenAndReadBackGivesTheSameRequestToTheLastBit)
-{
+TEST(SelectionFile, WrittenAndReadBackGivesTheSameRequestToTheLastBit) {
     const SheetRequest original = rotorsheet::ReadSheetRequest(Unusual());
     const QByteArray bytes = SelectionFileBytes(original);
     const OpenedSelection opened = ReadSelection(bytes);
@@ -111,8 +110,7 @@ TEST(SelectionFile, WrittenAndReadBackGivesTheSameRequestToTheLastBit)
     EXPECT_EQ(a.State22, b.State22);
 }
 
-TEST(SelectionFile, ARequestWrittenByAScriptOpens)
-{
+TEST(SelectionFile, ARequestWrittenByAScriptOpens) {
     // No format, no summer, rotorsheet's pages: what a script hands to rotorsheet opens as well.
     const OpenedSelection opened = ReadSelection(QByteArray(R"({"Height":2000,"Width":2000,"Diameter":1880,
         "State11":{"SVol":12000,"Temp":-15,"Humidity":85},"Pages":["datasheet","chart"]})"));
@@ -122,8 +120,7 @@ TEST(SelectionFile, ARequestWrittenByAScriptOpens)
     EXPECT_FALSE(opened.request.winterCaption);
 }
 
-TEST(SelectionFile, AFileOfFormatOneStillOpens)
-{
+TEST(SelectionFile, AFileOfFormatOneStillOpens) {
     // Kept as the first program that wrote selections saved it; later formats must still read it.
     const OpenedSelection opened = ReadSelectionFile(QStringLiteral(SELECTION_FIXTURES "/format-1.vrsel"));
     const SheetRequest& r = opened.request;
@@ -141,8 +138,7 @@ TEST(SelectionFile, AFileOfFormatOneStillOpens)
     EXPECT_EQ(r.language, Language::German);
 }
 
-TEST(SelectionFile, AnythingElseIsRefusedNamingTheField)
-{
+TEST(SelectionFile, AnythingElseIsRefusedNamingTheField) {
     struct Case {
         std::string bytes;
         SelectionFault fault;
@@ -157,22 +153,27 @@ TEST(SelectionFile, AnythingElseIsRefusedNamingTheField)
     };
     const Case cases[] = {
         {"", SelectionFault::NotJson, {}, ""},
-        {R"({"Format":1,"Height":2000,"Wid)", SelectionFault::NotJson, {}, ""},                     // cut off
-        {"\x89PNG\r\n\x1a\n\0\0\0\rIHDR", SelectionFault::NotJson, {}, ""},                            // a picture
-        {R"([{"Height":2000,"Width":2000}])", SelectionFault::NotRequest, {}, ""},                  // rotorsheet batch
-        {R"({"name":"velmarsund","version":"1.0.0"})", SelectionFault::Field, RequestProblem::UnknownField, "name"},
+        {R"({"Format":1,"Height":2000,"Wid)", SelectionFault::NotJson, {}, ""},    // cut off
+        {"\x89PNG\r\n\x1a\n\0\0\0\rIHDR", SelectionFault::NotJson, {}, ""},        // a picture
+        {R"([{"Height":2000,"Width":2000}])", SelectionFault::NotRequest, {}, ""}, // rotorsheet batch
+        {R"({"name":"velmarsund","version":"1.0.0"})", SelectionFault::Field, RequestProblem::UnknownField,
+         "name"},
         {with(R"({"mode":"air"})"), SelectionFault::Field, RequestProblem::NotOffered, "mode"},
         {with(R"({"Format":2})"), SelectionFault::Field, RequestProblem::NewerFormat, "Format"},
         {with(R"({"Format":0})"), SelectionFault::Field, RequestProblem::OutOfRange, "Format"},
         {with(R"({"AirPressure":1200})"), SelectionFault::Field, RequestProblem::OutOfRange, "AirPressure"},
         {with(R"({"Height":"tall"})"), SelectionFault::Field, RequestProblem::NotWholeNumber, "Height"},
-        {with(R"({"State11":{"Temp":"cold"}})"), SelectionFault::Field, RequestProblem::NotNumber, "State11.Temp"},
-        {R"({"Height":2000,"Width":2000,"AirPressure":NaN})", SelectionFault::Field, RequestProblem::NotNumber, "AirPressure"},
-        {with(R"({"Summer":{"State11":{"Temp":95}}})"), SelectionFault::Field, RequestProblem::OutOfRange, "Summer.State11.Temp"},
+        {with(R"({"State11":{"Temp":"cold"}})"), SelectionFault::Field, RequestProblem::NotNumber,
+         "State11.Temp"},
+        {R"({"Height":2000,"Width":2000,"AirPressure":NaN})", SelectionFault::Field,
+         RequestProblem::NotNumber, "AirPressure"},
+        {with(R"({"Summer":{"State11":{"Temp":95}}})"), SelectionFault::Field, RequestProblem::OutOfRange,
+         "Summer.State11.Temp"},
         {with(R"({"HumidityKind":2})"), SelectionFault::Field, RequestProblem::NotOffered, "HumidityKind"},
         {with(R"({"VolumeKind":2})"), SelectionFault::Field, RequestProblem::NotOffered, "VolumeKind"},
         {with(R"({"Profile":"E99"})"), SelectionFault::Field, RequestProblem::NotOffered, "Profile"},
-        {with(R"({"Leakage":{"Pressure1":-2500}})"), SelectionFault::Field, RequestProblem::OutOfRange, "Leakage.Pressure1"},
+        {with(R"({"Leakage":{"Pressure1":-2500}})"), SelectionFault::Field, RequestProblem::OutOfRange,
+         "Leakage.Pressure1"},
         {with(R"({"Notes":["1","2","3","4"]})"), SelectionFault::Field, RequestProblem::Invalid, "Notes"},
         {with(R"({"UseSeasons":false})"), SelectionFault::Field, RequestProblem::Invalid, "UseSeasons"},
     };
@@ -197,8 +198,7 @@ TEST(SelectionFile, AnythingElseIsRefusedNamingTheField)
     }
 }
 
-TEST(SelectionFile, RefusalsInTheUsersLanguage)
-{
+TEST(SelectionFile, RefusalsInTheUsersLanguage) {
     const auto refusal = [](const char* text) {
         try {
             ReadSelection(QByteArray(text));
@@ -209,27 +209,31 @@ TEST(SelectionFile, RefusalsInTheUsersLanguage)
     };
     SetCurrentLanguage(Language::German);
     EXPECT_EQ(refusal(R"({"Format":3,"Height":2000,"Width":2000})"),
-              QStringLiteral("Die Auswahl „Nord.vrsel“ kann nicht geöffnet werden.\n"
-                             "Sie wurde von einer neueren Version des Programms gespeichert (Format 3); diese Version "
-                             "liest Auswahlen bis Format 1.\nDas Fenster behält die angezeigte Auswahl."));
+              QStringLiteral(
+                  "Die Auswahl „Nord.vrsel“ kann nicht geöffnet werden.\n"
+                  "Sie wurde von einer neueren Version des Programms gespeichert (Format 3); diese Version "
+                  "liest Auswahlen bis Format 1.\nDas Fenster behält die angezeigte Auswahl."));
     EXPECT_EQ(refusal(R"({"Height":2000,"Width":2000,"AirPressure":500})"),
               QStringLiteral("Die Auswahl „Nord.vrsel“ kann nicht geöffnet werden.\n"
                              "Das Feld „AirPressure“ muss zwischen 600 und 1100 liegen.\n"
                              "Das Fenster behält die angezeigte Auswahl."));
     SetCurrentLanguage(Language::English);
     EXPECT_EQ(refusal("{\"Height\":20"),
-              QStringLiteral("The selection \"Nord.vrsel\" cannot be opened.\nThe file is damaged or is no selection "
-                             "file.\nThe window keeps the selection it shows."));
-    EXPECT_EQ(refusal(R"({"Height":2000,"Width":2000,"MatrixType":2})"),
-              QStringLiteral("The selection \"Nord.vrsel\" cannot be opened.\nThe field \"MatrixType\" must be one "
-                             "of: 0, 1, 3, 6.\nThe window keeps the selection it shows."));
+              QStringLiteral(
+                  "The selection \"Nord.vrsel\" cannot be opened.\nThe file is damaged or is no selection "
+                  "file.\nThe window keeps the selection it shows."));
+    EXPECT_EQ(
+        refusal(R"({"Height":2000,"Width":2000,"MatrixType":2})"),
+        QStringLiteral("The selection \"Nord.vrsel\" cannot be opened.\nThe field \"MatrixType\" must be one "
+                       "of: 0, 1, 3, 6.\nThe window keeps the selection it shows."));
 
     try {
         ReadSelectionFile(QStringLiteral("/nonexistent/a.vrsel"));
         ADD_FAILURE();
     } catch (const SelectionRefused& e) {
         EXPECT_EQ(e.Fault(), SelectionFault::Unreadable);
-        EXPECT_TRUE(RefusalMessage(e, QStringLiteral("a.vrsel")).contains(QStringLiteral("could not be read")));
+        EXPECT_TRUE(
+            RefusalMessage(e, QStringLiteral("a.vrsel")).contains(QStringLiteral("could not be read")));
     }
     try {
         ReadSelection(QByteArray(kMaxSelectionFileBytes + 1, ' '));
@@ -239,9 +243,9 @@ TEST(SelectionFile, RefusalsInTheUsersLanguage)
     }
 }
 
-TEST(SelectionFile, AWheelTooLargeForTheHousingIsReducedAndReported)
-{
-    const OpenedSelection opened = ReadSelection(QByteArray(R"({"Height":2000,"Width":2000,"Diameter":2400})"));
+TEST(SelectionFile, AWheelTooLargeForTheHousingIsReducedAndReported) {
+    const OpenedSelection opened =
+        ReadSelection(QByteArray(R"({"Height":2000,"Width":2000,"Diameter":2400})"));
     EXPECT_EQ(opened.request.winter.Diameter, 1880);
     ASSERT_EQ(opened.adjustments.size(), 1u);
     SetCurrentLanguage(Language::English);
@@ -251,8 +255,7 @@ TEST(SelectionFile, AWheelTooLargeForTheHousingIsReducedAndReported)
     EXPECT_EQ(AdjustmentMessage({}, QStringLiteral("Nord.vrsel")), QString());
 }
 
-TEST(SelectionFile, WrittenWholeOrNotAtAll)
-{
+TEST(SelectionFile, WrittenWholeOrNotAtAll) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.vrsel"));
     const SheetRequest request = rotorsheet::ReadSheetRequest(Unusual());
@@ -266,11 +269,12 @@ TEST(SelectionFile, WrittenWholeOrNotAtAll)
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(RecentFiles, NewestFirstWithoutRepeatsAtMostFour)
-{
+TEST(RecentFiles, NewestFirstWithoutRepeatsAtMostFour) {
     QStringList files;
-    for (const char* name : {"a", "b", "c", "d", "e", "c"}) files = WithRecentFile(files, QString::fromLatin1(name));
-    EXPECT_EQ(files, (QStringList{QStringLiteral("c"), QStringLiteral("e"), QStringLiteral("d"), QStringLiteral("b")}));
+    for (const char* name : {"a", "b", "c", "d", "e", "c"})
+        files = WithRecentFile(files, QString::fromLatin1(name));
+    EXPECT_EQ(files, (QStringList{QStringLiteral("c"), QStringLiteral("e"), QStringLiteral("d"),
+                                  QStringLiteral("b")}));
 }
 
 } // namespace

@@ -40,18 +40,18 @@ namespace {
 using namespace velmarsund::testing;
 using rotorsheet::Json;
 
-std::uint64_t Bits(double value) { return std::bit_cast<std::uint64_t>(value); }
+std::uint64_t Bits(double value) {
+    return std::bit_cast<std::uint64_t>(value);
+}
 
-void ExpectSameState(const AirStreamState& a, const AirStreamState& b, const char* name)
-{
+void ExpectSameState(const AirStreamState& a, const AirStreamState& b, const char* name) {
     for (const AirStreamField& f : kAirStreamFields)
-        EXPECT_EQ(Bits(a.*f.member), Bits(b.*f.member)) << name << "." << f.name << ": " << a.*f.member << " "
-                                                        << b.*f.member;
+        EXPECT_EQ(Bits(a.*f.member), Bits(b.*f.member))
+            << name << "." << f.name << ": " << a.*f.member << " " << b.*f.member;
 }
 
 // Every input and result of a record, to the last bit.
-void ExpectSameRecord(const TDatenRWT& a, const TDatenRWT& b)
-{
+void ExpectSameRecord(const TDatenRWT& a, const TDatenRWT& b) {
     EXPECT_EQ(a.Status, b.Status);
     EXPECT_EQ(a.HumidityKind, b.HumidityKind);
     EXPECT_EQ(a.VolumeKind, b.VolumeKind);
@@ -63,18 +63,19 @@ void ExpectSameRecord(const TDatenRWT& a, const TDatenRWT& b)
     ExpectSameState(a.State12, b.State12, "State12");
     ExpectSameState(a.State21, b.State21, "State21");
     ExpectSameState(a.State22, b.State22, "State22");
-    for (double TDatenRWT::*member : std::initializer_list<double TDatenRWT::*>{&TDatenRWT::AirPressure, &TDatenRWT::FoilThickness, &TDatenRWT::ProfileHeight, &TDatenRWT::ProfilePitch,
-          &TDatenRWT::Speed, &TDatenRWT::DeltaP1, &TDatenRWT::DeltaP2, &TDatenRWT::FaceVelocity1,
-          &TDatenRWT::SensibleHeat1, &TDatenRWT::LatentHeat2, &TDatenRWT::WaterTransfer1, &TDatenRWT::TempEff1,
-          &TDatenRWT::HumEff2, &TDatenRWT::AhriTotal1, &TDatenRWT::TotalHeat2, &TDatenRWT::Condensate1,
-          &TDatenRWT::EnergyEff, &TDatenRWT::TempEffBalanced})
+    for (double TDatenRWT::*member : std::initializer_list<double TDatenRWT::*>{
+             &TDatenRWT::AirPressure, &TDatenRWT::FoilThickness, &TDatenRWT::ProfileHeight,
+             &TDatenRWT::ProfilePitch, &TDatenRWT::Speed, &TDatenRWT::DeltaP1, &TDatenRWT::DeltaP2,
+             &TDatenRWT::FaceVelocity1, &TDatenRWT::SensibleHeat1, &TDatenRWT::LatentHeat2,
+             &TDatenRWT::WaterTransfer1, &TDatenRWT::TempEff1, &TDatenRWT::HumEff2, &TDatenRWT::AhriTotal1,
+             &TDatenRWT::TotalHeat2, &TDatenRWT::Condensate1, &TDatenRWT::EnergyEff,
+             &TDatenRWT::TempEffBalanced})
         EXPECT_EQ(Bits(a.*member), Bits(b.*member)) << a.*member << " " << b.*member;
 }
 
 class SelectionWindowTest : public MainWindowFixture {
-protected:
-    void TearDown() override
-    {
+  protected:
+    void TearDown() override {
         MainWindowFixture::TearDown();
         SetProgramSeparators({QLatin1Char('.'), QLatin1Char(',')});
     }
@@ -83,8 +84,7 @@ protected:
     QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
 
     // Types into a field as the user does, then commits with Enter.
-    void Enter(const char* name, const QString& text)
-    {
+    void Enter(const char* name, const QString& text) {
         auto* field = Get<TNumEditBase>(*window_, name);
         field->setFocus();
         field->selectAll();
@@ -92,29 +92,28 @@ protected:
         QTest::keyClick(field, Qt::Key_Return);
     }
 
-    void ShowSummer()
-    {
+    void ShowSummer() {
         Get<QAction>(*window_, "Menu_Optionen_UseSeasons")->trigger();
         Get<QToolButton>(*window_, "Button_Seasons")->click();
         ASSERT_EQ(window_->GetSeasonView(), SeasonView::WinterAndSummer);
     }
 
     // What the window's four tables show, cell by cell.
-    std::vector<QString> Grids()
-    {
+    std::vector<QString> Grids() {
         std::vector<QString> cells;
-        for (const char* name : {"Tabelle_Lufteintritt", "Tabelle_w_dp", "Tabelle_Luftaustritt", "Tabelle_Prozessdaten"}) {
+        for (const char* name :
+             {"Tabelle_Lufteintritt", "Tabelle_w_dp", "Tabelle_Luftaustritt", "Tabelle_Prozessdaten"}) {
             const auto* grid = Get<TDatenGrid>(*window_, name);
             for (int row = 0; row < grid->RowCount(); ++row)
-                for (int col = 0; col < grid->ColCount(); ++col) cells.push_back(grid->Cell(col, row));
+                for (int col = 0; col < grid->ColCount(); ++col)
+                    cells.push_back(grid->Cell(col, row));
         }
         return cells;
     }
 
     QString SelectionText() { return QString::fromUtf8(SelectionFileBytes(window_->CurrentSelection())); }
 
-    void WriteFile(const QString& path, const QByteArray& bytes)
-    {
+    void WriteFile(const QString& path, const QByteArray& bytes) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
@@ -124,8 +123,8 @@ protected:
 };
 
 // A selection in inch-pound units with typed values that no unit converts to round numbers.
-void SetUpInchPound(SelectionWindowTest& t, TFormRotor& w, const std::function<void(const char*, const QString&)>& enter)
-{
+void SetUpInchPound(SelectionWindowTest& t, TFormRotor& w,
+                    const std::function<void(const char*, const QString&)>& enter) {
     TOptionsValues options;
     options.unitSystem = UnitSystem::IP;
     options.humidityKind = 1;
@@ -143,8 +142,7 @@ void SetUpInchPound(SelectionWindowTest& t, TFormRotor& w, const std::function<v
     (void)t;
 }
 
-TEST_F(SelectionWindowTest, SavedAndOpenedGivesBitIdenticalRecordsAndTheSameTables)
-{
+TEST_F(SelectionWindowTest, SavedAndOpenedGivesBitIdenticalRecordsAndTheSameTables) {
     for (const bool inchPound : {false, true}) {
         SCOPED_TRACE(inchPound ? "IP" : "SI");
         StartWindow();
@@ -160,7 +158,8 @@ TEST_F(SelectionWindowTest, SavedAndOpenedGivesBitIdenticalRecordsAndTheSameTabl
         }
         Get<QLineEdit>(*window_, "Edit_Sommer")->setText(QStringLiteral("Summer 2026"));
         Calculate();
-        ASSERT_TRUE(window_->ResultsValid()) << (seams_.messages.empty() ? "" : seams_.messages[0].text.toStdString());
+        ASSERT_TRUE(window_->ResultsValid())
+            << (seams_.messages.empty() ? "" : seams_.messages[0].text.toStdString());
         const TDatenRWT winter = window_->WinterRecord();
         const TDatenRWT summer = window_->SummerRecord();
         const std::vector<QString> grids = Grids();
@@ -189,8 +188,7 @@ TEST_F(SelectionWindowTest, SavedAndOpenedGivesBitIdenticalRecordsAndTheSameTabl
     }
 }
 
-TEST_F(SelectionWindowTest, ASavedSelectionGivesRotorsheetTheDataSheetThePreviewShows)
-{
+TEST_F(SelectionWindowTest, ASavedSelectionGivesRotorsheetTheDataSheetThePreviewShows) {
     StartWindow();
     ApplyLanguage(Language::German);
     ShowSummer();
@@ -210,19 +208,20 @@ TEST_F(SelectionWindowTest, ASavedSelectionGivesRotorsheetTheDataSheetThePreview
     RecordingCanvas written;
     sheet.pages[0](written, 0);
     EXPECT_GT(shown.Texts().size(), 100u);
-    EXPECT_TRUE(shown.Operations() == written.Operations())
-        << "window:\n" << shown.Dump().toStdString() << "\nrotorsheet:\n" << written.Dump().toStdString();
+    EXPECT_TRUE(shown.Operations() == written.Operations()) << "window:\n"
+                                                            << shown.Dump().toStdString() << "\nrotorsheet:\n"
+                                                            << written.Dump().toStdString();
 
     // And the program itself takes the file as it is.
     QProcess rotorsheet;
-    rotorsheet.start(QStringLiteral(ROTORSHEET_PATH), {Path("sheet.vrsel"), QStringLiteral("-o"), Path("sheet.pdf")});
+    rotorsheet.start(QStringLiteral(ROTORSHEET_PATH),
+                     {Path("sheet.vrsel"), QStringLiteral("-o"), Path("sheet.pdf")});
     ASSERT_TRUE(rotorsheet.waitForFinished(60000));
     EXPECT_EQ(rotorsheet.exitCode(), 0) << rotorsheet.readAllStandardError().toStdString();
     EXPECT_TRUE(QFile::exists(Path("sheet.pdf")));
 }
 
-TEST_F(SelectionWindowTest, AFileOfFormatOneOpens)
-{
+TEST_F(SelectionWindowTest, AFileOfFormatOneOpens) {
     StartWindow();
     ASSERT_TRUE(Commands().OpenFile(QStringLiteral(SELECTION_FIXTURES "/format-1.vrsel")));
     EXPECT_EQ(window_->GetSeasonView(), SeasonView::WinterAndSummer);
@@ -233,8 +232,7 @@ TEST_F(SelectionWindowTest, AFileOfFormatOneOpens)
     EXPECT_EQ(window_->BasisSettings().header[1], QStringLiteral("10.12.2026"));
 }
 
-TEST_F(SelectionWindowTest, ARefusedFileIsNamedWithItsFieldAndChangesNothing)
-{
+TEST_F(SelectionWindowTest, ARefusedFileIsNamedWithItsFieldAndChangesNothing) {
     StartWindow();
     Enter("Edit_Temp11", QStringLiteral("-14"));
     ASSERT_TRUE(Commands().SaveTo(Path("kept.vrsel")));
@@ -252,8 +250,10 @@ TEST_F(SelectionWindowTest, ARefusedFileIsNamedWithItsFieldAndChangesNothing)
         {"damaged.vrsel", QByteArray(R"({"Format":1,"Height":2000,"Width")"), "damaged"},
         {"foreign.vrsel", QByteArray(R"({"name":"velmarsund","dependencies":{}})"), "\"name\""},
         {"newer.vrsel", QByteArray(R"({"Format":7,"Height":2000,"Width":2000})"), "format 7"},
-        {"pressure.vrsel", QByteArray(R"({"Height":2000,"Width":2000,"AirPressure":1500})"), "\"AirPressure\" must lie between 600 and 1100"},
-        {"summer.vrsel", QByteArray(R"({"Height":2000,"Width":2000,"Summer":{"State21":{"Temp":99}}})"), "\"Summer.State21.Temp\""},
+        {"pressure.vrsel", QByteArray(R"({"Height":2000,"Width":2000,"AirPressure":1500})"),
+         "\"AirPressure\" must lie between 600 and 1100"},
+        {"summer.vrsel", QByteArray(R"({"Height":2000,"Width":2000,"Summer":{"State21":{"Temp":99}}})"),
+         "\"Summer.State21.Temp\""},
     };
     for (const Case& c : cases) {
         WriteFile(Path(c.name), c.bytes);
@@ -261,9 +261,11 @@ TEST_F(SelectionWindowTest, ARefusedFileIsNamedWithItsFieldAndChangesNothing)
         EXPECT_FALSE(Commands().OpenFile(Path(c.name), false)) << c.name;
         ASSERT_EQ(seams_.messages.size(), 1u) << c.name;
         EXPECT_EQ(seams_.messages[0].kind, MessageKind::Error);
-        EXPECT_TRUE(seams_.messages[0].text.startsWith(QStringLiteral("The selection \"") + QLatin1String(c.name)))
+        EXPECT_TRUE(
+            seams_.messages[0].text.startsWith(QStringLiteral("The selection \"") + QLatin1String(c.name)))
             << seams_.messages[0].text.toStdString();
-        EXPECT_TRUE(seams_.messages[0].text.contains(QString::fromUtf8(c.named))) << seams_.messages[0].text.toStdString();
+        EXPECT_TRUE(seams_.messages[0].text.contains(QString::fromUtf8(c.named)))
+            << seams_.messages[0].text.toStdString();
         EXPECT_EQ(SelectionText(), before) << c.name;
         EXPECT_EQ(window_->windowTitle(), caption) << c.name;
         EXPECT_EQ(Commands().FilePath(), Path("kept.vrsel"));
@@ -281,21 +283,20 @@ TEST_F(SelectionWindowTest, ARefusedFileIsNamedWithItsFieldAndChangesNothing)
                              "Das Fenster behält die angezeigte Auswahl."));
 }
 
-TEST_F(SelectionWindowTest, AWheelTooLargeForTheHousingIsReportedAndMarked)
-{
+TEST_F(SelectionWindowTest, AWheelTooLargeForTheHousingIsReportedAndMarked) {
     StartWindow();
     WriteFile(Path("large.vrsel"), QByteArray(R"({"Height":2000,"Width":2000,"Diameter":2400})"));
     ASSERT_TRUE(Commands().OpenFile(Path("large.vrsel"), false));
     EXPECT_EQ(window_->WinterRecord().Diameter, 1880);
     ASSERT_EQ(seams_.messages.size(), 1u);
     EXPECT_EQ(seams_.messages[0].kind, MessageKind::Information);
-    EXPECT_TRUE(seams_.messages[0].text.contains(QStringLiteral("Diameter: 2400 in the file, 1880 in the window")));
+    EXPECT_TRUE(
+        seams_.messages[0].text.contains(QStringLiteral("Diameter: 2400 in the file, 1880 in the window")));
     EXPECT_TRUE(Commands().Modified()) << "the window does not show what the file holds";
     EXPECT_TRUE(window_->windowTitle().startsWith(QStringLiteral("large.vrsel* - ")));
 }
 
-TEST_F(SelectionWindowTest, CaptionShowsTheFileAndTheChangeMark)
-{
+TEST_F(SelectionWindowTest, CaptionShowsTheFileAndTheChangeMark) {
     StartWindow();
     const QString program = QStringLiteral("Velmarsund Rotor - Regenerative Rotating Heat Exchanger");
     EXPECT_EQ(window_->windowTitle(), program);
@@ -304,7 +305,8 @@ TEST_F(SelectionWindowTest, CaptionShowsTheFileAndTheChangeMark)
     Enter("Edit_SVol11", QStringLiteral("9000"));
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("Nord 7.vrsel* - ") + program);
     Enter("Edit_SVol11", QStringLiteral("10000"));
-    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Nord 7.vrsel - ") + program) << "back as saved: no change";
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Nord 7.vrsel - ") + program)
+        << "back as saved: no change";
     // Changes outside the fields count as well: the notes, once the window is active again.
     window_->DataSheetNotes()[2] = QStringLiteral("note");
     Commands().UpdateCaption();
@@ -317,8 +319,7 @@ TEST_F(SelectionWindowTest, CaptionShowsTheFileAndTheChangeMark)
     EXPECT_FALSE(Commands().Modified()) << "the language is no change of the selection";
 }
 
-TEST_F(SelectionWindowTest, TheQuestionBeforeAChangeIsLost)
-{
+TEST_F(SelectionWindowTest, TheQuestionBeforeAChangeIsLost) {
     StartWindow();
     ASSERT_TRUE(Commands().SaveTo(Path("q.vrsel")));
     Enter("Edit_Temp11", QStringLiteral("-5"));
@@ -328,8 +329,9 @@ TEST_F(SelectionWindowTest, TheQuestionBeforeAChangeIsLost)
             auto* question = qobject_cast<TSaveQuestionDialog*>(&d);
             EXPECT_NE(question, nullptr);
             if (question) {
-                EXPECT_EQ(question->TextLabel()->text(),
-                          QStringLiteral("The selection \"q.vrsel\" has changes that are not saved. Save them?"));
+                EXPECT_EQ(
+                    question->TextLabel()->text(),
+                    QStringLiteral("The selection \"q.vrsel\" has changes that are not saved. Save them?"));
             }
             seams_.onDialog = nullptr;
             return result;
@@ -373,8 +375,7 @@ TEST_F(SelectionWindowTest, TheQuestionBeforeAChangeIsLost)
     EXPECT_EQ(seams_.dialogs.size(), 1u);
 }
 
-TEST_F(SelectionWindowTest, ClosingWithoutAFileAsksNothing)
-{
+TEST_F(SelectionWindowTest, ClosingWithoutAFileAsksNothing) {
     StartWindow();
     Enter("Edit_Temp11", QStringLiteral("-5"));
     EXPECT_TRUE(window_->close());
@@ -392,8 +393,7 @@ TEST_F(SelectionWindowTest, ClosingWithoutAFileAsksNothing)
     EXPECT_EQ(window_->WinterRecord().State11.Temp, -6);
 }
 
-TEST_F(SelectionWindowTest, ResultsToTheClipboardAndToCsvInBothSeparatorSettings)
-{
+TEST_F(SelectionWindowTest, ResultsToTheClipboardAndToCsvInBothSeparatorSettings) {
     StartWindow();
     ShowSummer();
     auto* copy = Get<QAction>(*window_, "Menu_Edit_ErgebnisseKopieren");
@@ -419,7 +419,8 @@ TEST_F(SelectionWindowTest, ResultsToTheClipboardAndToCsvInBothSeparatorSettings
                                              inlet->Cell(5, row), inlet->Cell(7, row), inlet->Cell(9, row)}
                                      .join(QLatin1Char('\t'));
         EXPECT_TRUE(rows.contains(expected)) << text.toStdString();
-        EXPECT_TRUE(expected.contains(separators.decimal == QLatin1Char(',') ? QStringLiteral("-12,0") : QStringLiteral("-12.0")));
+        EXPECT_TRUE(expected.contains(separators.decimal == QLatin1Char(',') ? QStringLiteral("-12,0")
+                                                                             : QStringLiteral("-12.0")));
         EXPECT_TRUE(rows[0].startsWith(QStringLiteral("\tHeating\t\tCooling")));
 
         const QString csv = Path(separators.decimal == QLatin1Char(',') ? "comma.csv" : "point.csv");
@@ -428,23 +429,27 @@ TEST_F(SelectionWindowTest, ResultsToTheClipboardAndToCsvInBothSeparatorSettings
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         EXPECT_EQ(bytes, ResultsCsv(Commands().ResultsInput(), separators.decimal));
-        const QString separator = separators.decimal == QLatin1Char(',') ? QStringLiteral(";") : QStringLiteral(",");
-        EXPECT_TRUE(QString::fromUtf8(bytes).contains(QString(expected).replace(QLatin1Char('\t'), separator)));
+        const QString separator =
+            separators.decimal == QLatin1Char(',') ? QStringLiteral(";") : QStringLiteral(",");
+        EXPECT_TRUE(
+            QString::fromUtf8(bytes).contains(QString(expected).replace(QLatin1Char('\t'), separator)));
     }
     Enter("Edit_Temp11", QStringLiteral("-3"));
     EXPECT_FALSE(copy->isEnabled());
     EXPECT_FALSE(exportItem->isEnabled());
 }
 
-TEST_F(SelectionWindowTest, FourRecentFilesKeptInTheSettingsFile)
-{
+TEST_F(SelectionWindowTest, FourRecentFilesKeptInTheSettingsFile) {
     StartWindow();
-    for (const char* name : {"1.vrsel", "2.vrsel", "3.vrsel", "4.vrsel", "5.vrsel"}) ASSERT_TRUE(Commands().SaveTo(Path(name)));
+    for (const char* name : {"1.vrsel", "2.vrsel", "3.vrsel", "4.vrsel", "5.vrsel"})
+        ASSERT_TRUE(Commands().SaveTo(Path(name)));
     const QStringList expected{Path("5.vrsel"), Path("4.vrsel"), Path("3.vrsel"), Path("2.vrsel")};
     EXPECT_EQ(Commands().RecentFiles(), expected);
     EXPECT_EQ(Commands().Menu_Datei_Zuletzt[0]->text(), QStringLiteral("&1 5.vrsel"));
     EXPECT_TRUE(Commands().Menu_Datei_Zuletzt[3]->isVisible());
-    EXPECT_EQ(ReadRecentFiles(TIniDatei(kSettingsFileName, QStringLiteral("#")), TFormRotor::SettingsSection()), expected);
+    EXPECT_EQ(
+        ReadRecentFiles(TIniDatei(kSettingsFileName, QStringLiteral("#")), TFormRotor::SettingsSection()),
+        expected);
 
     window_->close();
     StartWindow();
@@ -454,8 +459,7 @@ TEST_F(SelectionWindowTest, FourRecentFilesKeptInTheSettingsFile)
     EXPECT_EQ(Commands().RecentFiles().front(), Path("3.vrsel"));
 }
 
-TEST_F(SelectionWindowTest, ADroppedFileOpens)
-{
+TEST_F(SelectionWindowTest, ADroppedFileOpens) {
     StartWindow();
     WriteFile(Path("dropped.vrsel"), QByteArray(R"({"Height":2000,"Width":2000,"State11":{"Temp":-21}})"));
     QMimeData mime;
@@ -469,23 +473,26 @@ TEST_F(SelectionWindowTest, ADroppedFileOpens)
     EXPECT_EQ(window_->WinterRecord().State11.Temp, -21);
 }
 
-TEST_F(SelectionWindowTest, FileAndEditMenusInEveryLanguage)
-{
+TEST_F(SelectionWindowTest, FileAndEditMenusInEveryLanguage) {
     StartWindow();
     QMenu* file = Get<QMenu>(*window_, "Menu_Datei");
     ApplyLanguage(Language::German);
     QStringList items;
     for (QAction* action : file->actions())
         if (!action->isSeparator() && action->isVisible()) items << action->text();
-    EXPECT_EQ(items, (QStringList{QStringLiteral("Neue Auswahl"), QStringLiteral("Auswahl öffnen..."),
-                                  QStringLiteral("Auswahl speichern"), QStringLiteral("Auswahl speichern unter..."),
-                                  QStringLiteral("Ergebnisse exportieren..."), LoadText(164)}));
-    EXPECT_EQ(Get<QAction>(*window_, "Menu_Datei_Oeffnen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(Get<QAction>(*window_, "Menu_Datei_Speichern")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(items,
+              (QStringList{QStringLiteral("Neue Auswahl"), QStringLiteral("Auswahl öffnen..."),
+                           QStringLiteral("Auswahl speichern"), QStringLiteral("Auswahl speichern unter..."),
+                           QStringLiteral("Ergebnisse exportieren..."), LoadText(164)}));
+    EXPECT_EQ(Get<QAction>(*window_, "Menu_Datei_Oeffnen")->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(Get<QAction>(*window_, "Menu_Datei_Speichern")->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+S")));
     for (const LanguageInfo& language : OfferedLanguages()) {
         ApplyLanguage(language.number);
-        for (const char* name : {"Menu_Datei_Neu", "Menu_Datei_Oeffnen", "Menu_Datei_Speichern", "Menu_Datei_SpeichernUnter",
-                                 "Menu_Datei_Export", "Menu_Edit_ErgebnisseKopieren"})
+        for (const char* name :
+             {"Menu_Datei_Neu", "Menu_Datei_Oeffnen", "Menu_Datei_Speichern", "Menu_Datei_SpeichernUnter",
+              "Menu_Datei_Export", "Menu_Edit_ErgebnisseKopieren"})
             EXPECT_FALSE(Get<QAction>(*window_, name)->text().isEmpty()) << language.fileCode << " " << name;
     }
 }
