@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -495,6 +496,78 @@ TEST_F(SelectionWindowTest, FileAndEditMenusInEveryLanguage) {
               "Menu_Datei_Export", "Menu_Edit_ErgebnisseKopieren"})
             EXPECT_FALSE(Get<QAction>(*window_, name)->text().isEmpty()) << language.fileCode << " " << name;
     }
+}
+
+TEST_F(SelectionWindowTest, SaveAsAndOpenThroughTheirFileDialogs)
+{
+    StartWindow();
+    Enter("Edit_Temp11", QStringLiteral("-9"));
+    // Save without a file asks where, proposing the designation in the project folder.
+    seams_.onDialog = [this](QDialog& d) {
+        auto* dialog = qobject_cast<QFileDialog*>(&d);
+        EXPECT_NE(dialog, nullptr);
+        if (!dialog) return int(QDialog::Rejected);
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("vrsel"));
+        EXPECT_EQ(dialog->nameFilters().value(0), QStringLiteral("Selections (*.vrsel)"));
+        dialog->selectFile(Path("dialog.vrsel"));
+        return int(QDialog::Accepted);
+    };
+    QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(seams_.dialogs.size(), 1u);
+    EXPECT_EQ(Commands().FilePath(), Path("dialog.vrsel"));
+    EXPECT_TRUE(QFile::exists(Path("dialog.vrsel")));
+
+    // Open shows the selections first; Cancel changes nothing.
+    Get<QAction>(*window_, "Menu_Datei_Neu")->trigger();
+    seams_.dialogs.clear();
+    seams_.onDialog = [](QDialog& d) {
+        auto* dialog = qobject_cast<QFileDialog*>(&d);
+        EXPECT_NE(dialog, nullptr);
+        if (dialog) {
+            EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        }
+        return int(QDialog::Rejected);
+    };
+    QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(seams_.dialogs.size(), 1u);
+    EXPECT_EQ(Commands().FilePath(), QString());
+    seams_.onDialog = [this](QDialog& d) {
+        static_cast<QFileDialog&>(d).selectFile(Path("dialog.vrsel"));
+        return int(QDialog::Accepted);
+    };
+    Get<QAction>(*window_, "Menu_Datei_Oeffnen")->trigger();
+    EXPECT_EQ(Commands().FilePath(), Path("dialog.vrsel"));
+    EXPECT_EQ(window_->WinterRecord().State11.Temp, -9);
+}
+
+TEST_F(SelectionWindowTest, AFailedWriteIsReportedAndKeepsTheChanges)
+{
+    StartWindow();
+    ASSERT_TRUE(Commands().SaveTo(Path("w.vrsel")));
+    Enter("Edit_Temp11", QStringLiteral("-4"));
+    EXPECT_FALSE(Commands().SaveTo(Path("missing/w.vrsel")));
+    ASSERT_EQ(seams_.messages.size(), 1u);
+    EXPECT_EQ(seams_.messages[0].kind, MessageKind::Error);
+    EXPECT_TRUE(seams_.messages[0].text.startsWith(QStringLiteral("The file \"") + Path("missing/w.vrsel")));
+    EXPECT_EQ(Commands().FilePath(), Path("w.vrsel"));
+    EXPECT_TRUE(Commands().Modified());
+    Calculate();
+    seams_.messages.clear();
+    EXPECT_FALSE(Commands().ExportResultsTo(Path("missing/r.csv")));
+    EXPECT_EQ(seams_.messages.size(), 1u);
+}
+
+TEST_F(SelectionWindowTest, CopyResultsFromTheKeyboardWhileAnEntryHasTheFocus)
+{
+    StartWindow();
+    Calculate();
+    QGuiApplication::clipboard()->clear();
+    auto* field = Get<TNumEdit>(*window_, "Edit_SVol11");
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), ResultsClipboardText(Commands().ResultsInput()));
+    EXPECT_EQ(field->text(), QStringLiteral("10000")) << "the entry itself is untouched";
 }
 
 } // namespace
