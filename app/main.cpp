@@ -6,6 +6,7 @@
 #include "language_choice.h"
 #include "message_dialog.h"
 #include "program_fonts.h"
+#include "selection_commands.h"
 #include "text_table.h"
 
 #include <QApplication>
@@ -52,6 +53,9 @@ int main(int argc, char* argv[])
     velmarsund::TFormRotor window;
     window.Start();
     window.show();
+    // velmarsund-rotor FILE: the selection in FILE, as if opened from the File menu.
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
+        window.SelectionCommands().OpenFile(arguments.at(1), false);
     const int result = QApplication::exec();
     velmarsund::SetMessagePresenter(nullptr);
     return result;

@@ -366,6 +366,27 @@ void TFormRotLeakage::SetUnitSystem(UnitSystem system)
     Recalculate();
 }
 
+void TFormRotLeakage::SetChoices(const LeakageChoices& choices, UnitSystem system)
+{
+    for (QComboBox* combo : {ComboBox_Ventilator_AUZU, ComboBox_Ventilator_ABFO, ComboBox_Spuelkammer}) combo->blockSignals(true);
+    ComboBox_Ventilator_AUZU->setCurrentIndex(choices.fan1 == Fan::BlowThrough ? 1 : 0);
+    ComboBox_Ventilator_ABFO->setCurrentIndex(choices.fan2 == Fan::BlowThrough ? 1 : 0);
+    ComboBox_Spuelkammer->setCurrentIndex(choices.purgeSector);
+    for (QComboBox* combo : {ComboBox_Ventilator_AUZU, ComboBox_Ventilator_ABFO, ComboBox_Spuelkammer}) combo->blockSignals(false);
+    const double limit = PressureLimit(system);
+    for (TNumEdit* field : {Edit_p_1, Edit_p_2}) {
+        field->SetMinValue(-limit);
+        field->SetMaxValue(limit);
+        field->SetDigits(UnitChoice(system, 0, 2));
+    }
+    units_ = system;
+    choices_ = choices;
+    Edit_p_1->SetValue(choices.pressure1);
+    Edit_p_2->SetValue(choices.pressure2);
+    SetDetails(choices.details);
+    PlaceEntries();
+}
+
 void TFormRotLeakage::Fill(const LeakageSelection& selection, const QString& designation,
                            const QString& winterCaption, const QString& summerCaption)
 {

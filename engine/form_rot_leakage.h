@@ -45,6 +45,9 @@ public:
 
     const LeakageView& View() const { return view_; }
     const LeakageChoices& Choices() const { return choices_; }
+    // Takes choices kept elsewhere (a selection file), with their pressures in `system`, which
+    // becomes the window's; the next Fill recalculates with them.
+    void SetChoices(const LeakageChoices& choices, UnitSystem system);
     // The leakage page of what the window shows now.
     LeakagePageValues PageValues() const;
 

@@ -23,6 +23,7 @@
 #include "panel_texts.h"
 #include "panel_weight.h"
 #include "season_calculation.h"
+#include "selection_commands.h"
 #include "size_tables.h"
 #include "text_format.h"
 #include "text_table.h"
@@ -103,6 +104,7 @@ TFormRotor::TFormRotor(QWidget* parent) : TFormProdukt(parent) {
     CreateTitle();
     CreatePanel();
     CreateCommands();
+    selectionCommands_ = new TSelectionCommands(*this, Menu_Datei, Menu_Datei_Beenden, Menu_Edit);
     PlaceControls();
 }
 
@@ -325,6 +327,7 @@ void TFormRotor::SetTexts() {
     L_Titel->setText(title);
     L_Titel_S->setText(title);
     PlaceControls();
+    if (selectionCommands_) selectionCommands_->SetTexts();
 }
 
 void TFormRotor::ReadSettings() {
@@ -371,6 +374,8 @@ void TFormRotor::CompleteStart() {
     Aenderung_Geraet(Combo_RahmenMaterial);
     Button_Leakage->show();
     Menu_Ansicht_Leakage->setVisible(true);
+    // The restored inputs are the selection without a file that nothing has changed yet.
+    selectionCommands_->TakeAsSaved(QString());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -534,6 +539,7 @@ void TFormRotor::CopyDeviceToRecords() {
 
 void TFormRotor::ShowDeviceCaption() {
     L_Baugroesse->setText(QString::fromStdString(designation_.ModelDesignation));
+    if (selectionCommands_) selectionCommands_->UpdateCaption();
 }
 
 // ---------------------------------------------------------------------------------------------

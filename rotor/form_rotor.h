@@ -7,6 +7,7 @@
 #include "designation.h"
 #include "form_produkt.h"
 #include "panel_geometry.h"
+#include "sheet_request.h"
 
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@ class TFormBaugroessen_Rotor;
 class TFormMollier;
 class TFormRotLeakage;
 class TIntEdit;
+class TSelectionCommands;
 
 class TFormRotor : public TFormProdukt {
     Q_OBJECT
@@ -51,6 +53,19 @@ class TFormRotor : public TFormProdukt {
     // What the data sheet prints now: the texts of the tables, fields and captions as shown.
     DataSheetValues DataSheetData() const;
 
+    // The selection as a selection file holds it: records, panel, the settings window's switches,
+    // captions, header, notes, chart kind and leakage choices.
+    rotorsheet::SheetRequest CurrentSelection() const;
+    // Fills the window from a selection as if the user had typed it (the language stays); results
+    // are invalid until the next Calculate.
+    void ApplySelection(const rotorsheet::SheetRequest& selection);
+    // The selection of a first start.
+    void NewSelection();
+    // The text of the hint line under the outlet table.
+    QString HintLine() const;
+    // The File and Edit commands for selection files and results.
+    TSelectionCommands& SelectionCommands() { return *selectionCommands_; }
+
   public slots:
     void Button_BerechnenClick();
 
@@ -68,6 +83,7 @@ class TFormRotor : public TFormProdukt {
     void Menu_Ansicht_DiagrammClick() override;
     void PlaceDeviceControls(const QRect& devicePanel, int width) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private slots:
     void Button_DropDownClick();
@@ -75,6 +91,8 @@ class TFormRotor : public TFormProdukt {
     void Menu_ESCClick();
 
   private:
+    friend class TSelectionCommands;
+
     void CreateTitle();
     void CreatePanel();
     void CreateCommands();
@@ -135,6 +153,7 @@ class TFormRotor : public TFormProdukt {
     TFormBaugroessen_Rotor* formBaugroessen_ = nullptr; // created on first use, as the next
     TFormRotLeakage* formLeakage_ = nullptr;
     TFormMollier* formMollier_ = nullptr;
+    TSelectionCommands* selectionCommands_ = nullptr;
 };
 
 } // namespace velmarsund

@@ -92,6 +92,9 @@ TEST(SheetRequest, AWrongFieldIsNamed)
         {R"({"mode":"leakage"})", "field 'mode' must be \"rotor\""},
         {R"({"Operation":"Update"})", "field 'Operation' must be \"Calculate\""},
         {R"({"PrintHeader":1})", "field 'PrintHeader' must be true or false"},
+        {R"({"Format":2})", "field 'Format' is 2: a newer version of the program wrote it (this one reads up to 1)"},
+        {R"({"Format":0})", "field 'Format' must lie between 1 and 2147483647"},
+        {R"({"ShowSummer":"no"})", "field 'ShowSummer' must be true or false"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ErrorOf(With(c.patch)).rfind(c.message, 0), 0u) << c.patch << "\n  gave: " << ErrorOf(With(c.patch));
@@ -100,6 +103,36 @@ TEST(SheetRequest, AWrongFieldIsNamed)
     Json request = Reference();
     request["Language"] = long_value;
     EXPECT_LT(ErrorOf(request).size(), 200u);
+}
+
+TEST(SheetRequest, ASavedSelectionWithItsSummerCaseHiddenPrintsTheWinterCaseOnly)
+{
+    // The field names what a program needs to word the message itself.
+    try {
+        ReadSheetRequest(With(R"({"Width":-1})"));
+        ADD_FAILURE();
+    } catch (const RequestError& e) {
+        EXPECT_EQ(e.Problem(), rotorcalc::RequestProblem::OutOfRange);
+        EXPECT_EQ(e.Field(), "Width");
+        EXPECT_EQ(e.Values(), (std::vector<std::string>{"1", "100000"}));
+    }
+
+    const SheetRequest hidden = ReadSheetRequest(
+        With(R"({"Format":1,"Summer":{"State11":{"Temp":32}},"ShowSummer":false,"UseSeasons":false})"));
+    ASSERT_TRUE(hidden.summer);
+    EXPECT_FALSE(hidden.summerShown);
+    EXPECT_FALSE(hidden.useSeasons);
+    const SheetRequest shown = ReadSheetRequest(With(R"({"Summer":{"State11":{"Temp":32}}})"));
+    EXPECT_TRUE(shown.summerShown);
+
+    const auto page = [](const SheetRequest& request) {
+        RecordingCanvas c;
+        PrepareSheet(request).pages[0](c, 1);
+        return c;
+    };
+    SetCurrentLanguage(Language::English);
+    EXPECT_TRUE(page(hidden).Operations() == page(ReadSheetRequest(Reference())).Operations());
+    EXPECT_FALSE(page(shown).Operations() == page(hidden).Operations());
 }
 
 TEST(SheetJob, TheChecksRefuseInTheRequestsLanguage)

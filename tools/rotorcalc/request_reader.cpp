@@ -5,6 +5,12 @@
 namespace velmarsund::rotorcalc {
 
 
+RequestError FieldError(RequestProblem problem, const std::string& field, const std::string& tail,
+                        std::vector<std::string> values)
+{
+    return RequestError(problem, field, "field '" + field + "' " + tail, std::move(values));
+}
+
 RequestReader::RequestReader(const Json& object, std::string where) : object_(object), where_(std::move(where)) {}
 
 const Json* RequestReader::Find(std::string_view name) const
@@ -28,7 +34,7 @@ std::optional<double> RequestReader::OptNumber(std::string_view name) const
     const Json* v = Find(name);
     if (!v) return std::nullopt;
     const auto d = AsFiniteNumber(*v);
-    if (!d) throw RequestError("field '" + FieldName(name) + "' must be a finite number");
+    if (!d) throw FieldError(RequestProblem::NotNumber, FieldName(name), "must be a finite number");
     return d;
 }
 
@@ -40,7 +46,7 @@ double RequestReader::Number(std::string_view name, double fallback) const
 double RequestReader::RequiredNumber(std::string_view name) const
 {
     const auto d = OptNumber(name);
-    if (!d) throw RequestError("field '" + FieldName(name) + "' is required");
+    if (!d) throw FieldError(RequestProblem::Required, FieldName(name), "is required");
     return *d;
 }
 
@@ -51,10 +57,11 @@ std::optional<std::int64_t> RequestReader::OptInteger(std::string_view name, std
     if (!v) return std::nullopt;
     const auto d = AsFiniteNumber(*v);
     if (!d || std::trunc(*d) != *d)
-        throw RequestError("field '" + FieldName(name) + "' must be a whole number");
+        throw FieldError(RequestProblem::NotWholeNumber, FieldName(name), "must be a whole number");
     if (*d < static_cast<double>(min) || *d > static_cast<double>(max))
-        throw RequestError("field '" + FieldName(name) + "' must lie between " + std::to_string(min) + " and " +
-                           std::to_string(max));
+        throw FieldError(RequestProblem::OutOfRange, FieldName(name),
+                         "must lie between " + std::to_string(min) + " and " + std::to_string(max),
+                         {std::to_string(min), std::to_string(max)});
     return static_cast<std::int64_t>(*d);
 }
 
@@ -67,7 +74,7 @@ std::int64_t RequestReader::Integer(std::string_view name, std::int64_t fallback
 std::int64_t RequestReader::RequiredInteger(std::string_view name, std::int64_t min, std::int64_t max) const
 {
     const auto i = OptInteger(name, min, max);
-    if (!i) throw RequestError("field '" + FieldName(name) + "' is required");
+    if (!i) throw FieldError(RequestProblem::Required, FieldName(name), "is required");
     return *i;
 }
 
@@ -75,7 +82,7 @@ bool RequestReader::Boolean(std::string_view name, bool fallback) const
 {
     const Json* v = Find(name);
     if (!v) return fallback;
-    if (!v->is_boolean()) throw RequestError("field '" + FieldName(name) + "' must be true or false");
+    if (!v->is_boolean()) throw FieldError(RequestProblem::NotBoolean, FieldName(name), "must be true or false");
     return v->get<bool>();
 }
 
@@ -84,7 +91,7 @@ std::optional<std::string> RequestReader::OptString(std::string_view name) const
     const Json* v = Find(name);
     if (!v) return std::nullopt;
     if (!v->is_string() || IsMarkedNonFinite(*v))
-        throw RequestError("field '" + FieldName(name) + "' must be a string");
+        throw FieldError(RequestProblem::NotString, FieldName(name), "must be a string");
     return v->get<std::string>();
 }
 
@@ -92,14 +99,14 @@ std::optional<RequestReader> RequestReader::OptObject(std::string_view name) con
 {
     const Json* v = Find(name);
     if (!v) return std::nullopt;
-    if (!v->is_object()) throw RequestError("field '" + FieldName(name) + "' must be an object");
+    if (!v->is_object()) throw FieldError(RequestProblem::NotObject, FieldName(name), "must be an object");
     return RequestReader(*v, FieldName(name) + ".");
 }
 
 const Json* RequestReader::OptArray(std::string_view name) const
 {
     const Json* v = Find(name);
-    if (v && !v->is_array()) throw RequestError("field '" + FieldName(name) + "' must be an array");
+    if (v && !v->is_array()) throw FieldError(RequestProblem::NotArray, FieldName(name), "must be an array");
     return v;
 }
 

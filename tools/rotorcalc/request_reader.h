@@ -12,6 +12,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace velmarsund::rotorcalc {
 
@@ -21,10 +23,41 @@ using Json = nlohmann::ordered_json;
 inline constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 inline constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
-// A request that cannot be computed; its text names the field.
+// What is wrong with a request field, for a program that words the message in its own language.
+enum class RequestProblem {
+    Other,          // no field of its own: the text says it all
+    UnknownField,   // a field no request has
+    Required,       // missing
+    NotNumber,      // not a finite number
+    NotWholeNumber,
+    NotBoolean,
+    NotString,
+    NotObject,
+    NotArray,
+    OutOfRange,     // values: the lowest and the highest allowed
+    NotOffered,     // values: the allowed ones
+    Invalid,        // any other fault of the value
+    NewerFormat,    // values: the format found and the newest one known
+};
+
+// A request that cannot be computed; its text names the field. Readers that know the field also
+// give it, with the kind of problem and its values, apart from the text.
 class RequestError : public std::runtime_error {
 public:
     explicit RequestError(const std::string& what) : std::runtime_error(what) {}
+    RequestError(RequestProblem problem, std::string field, const std::string& what,
+                 std::vector<std::string> values = {})
+        : std::runtime_error(what), problem_(problem), field_(std::move(field)), values_(std::move(values))
+    {
+    }
+    RequestProblem Problem() const { return problem_; }
+    const std::string& Field() const { return field_; }
+    const std::vector<std::string>& Values() const { return values_; }
+
+private:
+    RequestProblem problem_ = RequestProblem::Other;
+    std::string field_;
+    std::vector<std::string> values_;
 };
 
 // Adds a field to a result object that does not hold it yet, without looking the name up: results
@@ -39,6 +72,10 @@ inline void AppendField(Json& object, std::string_view name, Json value)
 std::string CutForMessage(std::string_view text);
 // The same in single quotes.
 std::string QuotedForMessage(std::string_view text);
+
+// "field 'NAME' " + `tail`, with the problem and values apart.
+RequestError FieldError(RequestProblem problem, const std::string& field, const std::string& tail,
+                        std::vector<std::string> values = {});
 
 class RequestReader {
 public:
@@ -65,7 +102,9 @@ public:
         for (auto it = object_.begin(); it != object_.end(); ++it) {
             bool found = false;
             for (const auto& k : known) found = found || std::string_view(k) == it.key();
-            if (!found) throw RequestError("unknown field " + QuotedForMessage(where_ + it.key()));
+            if (!found)
+                throw RequestError(RequestProblem::UnknownField, where_ + it.key(),
+                                   "unknown field " + QuotedForMessage(where_ + it.key()));
         }
     }
 

@@ -10,7 +10,8 @@ std::uint8_t ReadMatrixType(const RequestReader& request)
 {
     const auto matrixType = request.Integer("MatrixType", MatrixE, 0, 255);
     if (!IsKnownMatrixType(static_cast<int>(matrixType)))
-        throw RequestError("field '" + request.FieldName("MatrixType") + "' must be 0 (P), 1 (E), 3 (K) or 6 (N)");
+        throw FieldError(RequestProblem::NotOffered, request.FieldName("MatrixType"),
+                         "must be 0 (P), 1 (E), 3 (K) or 6 (N)", {"0", "1", "3", "6"});
     return static_cast<std::uint8_t>(matrixType);
 }
 
@@ -36,8 +37,8 @@ void ReadRotorRecord(const RequestReader& request, TDatenRWT& r, const RotorReco
     if (profile || defaults.profile) {
         const auto decoded = DecodeProfile(profile ? *profile : *defaults.profile);
         if (!decoded)
-            throw RequestError("field '" + request.FieldName("Profile") +
-                               "' must be a letter and two digits, e.g. \"E20\"");
+            throw FieldError(RequestProblem::Invalid, request.FieldName("Profile"),
+                             "must be a letter and two digits, e.g. \"E20\"");
         r.FoilThickness = decoded->FoilThickness;
         r.ProfileHeight = decoded->ProfileHeight;
         r.ProfilePitch = decoded->ProfilePitch;

@@ -76,7 +76,7 @@ PreparedSheet PrepareSheet(const SheetRequest& request)
                                    std::to_string(kept) + " mm");
         winter.Diameter = kept;
     }
-    const bool summerShown = request.summer.has_value();
+    const bool summerShown = request.summer.has_value() && request.summerShown;
     TDatenRWT summer = request.summer.value_or(TDatenRWT{});
     CopyRotor(winter, summer);
     winter.Update();

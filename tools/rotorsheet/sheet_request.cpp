@@ -12,6 +12,8 @@
 namespace velmarsund::rotorsheet {
 namespace {
 
+using rotorcalc::FieldError;
+using rotorcalc::RequestProblem;
 using rotorcalc::RequestReader;
 
 // Housing and wheel dimensions a request may give, mm.
@@ -21,7 +23,7 @@ constexpr std::string_view kSheetFields[] = {
     "mode", "Operation", "EnergyClass", "SeriesIndex", "Height", "Width", "Language", "Units", "Summer",
     "UseSeasons", "WinterCaption", "SummerCaption", "UseAhriEffectiveness", "TotalEffectiveness",
     "WetBulbOnDataSheet", "EnergyEfficiencyClass", "DecimalSeparator", "ThousandSeparator", "Header",
-    "PrintHeader", "Notes", "Pages", "Leakage", "Mollier", "ChartNotes"};
+    "PrintHeader", "Notes", "Pages", "Leakage", "Mollier", "ChartNotes", "Format", "ShowSummer"};
 
 
 struct PageName {
@@ -42,8 +44,9 @@ LanguageNumber ReadLanguage(const RequestReader& r)
     if (!code) return Language::English;
     for (const LanguageInfo& language : OfferedLanguages())
         if (*code == language.fileCode) return language.number;
-    throw RequestError("field 'Language' must be one of \"de\", \"en\", \"fr\", \"pl\", \"zh\", \"ru\", not " +
-                       Quoted(*code));
+    throw FieldError(RequestProblem::NotOffered, "Language",
+                     "must be one of \"de\", \"en\", \"fr\", \"pl\", \"zh\", \"ru\", not " + Quoted(*code),
+                     {"de", "en", "fr", "pl", "zh", "ru"});
 }
 
 UnitSystem ReadUnits(const RequestReader& r)
@@ -51,7 +54,7 @@ UnitSystem ReadUnits(const RequestReader& r)
     const std::string units = r.OptString("Units").value_or("SI");
     if (units == "SI") return UnitSystem::SI;
     if (units == "IP") return UnitSystem::IP;
-    throw RequestError("field 'Units' must be \"SI\" or \"IP\", not " + Quoted(units));
+    throw FieldError(RequestProblem::NotOffered, "Units", "must be \"SI\" or \"IP\", not " + Quoted(units), {"SI", "IP"});
 }
 
 // A separator: one character; the thousand separator may be empty (no grouping).
@@ -62,8 +65,8 @@ QChar ReadSeparator(const RequestReader& r, std::string_view name, QChar fallbac
     const QString s = Utf8(*text);
     if (s.isEmpty() && mayBeEmpty) return {};
     if (s.size() != 1)
-        throw RequestError("field '" + std::string(name) + "' must be one character" +
-                           (mayBeEmpty ? " or empty" : ""));
+        throw FieldError(RequestProblem::Invalid, std::string(name),
+                         std::string("must be one character") + (mayBeEmpty ? " or empty" : ""));
     return s[0];
 }
 
@@ -73,11 +76,12 @@ std::vector<QString> ReadStrings(const RequestReader& r, std::string_view name, 
     const Json* array = r.OptArray(name);
     if (!array) return lines;
     if (array->size() > most)
-        throw RequestError("field '" + std::string(name) + "' holds at most " + std::to_string(most) + " lines");
+        throw FieldError(RequestProblem::Invalid, std::string(name), "holds at most " + std::to_string(most) + " lines");
     for (std::size_t i = 0; i < array->size(); ++i) {
         const Json& line = (*array)[i];
         if (!line.is_string() || rotorcalc::IsMarkedNonFinite(line))
-            throw RequestError("field '" + std::string(name) + "[" + std::to_string(i) + "]' must be a string");
+            throw FieldError(RequestProblem::NotString, std::string(name) + "[" + std::to_string(i) + "]",
+                             "must be a string");
         lines.push_back(Utf8(line.get<std::string>()));
     }
     return lines;
@@ -87,20 +91,23 @@ std::vector<SheetPage> ReadPages(const RequestReader& r)
 {
     const Json* array = r.OptArray("Pages");
     if (!array) return {SheetPage::DataSheet};
-    if (array->empty()) throw RequestError("field 'Pages' names no page");
+    if (array->empty()) throw FieldError(RequestProblem::Invalid, "Pages", "names no page");
     std::vector<SheetPage> pages;
     for (std::size_t i = 0; i < array->size(); ++i) {
         const Json& page = (*array)[i];
         const std::string field = "Pages[" + std::to_string(i) + "]";
         if (!page.is_string() || rotorcalc::IsMarkedNonFinite(page))
-            throw RequestError("field '" + field + "' must be a page name");
+            throw FieldError(RequestProblem::Invalid, field, "must be a page name");
         const std::string name = page.get<std::string>();
         const auto known = std::find_if(std::begin(kPages), std::end(kPages), [&](const PageName& p) { return p.name == name; });
         if (known != std::end(kPages)) {
             pages.push_back(known->page);
             continue;
         }
-        throw RequestError("field '" + field + "': unknown page " + Quoted(name) + " (known: \"datasheet\", \"product\", \"controller\", \"leakage\", \"chart\")");
+        throw RequestError(RequestProblem::NotOffered, field,
+                           "field '" + field + "': unknown page " + Quoted(name) +
+                               " (known: \"datasheet\", \"product\", \"controller\", \"leakage\", \"chart\")",
+                           {"datasheet", "product", "controller", "leakage", "chart"});
     }
     return pages;
 }
@@ -121,9 +128,10 @@ LeakageChoices ReadLeakageChoices(const RequestReader& r, UnitSystem units)
     for (const auto& [name, value] : {std::pair{"Pressure1", &c.pressure1}, {"Pressure2", &c.pressure2}}) {
         *value = object->Number(name, fallback);
         if (std::abs(*value) > limit)
-            throw RequestError("field '" + object->FieldName(name) + "' must lie between " +
-                               std::to_string(static_cast<int>(-limit)) + " and " + std::to_string(static_cast<int>(limit)) +
-                               (units == UnitSystem::SI ? " Pa" : " in. W.G."));
+            throw FieldError(RequestProblem::OutOfRange, object->FieldName(name),
+                             "must lie between " + std::to_string(static_cast<int>(-limit)) + " and " +
+                                 std::to_string(static_cast<int>(limit)) + (units == UnitSystem::SI ? " Pa" : " in. W.G."),
+                             {std::to_string(static_cast<int>(-limit)), std::to_string(static_cast<int>(limit))});
     }
     c.purgeSector = static_cast<int>(object->Integer("PurgeSector", 0, 0, 2));
     c.details = object->Boolean("Details", false);
@@ -141,16 +149,25 @@ std::string OfferedProfiles(const std::vector<std::string>& profiles)
 
 SheetRequest ReadSheetRequest(const Json& json)
 {
-    if (!json.is_object()) throw RequestError("a request must be a JSON object");
+    if (!json.is_object()) throw RequestError(RequestProblem::NotObject, {}, "a request must be a JSON object");
     const RequestReader r(json);
     std::vector<std::string_view> known(rotorcalc::kRotorRecordFields.begin(), rotorcalc::kRotorRecordFields.end());
     known.insert(known.end(), std::begin(kSheetFields), std::end(kSheetFields));
     r.RejectUnknownOf(known);
+    // A selection saved by the program carries its format; a newer one may mean what this build
+    // cannot know.
+    if (const auto format = r.OptInteger("Format", 1, rotorcalc::kInt32Max); format && *format > kSelectionFormat)
+        throw FieldError(RequestProblem::NewerFormat, "Format",
+                         "is " + std::to_string(*format) + ": a newer version of the program wrote it (this one reads up to " +
+                             std::to_string(kSelectionFormat) + ")",
+                         {std::to_string(*format), std::to_string(kSelectionFormat)});
 
     if (const auto mode = r.OptString("mode"); mode && *mode != "rotor")
-        throw RequestError("field 'mode' must be \"rotor\" (a data sheet is a rotor calculation)");
+        throw FieldError(RequestProblem::NotOffered, "mode", "must be \"rotor\" (a data sheet is a rotor calculation)",
+                         {"rotor"});
     if (const auto operation = r.OptString("Operation"); operation && *operation != "Calculate")
-        throw RequestError("field 'Operation' must be \"Calculate\": the pages show calculated results");
+        throw FieldError(RequestProblem::NotOffered, "Operation",
+                         "must be \"Calculate\": the pages show calculated results", {"Calculate"});
 
     SheetRequest s;
     s.energyClass = r.Boolean("EnergyClass", true);
@@ -165,8 +182,10 @@ SheetRequest ReadSheetRequest(const Json& json)
     const std::vector<std::string> offered = SplitProfileList(ProfileList(s.seriesIndex, matrixIndex));
     if (const auto profile = r.OptString("Profile")) {
         if (std::find(offered.begin(), offered.end(), *profile) == offered.end())
-            throw RequestError("field 'Profile': " + Quoted(*profile) + " is not offered for this series and " +
-                               "matrix type (offered: " + OfferedProfiles(offered) + ")");
+            throw RequestError(RequestProblem::NotOffered, "Profile",
+                               "field 'Profile': " + Quoted(*profile) + " is not offered for this series and " +
+                                   "matrix type (offered: " + OfferedProfiles(offered) + ")",
+                               offered);
         s.profile = *profile;
     } else if (!offered.empty()) {
         // As a first start shows the list: its second entry.
@@ -187,7 +206,8 @@ SheetRequest ReadSheetRequest(const Json& json)
     defaults.profile = s.profile;
     rotorcalc::ReadRotorRecord(r, s.winter, defaults);
     if (s.winter.AirPressure < 600 || s.winter.AirPressure > 1100)
-        throw RequestError("field 'AirPressure' must lie between 600 and 1100 mbar");
+        throw FieldError(RequestProblem::OutOfRange, "AirPressure", "must lie between 600 and 1100 mbar",
+                         {"600", "1100"});
 
     if (const auto summer = r.OptObject("Summer")) {
         summer->RejectUnknown({"State11", "State21"});
@@ -201,8 +221,11 @@ SheetRequest ReadSheetRequest(const Json& json)
         rotorcalc::ReadState(*summer, "State21", record.State21);
         s.summer = record;
     }
-    s.useSeasons = r.Boolean("UseSeasons", s.summer.has_value());
-    if (s.summer && !s.useSeasons) throw RequestError("field 'UseSeasons' must be true with a summer case");
+    const bool showSummer = r.Boolean("ShowSummer", true);
+    s.summerShown = s.summer.has_value() && showSummer;
+    s.useSeasons = r.Boolean("UseSeasons", s.summerShown);
+    if (s.summerShown && !s.useSeasons)
+        throw FieldError(RequestProblem::Invalid, "UseSeasons", "must be true with a summer case");
 
     s.language = ReadLanguage(r);
     s.units = ReadUnits(r);
@@ -219,11 +242,11 @@ SheetRequest ReadSheetRequest(const Json& json)
     const NumberSeparators wanted{decimal, ReadSeparator(r, "ThousandSeparator", thousand, true)};
     const NumberSeparators usable = MakeUsableSeparators(wanted, {QLatin1Char('.'), QLatin1Char(',')});
     if (usable.decimal != wanted.decimal)
-        throw RequestError("field 'DecimalSeparator' must be no digit, sign, exponent letter, blank or control "
-                           "character");
+        throw FieldError(RequestProblem::Invalid, "DecimalSeparator",
+                         "must be no digit, sign, exponent letter, blank or control character");
     if (usable.thousand != wanted.thousand)
-        throw RequestError("field 'ThousandSeparator' must differ from the decimal separator and be no digit, "
-                           "sign or exponent letter");
+        throw FieldError(RequestProblem::Invalid, "ThousandSeparator",
+                         "must differ from the decimal separator and be no digit, sign or exponent letter");
     s.separators = wanted;
 
     s.printHeader = r.Boolean("PrintHeader", false);

@@ -24,6 +24,10 @@ namespace velmarsund::rotorsheet {
 using rotorcalc::Json;
 using rotorcalc::RequestError;
 
+// The format of a selection as the program saves it ("Format"); a request without the field is
+// read as this one, a request of a later format is refused.
+inline constexpr int kSelectionFormat = 1;
+
 // The pages a request may ask for, by the name it uses.
 enum class SheetPage { DataSheet, Product, Controller, Leakage, Chart };
 
@@ -33,6 +37,9 @@ struct SheetRequest {
     TDatenRWT winter;
     // The summer case, when given (first start: 32 °C and 40 %, 22 °C and 50 %).
     std::optional<TDatenRWT> summer;
+    // The summer case is shown beside the winter one ("ShowSummer", default true); a selection
+    // saved with the summer columns hidden keeps its summer case without printing it.
+    bool summerShown = false;
     bool useSeasons = false;          // the season captions are printed
     int seriesIndex = 1;              // 0 HXL, 1 HXG, 2 HXV, 3 HXK
     std::string profile;              // the shown profile, e.g. "E20"

@@ -1,0 +1,121 @@
+#include "selection_file_reader.h"
+
+#include "air_completion.h"
+#include "panel_geometry.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmarsund {
+namespace {
+
+using rotorcalc::Json;
+using rotorcalc::RequestError;
+using rotorcalc::RequestProblem;
+
+constexpr int kOfferedHumidityKinds[] = {RelativeHumidity, AbsoluteHumidity, WetBulbTemperature};
+constexpr int kOfferedVolumeKinds[] = {StandardVolume, ActualVolume, MassFlowGiven};
+
+template <std::size_t N> std::vector<std::string> Names(const int (&kinds)[N]) {
+    std::vector<std::string> names;
+    for (int kind : kinds)
+        names.push_back(std::to_string(kind));
+    return names;
+}
+
+SelectionRefused FieldRefused(RequestProblem problem, const std::string& field, const std::string& tail,
+                              std::vector<std::string> values = {}) {
+    return SelectionRefused(SelectionFault::Field, "field '" + field + "' " + tail, problem, field,
+                            std::move(values));
+}
+
+// What the window's fields would refuse although a rotorsheet request may hold it.
+void CheckWindowLimits(const rotorsheet::SheetRequest& r) {
+    if (!WindowOffersHumidityKind(r.winter.HumidityKind))
+        throw FieldRefused(RequestProblem::NotOffered, "HumidityKind", "must be 0, 1 or 7",
+                           Names(kOfferedHumidityKinds));
+    if (!WindowOffersVolumeKind(r.winter.VolumeKind))
+        throw FieldRefused(RequestProblem::NotOffered, "VolumeKind", "must be 0, 1 or 3",
+                           Names(kOfferedVolumeKinds));
+    if (r.summer) {
+        for (const auto& [name, state] : {std::pair{"Summer.State11.Temp", &r.summer->State11},
+                                          std::pair{"Summer.State21.Temp", &r.summer->State21}}) {
+            if (state->Temp < kSummerTempMin || state->Temp > kSummerTempMax)
+                throw FieldRefused(RequestProblem::OutOfRange, name, "must lie between -30 and 80 degC",
+                                   {"-30", "80"});
+        }
+    }
+}
+
+} // namespace
+
+SelectionRefused::SelectionRefused(SelectionFault fault, const std::string& what,
+                                   rotorcalc::RequestProblem problem, std::string field,
+                                   std::vector<std::string> values)
+    : std::runtime_error(what), fault_(fault), problem_(problem), field_(std::move(field)),
+      values_(std::move(values)) {}
+
+bool WindowOffersHumidityKind(int kind) {
+    return std::find(std::begin(kOfferedHumidityKinds), std::end(kOfferedHumidityKinds), kind) !=
+           std::end(kOfferedHumidityKinds);
+}
+
+bool WindowOffersVolumeKind(int kind) {
+    return std::find(std::begin(kOfferedVolumeKinds), std::end(kOfferedVolumeKinds), kind) !=
+           std::end(kOfferedVolumeKinds);
+}
+
+OpenedSelection ReadSelection(const QByteArray& bytes) {
+    if (bytes.size() > kMaxSelectionFileBytes)
+        throw SelectionRefused(SelectionFault::TooLarge, "the file is larger than any selection");
+    std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    // A byte-order mark in front, as some editors write one, is no fault of the content.
+    if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
+    Json json;
+    try {
+        json = Json::parse(rotorcalc::MarkNonFiniteLiterals(text));
+    } catch (const Json::exception& e) {
+        throw SelectionRefused(SelectionFault::NotJson, std::string("the file is not JSON: ") + e.what());
+    }
+    if (!json.is_object())
+        throw SelectionRefused(SelectionFault::NotRequest, "the file holds no single request");
+
+    OpenedSelection opened;
+    try {
+        opened.request = rotorsheet::ReadSheetRequest(json);
+    } catch (const RequestError& e) {
+        if (e.Problem() == RequestProblem::Other || e.Field().empty())
+            throw SelectionRefused(SelectionFault::NotRequest, e.what());
+        throw SelectionRefused(SelectionFault::Field, e.what(), e.Problem(), e.Field(), e.Values());
+    }
+    rotorsheet::SheetRequest& r = opened.request;
+    CheckWindowLimits(r);
+
+    // The panel keeps a wheel no larger than the housing takes.
+    const PanelGeometry geometry = ComputePanelGeometry(r.height, r.width, r.seriesIndex);
+    const auto kept = static_cast<std::int32_t>(
+        KeptDiameter(r.winter.Diameter, r.height, r.width, r.seriesIndex, geometry));
+    if (kept != r.winter.Diameter) {
+        opened.adjustments.push_back({"Diameter", std::to_string(r.winter.Diameter), std::to_string(kept)});
+        r.winter.Diameter = kept;
+        if (r.summer) r.summer->Diameter = kept;
+    }
+    return opened;
+}
+
+OpenedSelection ReadSelectionFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw SelectionRefused(SelectionFault::Unreadable, file.errorString().toStdString(), {}, {},
+                               {file.errorString().toStdString()});
+    // One byte more than a selection may have tells a file that is too large.
+    const QByteArray bytes = file.read(kMaxSelectionFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw SelectionRefused(SelectionFault::Unreadable, file.errorString().toStdString(), {}, {},
+                               {file.errorString().toStdString()});
+    return ReadSelection(bytes);
+}
+
+} // namespace velmarsund

@@ -1,0 +1,72 @@
+#pragma once
+// Reading a selection file for the window: the bytes must be one rotorsheet request (a saved
+// selection, or one a script wrote) that the window can show. Anything else is refused with the
+// field it concerns, so that the window can say so and keep what it has. Values the window would
+// change on its own (a wheel above the largest of the housing) are taken as the window takes them
+// and listed, never changed silently.
+
+#include "sheet_request.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace velmarsund {
+
+// Why a file opens nothing.
+enum class SelectionFault {
+    Unreadable, // values: the system's reason
+    TooLarge,   // no selection is this large
+    NotJson,    // damaged, or no text of ours
+    NotRequest, // JSON, but not one request object (an array of requests, a number ...)
+    Field,      // a field is wrong: see problem, field and values
+};
+
+class SelectionRefused : public std::runtime_error {
+  public:
+    SelectionRefused(SelectionFault fault, const std::string& what, rotorcalc::RequestProblem problem = {},
+                     std::string field = {}, std::vector<std::string> values = {});
+    SelectionFault Fault() const { return fault_; }
+    rotorcalc::RequestProblem Problem() const { return problem_; }
+    const std::string& Field() const { return field_; }
+    const std::vector<std::string>& Values() const { return values_; }
+
+  private:
+    SelectionFault fault_;
+    rotorcalc::RequestProblem problem_;
+    std::string field_;
+    std::vector<std::string> values_;
+};
+
+// A value the window takes other than the file gives it, in the file's words.
+struct SelectionAdjustment {
+    std::string field; // e.g. "Diameter"
+    std::string given; // as the file gives it, e.g. "2400"
+    std::string shown; // as the window shows it, e.g. "1880"
+};
+
+struct OpenedSelection {
+    rotorsheet::SheetRequest request; // with the adjustments made
+    std::vector<SelectionAdjustment> adjustments;
+};
+
+// The largest selection file that is read, bytes.
+inline constexpr qsizetype kMaxSelectionFileBytes = 1024 * 1024;
+
+// The input kinds the window offers: relative humidity, humidity ratio, wet bulb; standard
+// volume, actual volume, mass flow.
+bool WindowOffersHumidityKind(int kind);
+bool WindowOffersVolumeKind(int kind);
+// The summer temperatures the window's entry fields take, degC.
+inline constexpr double kSummerTempMin = -30;
+inline constexpr double kSummerTempMax = 80;
+
+// Reads the bytes of a selection file; raises SelectionRefused.
+OpenedSelection ReadSelection(const QByteArray& bytes);
+// Reads the file at `path`; raises SelectionRefused.
+OpenedSelection ReadSelectionFile(const QString& path);
+
+} // namespace velmarsund

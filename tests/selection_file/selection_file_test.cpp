@@ -1,0 +1,281 @@
+// The selection format: what the writer puts down reads back to the same records, a request a
+// script wrote opens, a file of format 1 keeps opening, and everything else is refused with the
+// field it concerns, in the user's language.
+
+#include "daten_rwt.h"
+#include "recent_files.h"
+#include "selection_file_messages.h"
+#include "selection_file_reader.h"
+#include "selection_file_writer.h"
+#include "text_table.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace velmarsund {
+namespace {
+
+using rotorcalc::RequestProblem;
+using rotorsheet::Json;
+using rotorsheet::SheetRequest;
+
+QByteArray Bytes(const std::string& text) {
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A selection with values no table rounds away: inch-pound units, humidity ratio and actual volume
+// as input kinds, a hidden summer case, own captions, header, notes and leakage choices.
+Json Unusual() {
+    return Json::parse(R"({"Language":"de","Units":"IP","AirPressure":987.6543210987654,"HumidityKind":1,
+        "VolumeKind":1,"SeriesIndex":2,"MatrixType":3,"Profile":"E16","Height":1700,"Width":1900,"Diameter":1500,
+        "State11":{"AVol":8123.456789012345,"Temp":-7.123456789012345,"X":1.2345678901234567},
+        "State21":{"AVol":9000.1,"Temp":21.9,"X":7.000000000000001},
+        "UseSeasons":true,"Summer":{"State11":{"AVol":7777.7,"Temp":31.3,"X":12.1},"State21":{"AVol":8888.8,"Temp":23.4,"X":9.9}},
+        "ShowSummer":false,"WinterCaption":"Winter 2026","SummerCaption":"Sommer \"heiß\"",
+        "UseAhriEffectiveness":true,"TotalEffectiveness":true,"EnergyEfficiencyClass":false,"WetBulbOnDataSheet":true,
+        "DecimalSeparator":",","ThousandSeparator":"","Mollier":false,"PrintHeader":true,
+        "Header":["Velmarsund GmbH","10.12.2026","","Projekt Nord, Ü 7"],"Notes":["eins","","drei"],"ChartNotes":["Kurve"],
+        "Leakage":{"FanPosition1":1,"FanPosition2":0,"Pressure1":1.25,"Pressure2":-2.5,"PurgeSector":2,"Details":true}})");
+}
+
+void ExpectSameInputs(const SheetRequest& a, const SheetRequest& b) {
+    EXPECT_EQ(a.winter.AirPressure, b.winter.AirPressure);
+    EXPECT_EQ(a.winter.HumidityKind, b.winter.HumidityKind);
+    EXPECT_EQ(a.winter.VolumeKind, b.winter.VolumeKind);
+    EXPECT_EQ(a.winter.MatrixType, b.winter.MatrixType);
+    EXPECT_EQ(a.winter.Diameter, b.winter.Diameter);
+    EXPECT_EQ(a.winter.State11, b.winter.State11);
+    EXPECT_EQ(a.winter.State21, b.winter.State21);
+    ASSERT_EQ(a.summer.has_value(), b.summer.has_value());
+    if (a.summer) {
+        EXPECT_EQ(a.summer->State11, b.summer->State11);
+        EXPECT_EQ(a.summer->State21, b.summer->State21);
+    }
+    EXPECT_EQ(a.summerShown, b.summerShown);
+    EXPECT_EQ(a.useSeasons, b.useSeasons);
+    EXPECT_EQ(a.seriesIndex, b.seriesIndex);
+    EXPECT_EQ(a.profile, b.profile);
+    EXPECT_EQ(a.height, b.height);
+    EXPECT_EQ(a.width, b.width);
+    EXPECT_EQ(a.language, b.language);
+    EXPECT_EQ(a.units, b.units);
+    EXPECT_EQ(a.winterCaption, b.winterCaption);
+    EXPECT_EQ(a.summerCaption, b.summerCaption);
+    EXPECT_EQ(a.effectiveness.useAhriEffectiveness, b.effectiveness.useAhriEffectiveness);
+    EXPECT_EQ(a.effectiveness.totalEffectiveness, b.effectiveness.totalEffectiveness);
+    EXPECT_EQ(a.effectiveness.energyEfficiencyClass, b.effectiveness.energyEfficiencyClass);
+    EXPECT_EQ(a.wetBulbOnDataSheet, b.wetBulbOnDataSheet);
+    EXPECT_EQ(a.separators.decimal, b.separators.decimal);
+    EXPECT_EQ(a.separators.thousand, b.separators.thousand);
+    EXPECT_EQ(a.mollier, b.mollier);
+    EXPECT_EQ(a.printHeader, b.printHeader);
+    EXPECT_EQ(a.header, b.header);
+    EXPECT_EQ(a.notes, b.notes);
+    EXPECT_EQ(a.chartNotes, b.chartNotes);
+    EXPECT_EQ(a.leakage.fan1, b.leakage.fan1);
+    EXPECT_EQ(a.leakage.fan2, b.leakage.fan2);
+    EXPECT_EQ(a.leakage.pressure1, b.leakage.pressure1);
+    EXPECT_EQ(a.leakage.pressure2, b.leakage.pressure2);
+    EXPECT_EQ(a.leakage.purgeSector, b.leakage.purgeSector);
+    EXPECT_EQ(a.leakage.details, b.leakage.details);
+}
+
+TEST(SelectionFile, WrittenAndReadBackGivesTheSameRequestToTheLastBit) {
+    const SheetRequest original = rotorsheet::ReadSheetRequest(Unusual());
+    const QByteArray bytes = SelectionFileBytes(original);
+    const OpenedSelection opened = ReadSelection(bytes);
+    EXPECT_TRUE(opened.adjustments.empty());
+    ExpectSameInputs(opened.request, original);
+    // Written again, the file is the same byte for byte.
+    EXPECT_EQ(SelectionFileBytes(opened.request), bytes);
+
+    // Each inlet holds only the quantities of its input kinds; the rest follows from them.
+    const Json json = Json::parse(bytes.toStdString());
+    EXPECT_EQ(json["Format"], 1);
+    EXPECT_EQ(json["State11"].size(), 3u);
+    EXPECT_TRUE(json["State11"].contains("AVol") && json["State11"].contains("X"));
+    EXPECT_EQ(json["Summer"]["State21"]["Temp"], 23.4);
+    EXPECT_EQ(json["ThousandSeparator"], "");
+    EXPECT_EQ(json["Header"].size(), 4u) << "empty lines at the end are left out";
+
+    // The records complete alike.
+    TDatenRWT a = original.winter;
+    TDatenRWT b = opened.request.winter;
+    a.Update();
+    b.Update();
+    EXPECT_EQ(a.State11, b.State11);
+    EXPECT_EQ(a.State12, b.State12);
+    EXPECT_EQ(a.State22, b.State22);
+}
+
+TEST(SelectionFile, ARequestWrittenByAScriptOpens) {
+    // No format, no summer, rotorsheet's pages: what a script hands to rotorsheet opens as well.
+    const OpenedSelection opened = ReadSelection(QByteArray(R"({"Height":2000,"Width":2000,"Diameter":1880,
+        "State11":{"SVol":12000,"Temp":-15,"Humidity":85},"Pages":["datasheet","chart"]})"));
+    EXPECT_EQ(opened.request.winter.State11.SVol, 12000);
+    EXPECT_EQ(opened.request.winter.State21.Temp, 22); // a first start's
+    EXPECT_FALSE(opened.request.summer);
+    EXPECT_FALSE(opened.request.winterCaption);
+}
+
+TEST(SelectionFile, AFileOfFormatOneStillOpens) {
+    // Kept as the first program that wrote selections saved it; later formats must still read it.
+    const OpenedSelection opened = ReadSelectionFile(QStringLiteral(SELECTION_FIXTURES "/format-1.vrsel"));
+    const SheetRequest& r = opened.request;
+    EXPECT_TRUE(opened.adjustments.empty());
+    EXPECT_EQ(r.seriesIndex, 1);
+    EXPECT_EQ(r.profile, "E20");
+    EXPECT_EQ(r.height, 2000);
+    EXPECT_EQ(r.winter.Diameter, 1880);
+    EXPECT_EQ(r.winter.State11.Temp, -12);
+    EXPECT_EQ(r.winter.State11.Humidity, 90);
+    ASSERT_TRUE(r.summer);
+    EXPECT_TRUE(r.summerShown);
+    EXPECT_EQ(r.summer->State11.Temp, 32);
+    EXPECT_EQ(r.units, UnitSystem::SI);
+    EXPECT_EQ(r.language, Language::German);
+}
+
+TEST(SelectionFile, AnythingElseIsRefusedNamingTheField) {
+    struct Case {
+        std::string bytes;
+        SelectionFault fault;
+        RequestProblem problem;
+        const char* field;
+    };
+    const auto with = [](const char* patch) {
+        Json request = Json::parse(R"({"Format":1,"Height":2000,"Width":2000,"Diameter":1880,
+            "Summer":{"State11":{"SVol":10000,"Temp":32,"Humidity":40}}})");
+        request.merge_patch(Json::parse(patch));
+        return request.dump();
+    };
+    const Case cases[] = {
+        {"", SelectionFault::NotJson, {}, ""},
+        {R"({"Format":1,"Height":2000,"Wid)", SelectionFault::NotJson, {}, ""},    // cut off
+        {"\x89PNG\r\n\x1a\n\0\0\0\rIHDR", SelectionFault::NotJson, {}, ""},        // a picture
+        {R"([{"Height":2000,"Width":2000}])", SelectionFault::NotRequest, {}, ""}, // rotorsheet batch
+        {R"({"name":"velmarsund","version":"1.0.0"})", SelectionFault::Field, RequestProblem::UnknownField,
+         "name"},
+        {with(R"({"mode":"air"})"), SelectionFault::Field, RequestProblem::NotOffered, "mode"},
+        {with(R"({"Format":2})"), SelectionFault::Field, RequestProblem::NewerFormat, "Format"},
+        {with(R"({"Format":0})"), SelectionFault::Field, RequestProblem::OutOfRange, "Format"},
+        {with(R"({"AirPressure":1200})"), SelectionFault::Field, RequestProblem::OutOfRange, "AirPressure"},
+        {with(R"({"Height":"tall"})"), SelectionFault::Field, RequestProblem::NotWholeNumber, "Height"},
+        {with(R"({"State11":{"Temp":"cold"}})"), SelectionFault::Field, RequestProblem::NotNumber,
+         "State11.Temp"},
+        {R"({"Height":2000,"Width":2000,"AirPressure":NaN})", SelectionFault::Field,
+         RequestProblem::NotNumber, "AirPressure"},
+        {with(R"({"Summer":{"State11":{"Temp":95}}})"), SelectionFault::Field, RequestProblem::OutOfRange,
+         "Summer.State11.Temp"},
+        {with(R"({"HumidityKind":2})"), SelectionFault::Field, RequestProblem::NotOffered, "HumidityKind"},
+        {with(R"({"VolumeKind":2})"), SelectionFault::Field, RequestProblem::NotOffered, "VolumeKind"},
+        {with(R"({"Profile":"E99"})"), SelectionFault::Field, RequestProblem::NotOffered, "Profile"},
+        {with(R"({"Leakage":{"Pressure1":-2500}})"), SelectionFault::Field, RequestProblem::OutOfRange,
+         "Leakage.Pressure1"},
+        {with(R"({"Notes":["1","2","3","4"]})"), SelectionFault::Field, RequestProblem::Invalid, "Notes"},
+        {with(R"({"UseSeasons":false})"), SelectionFault::Field, RequestProblem::Invalid, "UseSeasons"},
+    };
+    for (const Case& c : cases) {
+        try {
+            ReadSelection(Bytes(c.bytes));
+            ADD_FAILURE() << "opened: " << c.bytes;
+        } catch (const SelectionRefused& e) {
+            EXPECT_EQ(e.Fault(), c.fault) << c.bytes << ": " << e.what();
+            if (c.fault != SelectionFault::Field) continue;
+            EXPECT_EQ(e.Problem(), c.problem) << c.bytes << ": " << e.what();
+            EXPECT_EQ(e.Field(), c.field) << c.bytes;
+            // Every message names the field, in every language (a newer format names the format).
+            if (c.problem == RequestProblem::NewerFormat) continue;
+            for (LanguageNumber language : {Language::German, Language::English, Language::Chinese}) {
+                SetCurrentLanguage(language);
+                EXPECT_TRUE(RefusalMessage(e, QStringLiteral("a.vrsel")).contains(QString::fromUtf8(c.field)))
+                    << c.bytes << " " << language;
+            }
+            SetCurrentLanguage(Language::English);
+        }
+    }
+}
+
+TEST(SelectionFile, RefusalsInTheUsersLanguage) {
+    const auto refusal = [](const char* text) {
+        try {
+            ReadSelection(QByteArray(text));
+        } catch (const SelectionRefused& e) {
+            return RefusalMessage(e, QStringLiteral("Nord.vrsel"));
+        }
+        return QString();
+    };
+    SetCurrentLanguage(Language::German);
+    EXPECT_EQ(refusal(R"({"Format":3,"Height":2000,"Width":2000})"),
+              QStringLiteral(
+                  "Die Auswahl „Nord.vrsel“ kann nicht geöffnet werden.\n"
+                  "Sie wurde von einer neueren Version des Programms gespeichert (Format 3); diese Version "
+                  "liest Auswahlen bis Format 1.\nDas Fenster behält die angezeigte Auswahl."));
+    EXPECT_EQ(refusal(R"({"Height":2000,"Width":2000,"AirPressure":500})"),
+              QStringLiteral("Die Auswahl „Nord.vrsel“ kann nicht geöffnet werden.\n"
+                             "Das Feld „AirPressure“ muss zwischen 600 und 1100 liegen.\n"
+                             "Das Fenster behält die angezeigte Auswahl."));
+    SetCurrentLanguage(Language::English);
+    EXPECT_EQ(refusal("{\"Height\":20"),
+              QStringLiteral(
+                  "The selection \"Nord.vrsel\" cannot be opened.\nThe file is damaged or is no selection "
+                  "file.\nThe window keeps the selection it shows."));
+    EXPECT_EQ(
+        refusal(R"({"Height":2000,"Width":2000,"MatrixType":2})"),
+        QStringLiteral("The selection \"Nord.vrsel\" cannot be opened.\nThe field \"MatrixType\" must be one "
+                       "of: 0, 1, 3, 6.\nThe window keeps the selection it shows."));
+
+    try {
+        ReadSelectionFile(QStringLiteral("/nonexistent/a.vrsel"));
+        ADD_FAILURE();
+    } catch (const SelectionRefused& e) {
+        EXPECT_EQ(e.Fault(), SelectionFault::Unreadable);
+        EXPECT_TRUE(
+            RefusalMessage(e, QStringLiteral("a.vrsel")).contains(QStringLiteral("could not be read")));
+    }
+    try {
+        ReadSelection(QByteArray(kMaxSelectionFileBytes + 1, ' '));
+        ADD_FAILURE();
+    } catch (const SelectionRefused& e) {
+        EXPECT_EQ(e.Fault(), SelectionFault::TooLarge);
+    }
+}
+
+TEST(SelectionFile, AWheelTooLargeForTheHousingIsReducedAndReported) {
+    const OpenedSelection opened =
+        ReadSelection(QByteArray(R"({"Height":2000,"Width":2000,"Diameter":2400})"));
+    EXPECT_EQ(opened.request.winter.Diameter, 1880);
+    ASSERT_EQ(opened.adjustments.size(), 1u);
+    SetCurrentLanguage(Language::English);
+    EXPECT_EQ(AdjustmentMessage(opened.adjustments, QStringLiteral("Nord.vrsel")),
+              QStringLiteral("The selection \"Nord.vrsel\" was opened with these changes:\n"
+                             "Diameter: 2400 in the file, 1880 in the window"));
+    EXPECT_EQ(AdjustmentMessage({}, QStringLiteral("Nord.vrsel")), QString());
+}
+
+TEST(SelectionFile, WrittenWholeOrNotAtAll) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.vrsel"));
+    const SheetRequest request = rotorsheet::ReadSheetRequest(Unusual());
+    QString error;
+    ASSERT_TRUE(WriteSelectionFile(path, request, &error)) << error.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), SelectionFileBytes(request));
+    // A folder that does not exist: an error, and nothing there.
+    EXPECT_FALSE(WriteSelectionFile(dir.filePath(QStringLiteral("missing/a.vrsel")), request, &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(RecentFiles, NewestFirstWithoutRepeatsAtMostFour) {
+    QStringList files;
+    for (const char* name : {"a", "b", "c", "d", "e", "c"})
+        files = WithRecentFile(files, QString::fromLatin1(name));
+    EXPECT_EQ(files, (QStringList{QStringLiteral("c"), QStringLiteral("e"), QStringLiteral("d"),
+                                  QStringLiteral("b")}));
+}
+
+} // namespace
+} // namespace velmarsund
