@@ -164,9 +164,7 @@ double EnthalpyOf(double t, double x, double p)
     return Finite(1.007 * t + (2501 + 1.86 * t) * xs / 1000 + (x - xs) / 1000 * c);
 }
 
-namespace {
-
-double SearchTempOnEnthalpyLine(double t, double x, double p, double target)
+double TempOnEnthalpyLine(double t, double x, double p, double target)
 {
     if (t > 1000 || x < 0) throw MathError("state outside the enthalpy-line search");
     try {
@@ -241,13 +239,6 @@ double SearchTempOnEnthalpyLine(double t, double x, double p, double target)
     } catch (const MathError&) {
         return t;
     }
-}
-
-} // namespace
-
-double TempOnEnthalpyLine(double t, double x, double p, double target)
-{
-    return SearchTempOnEnthalpyLine(t, x, p, target);
 }
 
 double DensityOf(double t, double x, double p)

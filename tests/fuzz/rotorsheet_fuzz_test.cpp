@@ -94,7 +94,9 @@ TEST(RotorsheetFuzz, MutatedRequestsGivePagesOrANamedRefusal)
         RecordingCanvas canvas;
         for (const PageProcedure& page : batch.pages) page(canvas, 1);
         // Now and then the whole way to a PDF, which measures every text with its font.
-        if (i % 25 == 0) EXPECT_TRUE(PdfDocument(batch.pages).startsWith("%PDF")) << input;
+        if (i % 25 == 0) {
+            EXPECT_TRUE(PdfDocument(batch.pages).startsWith("%PDF")) << input;
+        }
     }
     RecordProperty("drawn", drawn);
     RecordProperty("refused", refused);

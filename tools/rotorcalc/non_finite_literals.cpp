@@ -123,7 +123,6 @@ bool MayHoldNonFiniteLiterals(std::string_view text)
 
 std::string MarkNonFiniteLiterals(std::string_view text)
 {
-    if (!MayHoldNonFiniteLiterals(text)) return std::string(text);
     std::string out;
     out.reserve(text.size());
     bool inString = false;

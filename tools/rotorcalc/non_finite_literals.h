@@ -16,7 +16,8 @@ std::size_t JsonNumberLength(std::string_view text);
 // True for a literal of the JSON number grammar whose value lies beyond the largest double.
 bool OverflowsDouble(std::string_view literal);
 
-// False when `text` certainly holds no literal MarkNonFiniteLiterals would mark.
+// False when `text` certainly holds no literal MarkNonFiniteLiterals would mark, so that the
+// reader can skip the copy.
 bool MayHoldNonFiniteLiterals(std::string_view text);
 
 // Replaces, outside strings, the literals NaN, Infinity, -Infinity and every number literal that
