@@ -14,6 +14,7 @@
 #include "number_rounding.h"
 #include "number_separators.h"
 #include "plausibility_check.h"
+#include "program_fonts.h"
 #include "recording_seams.h"
 #include "text_table.h"
 
@@ -133,6 +134,7 @@ protected:
     {
         QDir(TIniDatei::AppDataFolder()).removeRecursively();
         SetSystemLocaleSource([] { return QLocale(QStringLiteral("en_US")); });
+        ApplyLanguageFonts(Language::English); // the window font of the program, as at its start
     }
     void TearDown() override { SetSystemLocaleSource({}); }
 
@@ -826,7 +828,8 @@ TEST_F(MainWindowTest, SizeListKeysHelpAndLanguage)
     Get<QLineEdit>(*w, "Edit_Winter")->setText(QStringLiteral("Winter 2017"));
     Get<QAction>(*w, "Menu_Optionen_de")->trigger();
     EXPECT_EQ(Get<QLineEdit>(*w, "Edit_Winter")->text(), QStringLiteral("Heizfall"));
-    EXPECT_EQ(Get<QLabel>(*w, "LB_Zuluft")->text(), QStringLiteral("Zuluft"));
+    // The supply-side entries are those of the outside air, as in every language.
+    EXPECT_EQ(Get<QLabel>(*w, "LB_Zuluft")->text(), QStringLiteral("Außenluft"));
     EXPECT_EQ(Get<QPushButton>(*w, "Button_Berechnen")->text(), QStringLiteral("Berechnen"));
     EXPECT_EQ(Cell(*w, "Tabelle_Lufteintritt", 0, 3), QStringLiteral("Eintrittszustand"));
     EXPECT_EQ(Get<QComboBox>(*w, "Combo_RahmenMaterial")->currentText(), LoadText(204).prepend("HXG - "));
