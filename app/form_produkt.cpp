@@ -412,10 +412,13 @@ void TFormProdukt::FitColumnsToTexts()
         fit(sizes.unit, VelocityUnits(units), 0);
         fit(sizes.unit, OutletUnits(units), 0);
     }
-    // A stream heading stands over its value column and the gap on its left.
+    // A stream heading stands over its value column and the gap on its left, with some air to the
+    // heading beside it.
+    constexpr int kHeadingAir = 8;
     const QFontMetrics headingMetrics(LB_Zuluft->font());
     for (const QString& heading : headings_)
-        sizes.value = std::max(sizes.value, headingMetrics.horizontalAdvance(heading) + insets - kResultGapWidth + 2);
+        sizes.value =
+            std::max(sizes.value, headingMetrics.horizontalAdvance(heading) + insets - kResultGapWidth + kHeadingAir);
     columns_ = sizes;
     for (TDatenGrid* grid : {Tabelle_Lufteintritt, Tabelle_w_dp, Tabelle_Luftaustritt, Tabelle_Prozessdaten})
         grid->SetColWidths(ResultColumnWidths(seasonView_, columns_));

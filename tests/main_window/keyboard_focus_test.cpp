@@ -166,17 +166,17 @@ TEST_F(KeyboardTest, DialogsOpenWhereTheyWereBefore)
     for (const char* menu : {"Menu_Optionen_Einstellungen", "Menu_Hilfe_Info", "Menu_Edit_Bem_Datenblatt"}) {
         SCOPED_TRACE(menu);
         QPoint first;
-        seams_.onDialog = seams_.AsUser([&](QDialog& d) { first = d.pos(); });
+        seams_.onDialog = seams_.AsUser([&](QDialog& d) { first = d.geometry().topLeft(); });
         Get<QAction>(w, menu)->trigger();
         QPoint second;
         seams_.onDialog = seams_.AsUser([&](QDialog& d) {
-            second = d.pos();
-            d.move(first + QPoint(37, 23)); // the user moves it
+            second = d.geometry().topLeft();
+            d.move(d.pos() + QPoint(37, 23)); // the user moves it
         });
         Get<QAction>(w, menu)->trigger();
         EXPECT_EQ(second, first);
         QPoint third;
-        seams_.onDialog = seams_.AsUser([&](QDialog& d) { third = d.pos(); });
+        seams_.onDialog = seams_.AsUser([&](QDialog& d) { third = d.geometry().topLeft(); });
         Get<QAction>(w, menu)->trigger();
         EXPECT_EQ(third, first + QPoint(37, 23));
     }
