@@ -89,6 +89,12 @@ TEST_P(TextFitTest, EveryTextShowsInFull)
     auto cut = CutTexts(w);
     EXPECT_TRUE(cut.empty()) << "main window before Calculate:\n" << Describe(cut);
 
+    // The standard-size list, open over the panel.
+    Get<QToolButton>(w, "Button_DropDown")->click();
+    cut = CutTexts(w);
+    EXPECT_TRUE(cut.empty()) << "standard-size list:\n" << Describe(cut);
+    Get<QAction>(w, "Menu_ESC")->trigger();
+
     ExpectDialogFits("settings", [&] { Get<QAction>(w, "Menu_Optionen_Einstellungen")->trigger(); });
     ExpectDialogFits("preselection", [&] { Get<QPushButton>(w, "Button_Vorauswahl")->click(); });
     ExpectDialogFits("offer header", [&] { Get<QAction>(w, "Menu_Edit_Kopfzeile")->trigger(); });
