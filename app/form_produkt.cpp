@@ -37,6 +37,13 @@ constexpr int kButtonHeight = 26;
 constexpr int kResultPagesHeight = 214;
 constexpr int kTableInset = 2;          // the tables on their tab pages
 constexpr int kSeasonButtonSize = 22;
+// Hints of the entry fields by input kind.
+constexpr TextId kStandardVolumeHint = 590;
+constexpr TextId kActualVolumeHint = 591;
+constexpr TextId kMassFlowHint = 592;
+constexpr TextId kRelativeHumidityHint = 593;
+constexpr TextId kAbsoluteHumidityHint = 594;
+constexpr TextId kWetBulbHint = 595;
 
 // An entered quantity: its kind, its unit in the record and in each unit system, and where the
 // inlet state holds it.
@@ -278,6 +285,8 @@ void TFormProdukt::CreateCommands()
         auto* b = new QPushButton(Panel_Buttons);
         b->setObjectName(QLatin1String(name));
         b->setFixedHeight(kButtonHeight);
+        // A click leaves the focus in the field: the command itself commits what was typed there.
+        b->setFocusPolicy(Qt::TabFocus);
         connect(b, &QPushButton::clicked, this, handler);
         return b;
     };
@@ -297,9 +306,15 @@ void TFormProdukt::PlaceControls()
 {
     const int widen = SummerShown() ? kSummerWidening : 0;
     const int shift = useSeasons_ ? kSeasonsShift : 0;
-    const int tableWidth = ResultTableWidth(seasonView_);
-    const int width = kWindowWidth + widen;
-    const auto column = [this](int c) { return ResultColumnLeft(seasonView_, c); };
+    const int tableWidth = ResultTableWidth(seasonView_, columns_);
+    // What the language's texts add to the usual widths of the tables.
+    const int tablesExtra = tableWidth - ResultTableWidth(seasonView_);
+    const auto column = [this](int c) { return ResultColumnLeft(seasonView_, c, columns_); };
+    const int pagesWidth = kResultPageWidth + widen + tablesExtra;
+    const int buttonsLeft = kMargin + pagesWidth + kMargin;
+    const int deviceLeft = kTablesLeft + tableWidth + 6;
+    const int width = std::max({kWindowWidth + widen + tablesExtra, buttonsLeft + ButtonColumnWidth() + kMargin,
+                                deviceLeft + DevicePanelWidth() + kMargin});
 
     const int inletTop = kAreaTop + shift;
     const int inletHeight = Tabelle_Lufteintritt->RowCount() * TDatenGrid::kRowHeight;
@@ -308,9 +323,7 @@ void TFormProdukt::PlaceControls()
     const int velocityHeight = Tabelle_w_dp->RowCount() * TDatenGrid::kRowHeight;
     Panel_w_dp->setGeometry(kTablesLeft, velocityTop, tableWidth, velocityHeight);
     const int pagesTop = velocityTop + velocityHeight + kMargin;
-    const int pagesWidth = kResultPageWidth + widen;
     RegisterDaten->setGeometry(kMargin, pagesTop, pagesWidth, kResultPagesHeight);
-    const int buttonsLeft = kMargin + pagesWidth + kMargin;
     Panel_Buttons->setGeometry(buttonsLeft, pagesTop, width - buttonsLeft - kMargin, kResultPagesHeight);
 
     // The season captions over their columns, the seasons button right of the last shown ones.
@@ -323,15 +336,13 @@ void TFormProdukt::PlaceControls()
                         captionTop + (captionHeight - kSeasonButtonSize) / 2);
 
     // Stream headings, right-aligned over their columns in the empty first row. The first may
-    // reach over the empty label cell; the others end where the heading on their left does, and
-    // a heading too long for its room is shortened with an ellipsis (the whole text as hint).
+    // reach over the empty label cell; the others end where the heading on their left does (the
+    // value columns are wide enough for the headings of the language).
     const auto placeHeading = [&](QLabel* label, const QString& text, int c) {
         const int right = column(c + 1) - TDatenGrid::kTextInset;
         const int left = c == 1 ? 0 : column(c - 1) + TDatenGrid::kTextInset;
         label->setGeometry(left, 0, right - left, TDatenGrid::kRowHeight);
-        const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, right - left);
-        label->setText(shown);
-        label->setToolTip(shown == text ? QString() : text);
+        label->setText(text);
     };
     placeHeading(LB_Zuluft, headings_[0], ValueColumn(Season::Winter, Stream::Supply));
     placeHeading(LB_Abluft, headings_[1], ValueColumn(Season::Winter, Stream::Exhaust));
@@ -349,10 +360,7 @@ void TFormProdukt::PlaceControls()
         }
     }
 
-    for (auto it = buttonTexts_.cbegin(); it != buttonTexts_.cend(); ++it) SetButtonText(it.key(), it.value());
-
     centralWidget()->setFixedSize(width, pagesTop + kResultPagesHeight + kMargin);
-    const int deviceLeft = kTablesLeft + tableWidth + 6;
     PlaceDeviceControls(QRect(deviceLeft, kAreaTop, width - deviceLeft - kMargin, pagesTop - kMargin - kAreaTop),
                         width);
     if (LB_Hinweis->isVisible()) FillHint();
@@ -364,11 +372,71 @@ void TFormProdukt::PlaceDeviceControls(const QRect&, int) {}
 void TFormProdukt::SetButtonText(QPushButton* button, const QString& text)
 {
     buttonTexts_[button] = text;
-    const int room = Panel_Buttons->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin) - 4;
-    const QString shown =
-        room > 0 ? button->fontMetrics().elidedText(text, Qt::ElideRight, room) : text;
-    button->setText(shown);
-    button->setToolTip(shown == text ? QString() : text);
+    button->setText(text);
+}
+
+int TFormProdukt::ButtonColumnWidth() const
+{
+    int width = kWindowWidth - kResultPageWidth - 3 * kMargin;
+    for (auto it = buttonTexts_.cbegin(); it != buttonTexts_.cend(); ++it) {
+        const QPushButton* button = it.key();
+        const QStyle* style = button->style();
+        // As the style sizes a button for its caption, and a little air on both sides.
+        const int need = button->fontMetrics().horizontalAdvance(it.value()) +
+                         style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                         2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) + 8;
+        width = std::max(width, need);
+    }
+    return width;
+}
+
+void TFormProdukt::FitColumnsToTexts()
+{
+    const QFontMetrics metrics(Tabelle_Lufteintritt->font());
+    const int insets = 2 * TDatenGrid::kTextInset;
+    ResultColumnSizes sizes;
+    const auto fit = [&metrics, insets](int& width, const auto& texts, int extra) {
+        for (const QString& text : texts) width = std::max(width, metrics.horizontalAdvance(text) + insets + extra);
+    };
+    // Every label and unit the tables can show: both effectiveness settings, both unit systems.
+    fit(sizes.label, InletLabels(), 2);
+    fit(sizes.label, VelocityLabels(), 2);
+    fit(sizes.label, OutletLabels(), 2);
+    for (const EffectivenessOptions& options :
+         {EffectivenessOptions{false, false, true}, EffectivenessOptions{true, true, false}}) {
+        fit(sizes.label, ProcessLabels(options), 2);
+        for (UnitSystem units : {UnitSystem::SI, UnitSystem::IP}) fit(sizes.unit, ProcessUnits(units, options), 0);
+    }
+    for (UnitSystem units : {UnitSystem::SI, UnitSystem::IP}) {
+        fit(sizes.unit, InletUnits(units), 0);
+        fit(sizes.unit, VelocityUnits(units), 0);
+        fit(sizes.unit, OutletUnits(units), 0);
+    }
+    // A stream heading stands over its value column and the gap on its left, with some air to the
+    // heading beside it.
+    constexpr int kHeadingAir = 8;
+    const QFontMetrics headingMetrics(LB_Zuluft->font());
+    for (const QString& heading : headings_)
+        sizes.value =
+            std::max(sizes.value, headingMetrics.horizontalAdvance(heading) + insets - kResultGapWidth + kHeadingAir);
+    columns_ = sizes;
+    for (TDatenGrid* grid : {Tabelle_Lufteintritt, Tabelle_w_dp, Tabelle_Luftaustritt, Tabelle_Prozessdaten})
+        grid->SetColWidths(ResultColumnWidths(seasonView_, columns_));
+}
+
+void TFormProdukt::SetFieldHints()
+{
+    const TextId volume = volumeKind_ == ActualVolume    ? kActualVolumeHint
+                          : volumeKind_ == MassFlowGiven ? kMassFlowHint
+                                                         : kStandardVolumeHint;
+    const TextId humidity = humidityKind_ == AbsoluteHumidity     ? kAbsoluteHumidityHint
+                            : humidityKind_ == WetBulbTemperature ? kWetBulbHint
+                                                                  : kRelativeHumidityHint;
+    for (const AirEntryFields& f : fields_)
+        for (int stream = 0; stream < 2; ++stream) {
+            f.volume[stream]->setToolTip(LoadText(volume));
+            f.humidity[stream]->setToolTip(LoadText(humidity));
+        }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -470,6 +538,7 @@ void TFormProdukt::SetHumidityInputKind(int kind)
         for (int stream = 0; stream < 2; ++stream)
             ShowInField(Fields(season).humidity[stream],
                         RoundTo(ToDisplay(q, unitSystem_, Inlet(Record(season), stream).*q.member), 1));
+    SetFieldHints();
     PlaceControls();
 }
 
@@ -481,6 +550,7 @@ void TFormProdukt::SetAirVolumeInputKind(int kind)
         for (int stream = 0; stream < 2; ++stream)
             ShowInField(Fields(season).volume[stream],
                         RoundTo(ToDisplay(q, unitSystem_, Inlet(Record(season), stream).*q.member), 0));
+    SetFieldHints();
     PlaceControls();
 }
 
@@ -539,7 +609,7 @@ void TFormProdukt::SetSeasonView(SeasonView view)
     // The columns beyond the winter ones are emptied and refilled for the new view.
     for (TDatenGrid* grid : {Tabelle_Lufteintritt, Tabelle_w_dp, Tabelle_Luftaustritt, Tabelle_Prozessdaten}) {
         grid->ClearColumns(5, 9);
-        grid->SetColWidths(ResultColumnWidths(view));
+        grid->SetColWidths(ResultColumnWidths(view, columns_));
     }
     const bool summer = SummerShown() && useSeasons_;
     const AirEntryFields& f = Fields(Season::Summer);
@@ -604,7 +674,8 @@ void TFormProdukt::FillHint()
     font.setItalic(true);
     LB_Hinweis->setFont(font);
     const int width = static_cast<int>(std::lround(QFontMetrics(font).horizontalAdvance(text) * 1.2));
-    const int centre = kHintCentre + (SummerShown() ? kSummerWidening / 2 : 0);
+    // Centred on its page, which grows with the summer columns and the widened columns.
+    const int centre = RegisterDaten->width() / 2;
     const int top = kTableInset + Tabelle_Luftaustritt->RowCount() * TDatenGrid::kRowHeight + kMargin;
     LB_Hinweis->setGeometry(centre - width / 2, top, width, TDatenGrid::kRowHeight);
     LB_Hinweis->setVisible(!text.isEmpty());
@@ -744,6 +815,8 @@ void TFormProdukt::SetTexts()
     SetButtonText(Button_Datenblatt, LoadText(159));
     SetButtonText(Button_Produktbeschreibung, LoadText(160));
     SetButtonText(Button_Reglerbeschreibung, LoadText(384));
+    SetFieldHints();
+    FitColumnsToTexts();
     PlaceControls();
     if (resultsValid_) FillHint();
 }

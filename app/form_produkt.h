@@ -53,7 +53,6 @@ public:
     static constexpr int kTablesLeft = 8;
     static constexpr int kAreaTop = kTitleHeight + kMargin;
     static constexpr int kResultPageWidth = 490; // the tab pages, winter only
-    static constexpr int kHintCentre = 245;      // centre of the hint line on its page, winter only
 
     explicit TFormProdukt(QWidget* parent = nullptr);
     ~TFormProdukt() override;
@@ -129,9 +128,13 @@ protected:
     // field refused its text (its message has been shown).
     bool CommitPendingEntries();
 
-    // Sets the caption of a button of the command column; one too long for the column is shortened
-    // with an ellipsis and shows the whole caption as its hint.
+    // Sets the caption of a button of the command column; the column widens to the longest caption.
     void SetButtonText(QPushButton* button, const QString& text);
+    // The room the next level's device panel needs, in pixels; 0 takes what the tables leave.
+    virtual int DevicePanelWidth() const { return 0; }
+    // The twelve air fields in their tab order: winter supply side, winter exhaust side, then the
+    // summer ones (each volume, temperature, humidity).
+    std::array<TNumEdit*, 12> AllAirFields() const;
 
     // Relabels the unit columns of all four tables.
     void RelabelUnits();
@@ -206,7 +209,6 @@ private:
 
     TDatenRWT& Record(Season season) { return season == Season::Winter ? winter_ : summer_; }
     AirEntryFields& Fields(Season season) { return fields_[season == Season::Winter ? 0 : 1]; }
-    std::array<TNumEdit*, 12> AllAirFields() const;
     // Writes a value from the program into a field: it no longer counts as entered by the user.
     void ShowInField(TNumEdit* field, double value);
     // The value the user committed in a field since the program last wrote it, if any.
@@ -218,6 +220,13 @@ private:
     void WriteResultTables();
     void FillHint();
     void RelabelTexts();
+    // Widens the label, value and unit columns of the tables where the texts of the language need
+    // more than the usual widths.
+    void FitColumnsToTexts();
+    // The width of the command column: the usual one, or what the widest caption needs.
+    int ButtonColumnWidth() const;
+    // The hints of the air-quantity and humidity fields, which say what the input kind means.
+    void SetFieldHints();
     void SetResultCommandsEnabled(bool enabled);
     bool SummerShown() const { return seasonView_ == SeasonView::WinterAndSummer; }
     std::vector<Season> ShownSeasons() const;
@@ -227,6 +236,7 @@ private:
     std::array<AirEntryFields, 2> fields_{};
     QSet<const TNumEdit*> entered_; // fields whose value the user committed
     std::array<QString, 2> headings_; // the stream headings of the supply and the exhaust side
+    ResultColumnSizes columns_;       // the column widths of the four tables
     QHash<QPushButton*, QString> buttonTexts_; // the whole captions of the command column
 
     int humidityKind_ = 0;

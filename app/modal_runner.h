@@ -17,6 +17,7 @@ public:
 // one. The caller keeps ownership.
 ModalRunner* SetModalRunner(ModalRunner* runner);
 
+// Runs `dialog` through the current runner; a dialog that ran before opens where it closed.
 int RunModal(QDialog& dialog);
 
 } // namespace velmarsund

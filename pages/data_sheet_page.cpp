@@ -1,6 +1,7 @@
 #include "data_sheet_page.h"
 
 #include "convert_unit.h"
+#include "drive_texts.h"
 #include "math_error.h"
 #include "moist_air.h"
 #include "number_format.h"
@@ -40,6 +41,8 @@ private:
     bool Has(int message) const { return v_.checkMessages.test(static_cast<std::size_t>(message)); }
     bool Ip() const { return v_.units == UnitSystem::IP; }
     QString Pick(const char* si, const char* ip) const { return QString::fromUtf8(Ip() ? ip : si); }
+    // Weight and motor as the rotor panel shows them.
+    DriveTexts Drive() const { return DriveTextsOf(v_.weightKg, v_.diameter, v_.matrixType, v_.units, v_.separators); }
     QString Fixed(double value, int digits) const { return FormatFixed(value, digits, 10, v_.separators); }
 
     void At(double x, double y, const QString& text, TextAlign align = TextAlign::Left)
@@ -321,9 +324,9 @@ void DataSheetPainter::ProfileLabels()
 void DataSheetPainter::ElectricalValues()
 {
     At(1650, 2200, QStringLiteral("220"), TextAlign::Right);
-    const double watts = MotorPower(v_.diameter, v_.matrixType);
-    At(1650, 2242, Ip() ? Fixed(watts / 1000 / 0.7457, 2) : Fixed(watts, 0), TextAlign::Right);
-    At(1650, 2284, Fixed(MotorCurrent(v_.diameter, v_.matrixType), 2), TextAlign::Right);
+    const DriveTexts drive = Drive();
+    At(1650, 2242, drive.power, TextAlign::Right);
+    At(1650, 2284, drive.current, TextAlign::Right);
 }
 
 void DataSheetPainter::ElectricalLabels()
@@ -349,13 +352,13 @@ void DataSheetPainter::Dimensions()
         QString unit;
     };
     const QString mm = QStringLiteral("mm");
-    const double weight = Ip() ? v_.weightKg * 2.2046 : v_.weightKg;
+    const DriveTexts drive = Drive();
     const Item items[] = {
         {Text(54) + QStringLiteral(" (A)"), 2452, 2410, v_.heightText, mm},
         {Text(55) + QStringLiteral(" (B)"), 2494, 2494, v_.widthText, mm},
         {Text(56) + QStringLiteral(" (C)"), 2536, 2578, v_.depthText, mm},
         {Text(82), 2620, 2662, v_.diameterText, mm},
-        {Text(64), 2704, 2746, Fixed(weight, 0), Pick("kg", "lb")},
+        {Text(64), 2704, 2746, drive.weight, drive.weightUnit},
     };
     for (const Item& item : items) {
         const double y = Ip() ? item.ipY : item.siY;

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace velmarsund {
 namespace {
 
@@ -102,6 +104,8 @@ void TFormAngebot::SetTexts()
     CheckBox_AlsAngebot->setText(LoadText(kPrintInDataSheet));
     Button_Cancel->setText(LoadText(kCancel));
     Button_Vorgabe->setText(LoadText(kDefault));
+    // The row below the fields is free to the right: a longer caption widens the button there.
+    Button_Vorgabe->resize(std::max(85, Button_Vorgabe->sizeHint().width()), Button_Vorgabe->height());
     Edit0->setText(Label(kDate));
 }
 

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -81,6 +82,30 @@ void TFormBaugroessen::SetHeadings(const QStringList& row0, const QStringList& r
         Tabelle_Baugroessen->setHorizontalHeaderItem(c, item);
     }
     Tabelle_Baugroessen->horizontalHeader()->setFixedHeight(2 * kRowHeight + 4);
+    FitColumns();
+}
+
+void TFormBaugroessen::FitColumns()
+{
+    QHeaderView* header = Tabelle_Baugroessen->horizontalHeader();
+    const QFontMetrics headingMetrics(header->font());
+    const QFontMetrics cellMetrics(Tabelle_Baugroessen->font());
+    const int headingMargin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 4;
+    constexpr int kCellPadding = 2 * 4 + 4; // the items' padding, and a little air
+    int total = 0;
+    for (int c = 0; c < kColumns; ++c) {
+        int width = c == 0 ? kFirstColumnWidth : kColumnWidth;
+        if (const QTableWidgetItem* heading = Tabelle_Baugroessen->horizontalHeaderItem(c))
+            for (const QString& line : heading->text().split(QLatin1Char('\n')))
+                width = std::max(width, headingMetrics.horizontalAdvance(line) + headingMargin);
+        for (int r = 0; r < Tabelle_Baugroessen->rowCount(); ++r)
+            if (const QTableWidgetItem* item = Tabelle_Baugroessen->item(r, c))
+                width = std::max(width, cellMetrics.horizontalAdvance(item->text()) + kCellPadding);
+        Tabelle_Baugroessen->setColumnWidth(c, width);
+        total += width;
+    }
+    Tabelle_Baugroessen->setFixedWidth(total + Tabelle_Baugroessen->verticalScrollBar()->sizeHint().width() +
+                                       2 * Tabelle_Baugroessen->frameWidth());
 }
 
 void TFormBaugroessen::SetDataRows(const std::vector<QStringList>& rows)
@@ -93,6 +118,7 @@ void TFormBaugroessen::SetDataRows(const std::vector<QStringList>& rows)
             item->setTextAlignment(ColumnAlignment(c));
             Tabelle_Baugroessen->setItem(r, c, item);
         }
+    FitColumns();
 }
 
 QString TFormBaugroessen::CellText(int row, int column) const

@@ -37,6 +37,10 @@ protected:
     // Takes the selected size over; called on OK and on a double click on a suitable row.
     virtual void Transfer() = 0;
 
+private:
+    // Widens a column whose heading or cells need more than its usual width, and the table with it.
+    void FitColumns();
+
 private slots:
     void Button_OKClick();
     void RowClicked();

@@ -2,6 +2,7 @@
 
 #include "data_sheet_builder.h"
 #include "data_sheet_page.h"
+#include "drive_texts.h"
 #include "daten_grid.h"
 #include "chart_handover.h"
 #include "form_baugroessen_rotor.h"
@@ -11,6 +12,7 @@
 #include "geometry_check.h"
 #include "housing_series.h"
 #include "int_edit.h"
+#include "num_edit.h"
 #include "matrix_types.h"
 #include "message_box.h"
 #include "modal_runner.h"
@@ -40,6 +42,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QSvgRenderer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -53,6 +57,9 @@ namespace {
 // The panel: the lists and the size from x = 77, one row every 24 pixels; the dimensions below
 // them in a column of numbers that ends where the size does, so that their captions have the
 // width of the panel. The standard-size list drops over the size row and the rows below it.
+// Captions of a language that need more room move the lists and the column of numbers to the
+// right, and the panel widens. Under the largest diameter, in two closer rows, the rotor weight
+// and the motor.
 constexpr int kLabelLeft = 4;
 constexpr int kControlLeft = 77;
 constexpr int kRowTop = 5;
@@ -61,14 +68,35 @@ constexpr int kRowHeight = 22;
 constexpr QRect kSizeListRect{77, 77, 151, 108};
 constexpr int kEntryWidth = 60;
 constexpr int kEntryLeft = kControlLeft + kSizeListRect.width() - kEntryWidth;
-constexpr int kUnitLeft = kControlLeft + kSizeListRect.width() + 4;
+constexpr int kUnitGap = 4; // between the column of numbers and the units
+constexpr int kLastListRow = 3;
+constexpr int kWeightRow = 9;
+constexpr int kMotorRow = 10;
+constexpr int kValueRowHeight = 20; // the weight and motor rows
 constexpr TextId kCalculationFailed = 578; // the records could not be calculated
+constexpr TextId kWeight = 64;
+constexpr TextId kMotor = 466;
+constexpr TextId kMotorPower = 350;
+constexpr TextId kCurrentDraw = 351;
+const QString kNoValue = QStringLiteral("\u2013"); // a diameter or weight that does not exist
 constexpr int kTitleRight = 530; // right edge of the title, winter only
 constexpr int kTitleTop = 13;
 const QColor kTitleColour(0, 87, 137);
 
 int RowY(int row) {
+    if (row >= kWeightRow) return RowY(kWeightRow - 1) + kRowHeight + 1 + (row - kWeightRow) * kValueRowHeight;
     return kRowTop + row * kRowStep;
+}
+
+int RowHeight(int row) {
+    return row >= kWeightRow ? kValueRowHeight : kRowHeight;
+}
+
+int WidestText(std::initializer_list<const QLabel*> labels) {
+    int widest = 0;
+    for (const QLabel* label : labels)
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(label->text()));
+    return widest;
 }
 
 // A picture of the program drawn to the label's size, sharp on any screen.
@@ -84,12 +112,9 @@ void ShowPicture(QLabel* label, const QString& resource) {
     label->setPixmap(pixmap);
 }
 
-// A caption of the panel; one too long for its label is shortened with an ellipsis and shows the
-// whole caption as its hint.
+// A caption of the panel; the panel's columns follow the captions of the language.
 void SetLabelText(QLabel* label, const QString& text) {
-    const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, label->width());
-    label->setText(shown);
-    label->setToolTip(shown == text ? QString() : text);
+    label->setText(text);
 }
 
 char DecimalChar() {
@@ -105,6 +130,7 @@ TFormRotor::TFormRotor(QWidget* parent) : TFormProdukt(parent) {
     CreatePanel();
     CreateCommands();
     selectionCommands_ = new TSelectionCommands(*this, Menu_Datei, Menu_Datei_Beenden, Menu_Edit);
+    SetTabChain();
     PlaceControls();
 }
 
@@ -147,30 +173,34 @@ void TFormRotor::CreatePanel() {
     Panel_Geraet = panel;
     Panel_Geraet->setObjectName(QStringLiteral("Panel_Geraet"));
 
+    // Every control is placed by PlacePanel.
     const auto label = [this](const char* name, int row) {
         auto* l = new QLabel(Panel_Geraet);
         l->setObjectName(QLatin1String(name));
-        const int right = row <= 3 ? kControlLeft : kEntryLeft;
-        l->setGeometry(kLabelLeft, RowY(row), right - kLabelLeft - 2, kRowHeight);
+        rowLabels_.emplace_back(l, row);
         return l;
     };
-    const auto combo = [this](const char* name, int row) {
+    const auto combo = [this](const char* name, int) {
         auto* c = new QComboBox(Panel_Geraet);
         c->setObjectName(QLatin1String(name));
-        c->move(kControlLeft, RowY(row));
         connect(c, &QComboBox::currentIndexChanged, this, [this, c] { Aenderung_Geraet(c); });
         return c;
     };
-    const auto millimetres = [this](int row) {
-        auto* l = new QLabel(QStringLiteral("mm"), Panel_Geraet);
-        l->setGeometry(kUnitLeft, RowY(row), 24, kRowHeight);
-        unitLabels_.push_back(l);
+    const auto unit = [this](const QString& text, int row) {
+        auto* l = new QLabel(text, Panel_Geraet);
+        unitLabels_.emplace_back(l, row);
         return l;
     };
-    const auto entry = [this](const char* name, int row) {
+    const auto millimetres = [&unit](int row) { return unit(QStringLiteral("mm"), row); };
+    const auto value = [this](const char* name) {
+        auto* l = new QLabel(Panel_Geraet);
+        l->setObjectName(QLatin1String(name));
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return l;
+    };
+    const auto entry = [this](const char* name, int) {
         auto* e = new TIntEdit(Panel_Geraet);
         e->setObjectName(QLatin1String(name));
-        e->setGeometry(kEntryLeft, RowY(row) + 1, kEntryWidth, kRowHeight - 2);
         connect(e, &TIntEdit::OnCalculate, this, [this, e] { Aenderung_Geraet(e); });
         return e;
     };
@@ -187,12 +217,9 @@ void TFormRotor::CreatePanel() {
     L_Baugroesse = new QLabel(Panel_Geraet);
     L_Baugroesse->setObjectName(QStringLiteral("L_Baugroesse"));
     L_Baugroesse->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    L_Baugroesse->setGeometry(kControlLeft, RowY(3), kSizeListRect.width(), kRowHeight);
     L_Baugroesse->setIndent(3);
     Button_DropDown = new QToolButton(Panel_Geraet);
     Button_DropDown->setObjectName(QStringLiteral("Button_DropDown"));
-    Button_DropDown->setGeometry(kControlLeft + kSizeListRect.width() + 1, RowY(3), kRowHeight - 2,
-                                 kRowHeight);
     Button_DropDown->setArrowType(Qt::DownArrow);
     // It takes the focus, so that leaving the open list for this button does not close it first.
     Button_DropDown->setFocusPolicy(Qt::StrongFocus);
@@ -205,42 +232,47 @@ void TFormRotor::CreatePanel() {
     Edit_Breite = entry("Edit_Breite", 5);
     millimetres(5);
     LB_Tiefe = label("LB_Tiefe", 6);
-    L_Tiefe = new QLabel(Panel_Geraet);
-    L_Tiefe->setObjectName(QStringLiteral("L_Tiefe"));
-    L_Tiefe->setGeometry(kEntryLeft, RowY(6), kEntryWidth - 4, kRowHeight);
-    L_Tiefe->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    L_Tiefe = value("L_Tiefe");
     millimetres(6);
     LB_Raddurchmesser = label("LB_Raddurchmesser", 7);
     Edit_Rad = entry("Edit_Rad", 7);
     millimetres(7);
 
-    LB_MaxRad = new QLabel(Panel_Geraet);
-    LB_MaxRad->setObjectName(QStringLiteral("LB_MaxRad"));
-    LB_MaxRad->setGeometry(kLabelLeft, RowY(8), kEntryLeft - kLabelLeft - 2, kRowHeight);
-    L_MaxRad = new QLabel(Panel_Geraet);
-    L_MaxRad->setObjectName(QStringLiteral("L_MaxRad"));
-    L_MaxRad->setGeometry(kEntryLeft, RowY(8), kEntryWidth - 4, kRowHeight);
-    L_MaxRad->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    L_mm5 = new QLabel(QStringLiteral("mm)"), Panel_Geraet);
+    LB_MaxRad = label("LB_MaxRad", 8);
+    L_MaxRad = value("L_MaxRad");
+    L_mm5 = unit(QStringLiteral("mm)"), 8);
     L_mm5->setObjectName(QStringLiteral("L_mm5"));
-    L_mm5->setGeometry(kUnitLeft, RowY(8), 30, kRowHeight);
+
+    // What the data sheet prints of the configuration, updated with every change of the panel.
+    LB_Gewicht = label("LB_Gewicht", kWeightRow);
+    L_Gewicht = value("L_Gewicht");
+    L_kg = unit(QString(), kWeightRow);
+    L_kg->setObjectName(QStringLiteral("L_kg"));
+    LB_Motor = label("LB_Motor", kMotorRow);
+    L_Motor = value("L_Motor");
 
     // Over the panel, hidden until opened; L_Baugroesse shows the designation in its place.
     Liste_Baugroessen = new QListWidget(Panel_Geraet);
     Liste_Baugroessen->setObjectName(QStringLiteral("Liste_Baugroessen"));
-    Liste_Baugroessen->setGeometry(kSizeListRect);
     Liste_Baugroessen->hide();
     Liste_Baugroessen->installEventFilter(this);
     Liste_Baugroessen->viewport()->installEventFilter(this);
     connect(Liste_Baugroessen, &QListWidget::currentRowChanged, this,
             [this] { Aenderung_Geraet(Liste_Baugroessen); });
 
-    QWidget* previous = Combo_RahmenMaterial;
-    for (QWidget* w : std::initializer_list<QWidget*>{Combo_Rotortyp, Combo_Rotorprofil, Button_DropDown,
-                                                      Edit_Hoehe, Edit_Breite, Edit_Rad}) {
-        setTabOrder(previous, w);
-        previous = w;
-    }
+}
+
+void TFormRotor::SetTabChain() {
+    std::vector<QWidget*> chain;
+    for (TNumEdit* field : AllAirFields())
+        chain.push_back(field);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             Combo_RahmenMaterial, Combo_Rotortyp, Combo_Rotorprofil, Button_DropDown, Edit_Hoehe, Edit_Breite, Edit_Rad,
+             Button_Berechnen, Button_Vorauswahl, Button_Diagramm, Button_Leakage, Button_Datenblatt,
+             Button_Produktbeschreibung, Button_Reglerbeschreibung, Edit_Winter, Edit_Sommer})
+        chain.push_back(w);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void TFormRotor::CreateCommands() {
@@ -252,6 +284,8 @@ void TFormRotor::CreateCommands() {
     };
     Button_Berechnen = button("Button_Berechnen");
     Button_Vorauswahl = button("Button_Vorauswahl");
+    for (QPushButton* b : {Button_Berechnen, Button_Vorauswahl})
+        b->setFocusPolicy(Qt::TabFocus); // as the other commands: a click leaves the focus in its field
     QFont bold = Button_Berechnen->font();
     bold.setBold(true);
     Button_Berechnen->setFont(bold);
@@ -272,12 +306,91 @@ void TFormRotor::CreateCommands() {
     connect(Menu_ESC, &QAction::triggered, this, &TFormRotor::Menu_ESCClick);
 }
 
+void TFormRotor::FitPanelToTexts() {
+    controlLeft_ = std::max(kControlLeft,
+                            kLabelLeft + WidestText({LB_RahmenMat, LB_Rotortyp, LB_Rotorprofil, LB_Baugroesse}) + 6);
+    entryLeft_ = std::max(controlLeft_ + kSizeListRect.width() - kEntryWidth,
+                          kLabelLeft + WidestText({LB_Hoehe, LB_Breite, LB_Tiefe, LB_Raddurchmesser, LB_MaxRad,
+                                                   LB_Gewicht, LB_Motor}) +
+                              6);
+}
+
+int TFormRotor::DevicePanelWidth() const {
+    if (!Panel_Geraet) return 0; // still inside the constructors of the levels below
+    // The lists as wide as their longest entry.
+    int combos = 0;
+    for (const QComboBox* combo : {Combo_RahmenMaterial, Combo_Rotortyp, Combo_Rotorprofil}) {
+        int text = 0;
+        for (int i = 0; i < combo->count(); ++i)
+            text = std::max(text, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.frame = true;
+        combos = std::max(combos, combo->style()
+                                      ->sizeFromContents(QStyle::CT_ComboBox, &option,
+                                                         QSize(text + 4, combo->fontMetrics().height()), combo)
+                                      .width());
+    }
+    const int unitLeft = entryLeft_ + kEntryWidth + kUnitGap;
+    int units = 0;
+    for (const auto& [label, row] : unitLabels_)
+        units = std::max(units, label->fontMetrics().horizontalAdvance(label->text()) + 2);
+    // The motor line takes the column of numbers and the units: room for the largest motors.
+    const QFontMetrics metrics(L_Motor->font());
+    const int motor = std::max(metrics.horizontalAdvance(QStringLiteral("0000 W / 00.00 A")),
+                               metrics.horizontalAdvance(QStringLiteral("0.00 HP / 00.00 A"))) +
+                      4;
+    const int frame = 2 * static_cast<const QFrame*>(Panel_Geraet)->frameWidth();
+    return frame + std::max({controlLeft_ + combos + kLabelLeft, unitLeft + units + kLabelLeft,
+                             entryLeft_ + motor + kLabelLeft});
+}
+
+void TFormRotor::PlacePanel(int panelWidth) {
+    const int frame = 2 * static_cast<QFrame*>(Panel_Geraet)->frameWidth();
+    const int inner = panelWidth - frame;
+    for (const auto& [label, row] : rowLabels_) {
+        const int right = row <= kLastListRow ? controlLeft_ : entryLeft_;
+        label->setGeometry(kLabelLeft, RowY(row), right - kLabelLeft - 2, RowHeight(row));
+    }
+    const int comboWidth = inner - controlLeft_ - kLabelLeft;
+    Combo_RahmenMaterial->setGeometry(controlLeft_, RowY(0), comboWidth, kRowHeight);
+    Combo_Rotortyp->setGeometry(controlLeft_, RowY(1), comboWidth, kRowHeight);
+    Combo_Rotorprofil->setGeometry(controlLeft_, RowY(2), comboWidth, kRowHeight);
+    L_Baugroesse->setGeometry(controlLeft_, RowY(3), kSizeListRect.width(), kRowHeight);
+    Button_DropDown->setGeometry(controlLeft_ + kSizeListRect.width() + 1, RowY(3), kRowHeight - 2, kRowHeight);
+    Liste_Baugroessen->setGeometry(controlLeft_, kSizeListRect.top(), kSizeListRect.width(), kSizeListRect.height());
+    Edit_Hoehe->setGeometry(entryLeft_, RowY(4) + 1, kEntryWidth, kRowHeight - 2);
+    Edit_Breite->setGeometry(entryLeft_, RowY(5) + 1, kEntryWidth, kRowHeight - 2);
+    Edit_Rad->setGeometry(entryLeft_, RowY(7) + 1, kEntryWidth, kRowHeight - 2);
+    L_Tiefe->setGeometry(entryLeft_, RowY(6), kEntryWidth - 4, kRowHeight);
+    L_MaxRad->setGeometry(entryLeft_, RowY(8), kEntryWidth - 4, kRowHeight);
+    L_Gewicht->setGeometry(entryLeft_, RowY(kWeightRow), kEntryWidth - 4, kValueRowHeight);
+    const int unitLeft = entryLeft_ + kEntryWidth + kUnitGap;
+    for (const auto& [label, row] : unitLabels_)
+        label->setGeometry(unitLeft, RowY(row), inner - unitLeft - kLabelLeft, RowHeight(row));
+    L_Motor->setGeometry(entryLeft_, RowY(kMotorRow), inner - entryLeft_ - kLabelLeft, kValueRowHeight);
+}
+
+void TFormRotor::ShowPanelValues() {
+    const int largest = geometry_.LargestDiameter;
+    L_MaxRad->setText(largest > 0 ? QString::number(largest) : kNoValue);
+    const TDatenRWT& r = WinterRecord();
+    const DriveTexts drive = DriveTextsOf(rotorWeight_, r.Diameter, r.MatrixType, GetUnitSystem(), ProgramSeparators());
+    L_Gewicht->setText(rotorWeight_ > 0 ? drive.weight : kNoValue);
+    L_kg->setText(drive.weightUnit);
+    const QString power = GetUnitSystem() == UnitSystem::IP ? drive.power + QStringLiteral(" HP")
+                                                            : drive.power + QStringLiteral(" W");
+    L_Motor->setText(power + QStringLiteral(" / ") + drive.current + QStringLiteral(" A"));
+    const QString hint = LoadText(kMotorPower) + QStringLiteral(": ") + power + QLatin1Char('\n') +
+                         LoadText(kCurrentDraw) + QStringLiteral(": ") + drive.current + QStringLiteral(" A");
+    LB_Motor->setToolTip(hint);
+    L_Motor->setToolTip(hint);
+}
+
 void TFormRotor::PlaceDeviceControls(const QRect& devicePanel, int width) {
     if (!Panel_Geraet) return; // still inside the constructors of the levels below
     Panel_Geraet->setGeometry(devicePanel);
-    const int comboWidth = devicePanel.width() - kControlLeft - kLabelLeft;
-    for (QComboBox* combo : {Combo_RahmenMaterial, Combo_Rotortyp, Combo_Rotorprofil})
-        combo->resize(comboWidth, kRowHeight);
+    PlacePanel(devicePanel.width());
 
     Panel_Logo->setGeometry(0, 0, width, kTitleHeight);
     Image_Logo_R->move(width - 6 - Image_Logo_R->width(), 4);
@@ -311,6 +424,10 @@ void TFormRotor::SetTexts() {
     SetLabelText(LB_Tiefe, LoadText(56));
     SetLabelText(LB_Raddurchmesser, LoadText(82));
     SetLabelText(LB_MaxRad, QStringLiteral("(max. ") + LoadText(82));
+    SetLabelText(LB_Gewicht, LoadText(kWeight));
+    SetLabelText(LB_Motor, LoadText(kMotor));
+    FitPanelToTexts();
+    ShowPanelValues();
 
     Button_DropDown->setToolTip(LoadText(182));
     Liste_Baugroessen->setToolTip(LoadText(182));
@@ -376,6 +493,8 @@ void TFormRotor::CompleteStart() {
     Menu_Ansicht_Leakage->setVisible(true);
     // The restored inputs are the selection without a file that nothing has changed yet.
     selectionCommands_->TakeAsSaved(QString());
+    // Work starts in the first air field.
+    AllAirFields().front()->setFocus(Qt::OtherFocusReason);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -496,7 +615,6 @@ void TFormRotor::Aenderung_Geraet(QObject* sender) {
     width_ = FieldValue(Edit_Breite, width_);
     geometry_ = ComputePanelGeometry(height_, width_, SeriesIndex());
     L_Tiefe->setText(QString::number(geometry_.Depth));
-    L_MaxRad->setText(QString::number(geometry_.LargestDiameter));
     const int diameter = FieldValue(Edit_Rad, WinterRecord().Diameter);
     const auto kept = static_cast<int>(KeptDiameter(diameter, height_, width_, SeriesIndex(), geometry_));
     if (kept != diameter) Edit_Rad->SetValue(kept);
@@ -511,6 +629,7 @@ void TFormRotor::Aenderung_Geraet(QObject* sender) {
     } catch (const std::invalid_argument&) {
         designation_ = {};
     }
+    ShowPanelValues();
     Aenderung_Daten();
 }
 

@@ -82,6 +82,7 @@ class TFormRotor : public TFormProdukt {
     void Menu_Ansicht_LeakageClick() override;
     void Menu_Ansicht_DiagrammClick() override;
     void PlaceDeviceControls(const QRect& devicePanel, int width) override;
+    int DevicePanelWidth() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -101,6 +102,13 @@ class TFormRotor : public TFormProdukt {
     void RebuildProfiles();
     void OpenSizeList();
     void CloseSizeList();
+    // Tab goes through the air fields, the panel from top to bottom, Calculate, the other commands.
+    void SetTabChain();
+    // The columns of the panel for the captions of the language, and every control placed in them.
+    void FitPanelToTexts();
+    void PlacePanel(int panelWidth);
+    // The largest diameter, the weight and the motor of the current configuration.
+    void ShowPanelValues();
     // The committed value of an integer field; its last valid value when the text is no integer.
     int FieldValue(TIntEdit* field, int fallback);
 
@@ -132,7 +140,15 @@ class TFormRotor : public TFormProdukt {
     QLabel* LB_MaxRad = nullptr;
     QLabel* L_MaxRad = nullptr;
     QLabel* L_mm5 = nullptr;
-    std::vector<QLabel*> unitLabels_; // the "mm" after the dimensions
+    QLabel* LB_Gewicht = nullptr;
+    QLabel* L_Gewicht = nullptr;
+    QLabel* L_kg = nullptr;
+    QLabel* LB_Motor = nullptr;
+    QLabel* L_Motor = nullptr;
+    std::vector<std::pair<QLabel*, int>> rowLabels_;  // the captions of the rows, with their row
+    std::vector<std::pair<QLabel*, int>> unitLabels_; // the units after the values, with their row
+    int controlLeft_ = 0; // where the lists and the size stand
+    int entryLeft_ = 0;   // where the column of numbers begins
 
     QPushButton* Button_Berechnen = nullptr;
     QPushButton* Button_Vorauswahl = nullptr;

@@ -64,50 +64,62 @@ QSize TDatenGrid::sizeHint() const
     return {std::accumulate(widths_.begin(), widths_.end(), 0), rowCount_ * kRowHeight};
 }
 
+std::vector<std::optional<TDatenGrid::TextPlace>> TDatenGrid::RowTextPlaces(int row) const
+{
+    std::vector<std::optional<TextPlace>> places(static_cast<std::size_t>(ColCount()));
+    if (row < 0 || row >= rowCount_) return places;
+    const auto& cells = cells_[static_cast<std::size_t>(row)];
+    const QFontMetrics metrics(font());
+    // One baseline for the row, from the grid's own font: glyphs of a fallback font (Chinese) stand
+    // on it as the digits do, instead of lower by their taller line.
+    const int baseline = row * kRowHeight + kTextTop + metrics.ascent();
+    for (int col = 0; col < ColCount(); ++col) {
+        const auto c = static_cast<std::size_t>(col);
+        if (cells[c].isEmpty()) continue;
+        const GridCellText draw = CellTextToDraw(cells[c]);
+        const QRect cell = CellRect(col, row);
+        TextPlace place;
+        place.text = draw.text;
+        place.width = metrics.horizontalAdvance(draw.text);
+        place.origin = QPoint(draw.rightAligned ? cell.right() + 1 - kTextInset - place.width : cell.left() + kTextInset,
+                              baseline);
+        place.room = cell;
+        places[c] = place;
+        if (!draw.rightAligned) places[c]->room.setWidth(-1); // set below, once the texts on its right are placed
+    }
+    // A left-aligned text may run on over empty cells up to a little before the next text of its row.
+    for (int col = 0; col < ColCount(); ++col) {
+        auto& place = places[static_cast<std::size_t>(col)];
+        if (!place || place->room.width() >= 0) continue;
+        const QRect cell = CellRect(col, row);
+        int limit = width();
+        for (int next = col + 1; next < ColCount(); ++next)
+            if (const auto& other = places[static_cast<std::size_t>(next)]) {
+                limit = std::max(cell.right() + 1,
+                                 std::min(other->origin.x() - 2 * kTextInset, CellRect(next, row).right() + 1));
+                break;
+            }
+        place->room = QRect(cell.left(), cell.top(), limit - cell.left(), cell.height());
+    }
+    return places;
+}
+
+std::optional<TDatenGrid::TextPlace> TDatenGrid::TextPlaceOf(int col, int row) const
+{
+    if (col < 0 || col >= ColCount()) return std::nullopt;
+    return RowTextPlaces(row)[static_cast<std::size_t>(col)];
+}
+
 void TDatenGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    const QFontMetrics metrics(font());
     for (int row = 0; row < rowCount_; ++row) {
-        const auto& cells = cells_[static_cast<std::size_t>(row)];
-        // Where each cell's text begins; a left-aligned text may run on over empty cells up to
-        // a little before the next text of its row.
-        std::vector<int> textLeft(cells.size(), 0);
-        std::vector<GridCellText> draw(cells.size());
-        for (int col = 0; col < ColCount(); ++col) {
-            const auto c = static_cast<std::size_t>(col);
-            if (cells[c].isEmpty()) continue;
-            draw[c] = CellTextToDraw(cells[c]);
-            const QRect rect = CellRect(col, row);
-            textLeft[c] = draw[c].rightAligned ? rect.right() + 1 - kTextInset - metrics.horizontalAdvance(draw[c].text)
-                                               : rect.left() + kTextInset;
-        }
-        for (int col = 0; col < ColCount(); ++col) {
-            const auto c = static_cast<std::size_t>(col);
-            if (cells[c].isEmpty()) continue;
-            QRect clip = CellRect(col, row);
-            if (!draw[c].rightAligned) {
-                int limit = width();
-                for (std::size_t next = c + 1; next < cells.size(); ++next)
-                    if (!cells[next].isEmpty()) {
-                        limit = std::max(clip.right() + 1, std::min(textLeft[next] - 2 * kTextInset,
-                                                                    CellRect(static_cast<int>(next), row).right() + 1));
-                        break;
-                    }
-                clip.setRight(limit - 1);
-            }
-            if (!event->rect().intersects(clip)) continue;
-            const QRect cell = CellRect(col, row);
+        for (const auto& place : RowTextPlaces(row)) {
+            if (!place || !event->rect().intersects(place->room)) continue;
             painter.save();
-            painter.setClipRect(clip);
-            if (draw[c].rightAligned)
-                painter.drawText(cell.adjusted(kTextInset, kTextTop, -kTextInset, 0), Qt::AlignRight | Qt::AlignTop,
-                                 draw[c].text);
-            else
-                painter.drawText(QRect(cell.left() + kTextInset, cell.top() + kTextTop, clip.right() - cell.left(),
-                                       kRowHeight - kTextTop),
-                                 Qt::AlignLeft | Qt::AlignTop, draw[c].text);
+            painter.setClipRect(place->room);
+            painter.drawText(place->origin, place->text);
             painter.restore();
         }
     }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -35,12 +36,28 @@ public:
     // Empties the columns first .. last of every row.
     void ClearColumns(int first, int last);
 
+    // Where a cell's text stands: the text as drawn (without a leading "#"), the left end of its
+    // baseline, its width, and the room it may take: its cell, or for a left-aligned text its cell
+    // and the empty cells to its right, up to a little before the next text of the row. All texts of
+    // a row share one baseline, whatever the script of their glyphs.
+    struct TextPlace {
+        QString text;
+        QPoint origin;
+        int width = 0;
+        QRect room;
+        bool Fits() const { return origin.x() >= room.left() && origin.x() + width <= room.right() + 1; }
+    };
+    // Nothing for an empty cell or one outside the grid.
+    std::optional<TextPlace> TextPlaceOf(int col, int row) const;
+
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    std::vector<std::optional<TextPlace>> RowTextPlaces(int row) const;
+
     int rowCount_;
     std::vector<int> widths_;
     std::vector<std::vector<QString>> cells_; // [row][col]

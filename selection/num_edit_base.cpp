@@ -34,10 +34,16 @@ bool TNumEditBase::RangeCheck()
     if (value && minValue_ <= *value && *value <= maxValue_) return true;
     ShowMessageBox(FormatText(errorMessage_, {FormatGeneral(minValue_), FormatGeneral(maxValue_)}), content_,
                    MessageKind::Warning);
+    ReturnFocus();
+    return false;
+}
+
+void TNumEditBase::ReturnFocus()
+{
     // The message box was the active window; give the activation back with the focus.
     window()->activateWindow();
     setFocus(Qt::OtherFocusReason);
-    return false;
+    selectAll();
 }
 
 bool TNumEditBase::TryParse()
@@ -47,19 +53,22 @@ bool TNumEditBase::TryParse()
         return true;
     } catch (const ConversionError& error) {
         ShowMessageBox(FormatText(LoadText(kNotANumber), {error.Text()}), LoadText(kErrorCaption), MessageKind::Error);
+        ReturnFocus();
         return false;
     }
 }
 
-void TNumEditBase::CommitOnEnter()
+bool TNumEditBase::CommitOnEnter()
 {
     const bool modified = isModified();
-    if (RangeCheck() && TryParse()) {
+    const bool committed = RangeCheck() && TryParse();
+    if (committed) {
         WriteText();
         if (modified) emit OnCalculate();
         emit OnReturn();
     }
     selectAll();
+    return committed;
 }
 
 void TNumEditBase::CommitOnLeave() { CommitPending(); }
@@ -73,11 +82,32 @@ bool TNumEditBase::CommitPending()
     return true;
 }
 
+bool TNumEditBase::event(QEvent* event)
+{
+    // Escape over a typed text is the field's own key, not the window's Escape command.
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        isModified()) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
 void TNumEditBase::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // A committed text lets the key go on to the window (a dialog's default button); a refused
+        // one keeps it, with the focus in the field.
+        if (CommitOnEnter())
+            event->ignore();
+        else
+            event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && isModified()) {
         event->accept();
-        CommitOnEnter();
+        WriteText(); // the last committed value; clears the modified mark
+        selectAll();
         return;
     }
     QLineEdit::keyPressEvent(event);

@@ -2,6 +2,10 @@
 // What the real and the integer entry field share: the range check with its message, and the
 // commit of a changed text on Enter and on leaving the field, which tells the owner through
 // OnCalculate. The text's modified mark is the line edit's own.
+//
+// A refused text (no number, or out of range) brings the focus back into the field with the text
+// selected, after its message; Escape gives up a typed text for the last committed value. Enter
+// that committed a text goes on to the window, so that a dialog presses its default button.
 
 #include <QLineEdit>
 
@@ -52,13 +56,17 @@ protected:
     // shows the range message and puts the focus back into the field.
     bool RangeCheck();
 
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void CommitOnEnter();
+    // True when the text was committed (or nothing was typed).
+    bool CommitOnEnter();
     void CommitOnLeave();
+    // After a refused text: the focus back in the field, its text selected.
+    void ReturnFocus();
     // Stores the parsed text; a conversion error is reported and gives false.
     bool TryParse();
 

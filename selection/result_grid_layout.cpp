@@ -6,32 +6,27 @@
 #include <numeric>
 
 namespace velmarsund {
-namespace {
-
-constexpr std::array<int, 6> kWinterOnlyWidths{177, 70, 3, 70, 3, 38};
-constexpr std::array<int, 10> kWinterAndSummerWidths{177, 70, 3, 70, 15, 70, 3, 70, 3, 38};
-
-} // namespace
-
-std::span<const int> ResultColumnWidths(SeasonView view)
+std::vector<int> ResultColumnWidths(SeasonView view, const ResultColumnSizes& sizes)
 {
-    if (view == SeasonView::WinterAndSummer) return kWinterAndSummerWidths;
-    return kWinterOnlyWidths;
+    const int v = sizes.value;
+    const int gap = kResultGapWidth;
+    if (view == SeasonView::WinterAndSummer) return {sizes.label, v, gap, v, 15, v, gap, v, gap, sizes.unit};
+    return {sizes.label, v, gap, v, gap, sizes.unit};
 }
 
-int ResultColumnCount(SeasonView view) { return static_cast<int>(ResultColumnWidths(view).size()); }
+int ResultColumnCount(SeasonView view) { return view == SeasonView::WinterAndSummer ? 10 : 6; }
 
-int ResultColumnLeft(SeasonView view, int column)
+int ResultColumnLeft(SeasonView view, int column, const ResultColumnSizes& sizes)
 {
-    const auto widths = ResultColumnWidths(view);
+    const auto widths = ResultColumnWidths(view, sizes);
     int left = 0;
     for (int c = 0; c < column && c < static_cast<int>(widths.size()); ++c) left += widths[static_cast<std::size_t>(c)];
     return left;
 }
 
-int ResultTableWidth(SeasonView view)
+int ResultTableWidth(SeasonView view, const ResultColumnSizes& sizes)
 {
-    const auto widths = ResultColumnWidths(view);
+    const auto widths = ResultColumnWidths(view, sizes);
     return std::accumulate(widths.begin(), widths.end(), 0);
 }
 

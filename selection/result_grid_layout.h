@@ -2,7 +2,7 @@
 // Columns and rows of the main window's result tables, and the rows in which the entry fields of
 // the air conditions lie over the inlet table. Pure layout values by seasons view and input kind.
 
-#include <span>
+#include <vector>
 
 namespace velmarsund {
 
@@ -16,12 +16,24 @@ enum class Stream { Supply, Exhaust }; // 11/12 and 21/22
 
 constexpr int kGridRowHeight = 20;
 
-// 177, 70, 3, 70, 3, 38 in WinterOnly; 177, 70, 3, 70, 15, 70, 3, 70, 3, 38 with the summer columns.
-std::span<const int> ResultColumnWidths(SeasonView view);
+// The widths of the label, value and unit columns. The defaults suit the window font in most
+// languages; where a label, a stream heading or a unit needs more, the window widens the column.
+struct ResultColumnSizes {
+    int label = 177;
+    int value = 70;
+    int unit = 38;
+    bool operator==(const ResultColumnSizes&) const = default;
+};
+
+// 177, 70, 3, 70, 3, 38 in WinterOnly; 177, 70, 3, 70, 15, 70, 3, 70, 3, 38 with the summer columns
+// (with the default sizes).
+std::vector<int> ResultColumnWidths(SeasonView view, const ResultColumnSizes& sizes = {});
 int ResultColumnCount(SeasonView view);
 // Left edge of a column, in pixels from the table's left edge.
-int ResultColumnLeft(SeasonView view, int column);
-int ResultTableWidth(SeasonView view);
+int ResultColumnLeft(SeasonView view, int column, const ResultColumnSizes& sizes = {});
+int ResultTableWidth(SeasonView view, const ResultColumnSizes& sizes = {});
+// The smallest gap between two value columns (the gap before a value column is never wider).
+constexpr int kResultGapWidth = 3;
 
 // The unit column: 5, or 9 with the summer columns.
 int UnitColumn(SeasonView view);

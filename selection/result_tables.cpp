@@ -76,9 +76,8 @@ ResultTables BuildResultTables(const ResultTablesInput& in)
 
 std::array<QString, 2> StreamHeadings()
 {
-    const bool english = CurrentLanguage() == Language::English;
-    return {english ? QStringLiteral("Outside air") : LoadText(3),
-            english ? QStringLiteral("Return air") : LoadText(4)};
+    // The entries below the supply-side heading are those of the outside air entering the rotor.
+    return {LoadText(5), LoadText(4)};
 }
 
 QString FrostHint(const TDatenRWT& winter, const TDatenRWT* summer)

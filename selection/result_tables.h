@@ -59,7 +59,8 @@ struct ResultTables {
 
 ResultTables BuildResultTables(const ResultTablesInput& input);
 
-// The headings over the supply-side and the exhaust-side value columns.
+// The headings over the supply-side and the exhaust-side value columns: the outside air and the
+// return air, the two streams whose entries stand below them.
 std::array<QString, 2> StreamHeadings();
 
 // The hint line under the outlet table: the frost note when a shown season reports a frost risk

@@ -4,6 +4,7 @@
 
 #include "basis_settings.h"
 #include "convert_unit.h"
+#include "data_sheet_page.h"
 #include "daten_grid.h"
 #include "form_rotor.h"
 #include "ini_datei.h"
@@ -14,6 +15,8 @@
 #include "number_rounding.h"
 #include "number_separators.h"
 #include "plausibility_check.h"
+#include "program_fonts.h"
+#include "recording_canvas.h"
 #include "recording_seams.h"
 #include "text_table.h"
 
@@ -133,6 +136,7 @@ protected:
     {
         QDir(TIniDatei::AppDataFolder()).removeRecursively();
         SetSystemLocaleSource([] { return QLocale(QStringLiteral("en_US")); });
+        ApplyLanguageFonts(Language::English); // the window font of the program, as at its start
     }
     void TearDown() override { SetSystemLocaleSource({}); }
 
@@ -787,6 +791,90 @@ TEST_F(MainWindowTest, SettingsWrittenAtCloseRestoreTheSameWindow)
     EXPECT_TRUE(seams_.messages.empty());
 }
 
+// Under the largest diameter the panel shows the rotor weight and the motor, the engine's values in
+// the current units, after every change of the panel; the data sheet prints the same numbers.
+TEST_F(MainWindowTest, PanelShowsWeightAndMotorAsTheDataSheetPrintsThem)
+{
+    auto w = StartWindow();
+    const auto expectPanel = [&](int diameter, UnitSystem units) {
+        SCOPED_TRACE(diameter);
+        const Json weight = Rotorcalc({{"mode", "weight"}, {"HousingCode", 2}, {"Height", 2000}, {"Width", 2000},
+                                       {"Diameter", diameter}, {"Profile", "E18"}, {"MatrixType", 1}});
+        Json request = RotorRequest(-12, 90, 22, 40);
+        request["Diameter"] = diameter;
+        const Json motor = Rotorcalc(request);
+        const bool ip = units == UnitSystem::IP;
+        const double kg = weight["Weight"];
+        const double watts = motor["MotorPower"];
+        const QString weightText = FormatFixed(ip ? kg * 2.2046 : kg, 0);
+        const QString power = ip ? FormatFixed(watts / 1000 / 0.7457, 2) : FormatFixed(watts, 0);
+        const QString current = FormatFixed(motor["MotorCurrent"], 2);
+        EXPECT_EQ(Get<QLabel>(*w, "L_Gewicht")->text(), weightText);
+        EXPECT_EQ(Get<QLabel>(*w, "L_kg")->text(), QString::fromLatin1(ip ? "lb" : "kg"));
+        EXPECT_EQ(Get<QLabel>(*w, "L_Motor")->text(),
+                  power + QString::fromLatin1(ip ? " HP / " : " W / ") + current + QStringLiteral(" A"));
+        EXPECT_EQ(Get<QLabel>(*w, "LB_Gewicht")->text(), QStringLiteral("Weight"));
+        EXPECT_EQ(Get<QLabel>(*w, "LB_Motor")->text(), QStringLiteral("Motor"));
+
+        Calculate(*w);
+        ASSERT_TRUE(w->ResultsValid());
+        RecordingCanvas sheet;
+        DrawDataSheet(sheet, w->DataSheetData());
+        for (const QString& text : {weightText, power, current}) EXPECT_TRUE(sheet.FindText(text)) << text.toStdString();
+    };
+    expectPanel(1880, UnitSystem::SI);
+    Enter(*w, "Edit_Rad", "1500");
+    expectPanel(1500, UnitSystem::SI);
+    ChooseUnits(*w, UnitSystem::IP);
+    expectPanel(1500, UnitSystem::IP);
+}
+
+// The entries under the supply-side heading are those of the outside air: so it reads in every
+// language, over both seasons, and the data sheet copies it.
+TEST_F(MainWindowTest, SupplySideHeadedOutsideAirInEveryLanguageAndOnTheDataSheet)
+{
+    auto w = StartWindow();
+    Get<QAction>(*w, "Menu_Optionen_UseSeasons")->trigger();
+    Get<QToolButton>(*w, "Button_Seasons")->click();
+    for (const LanguageInfo& language : OfferedLanguages()) {
+        SCOPED_TRACE(language.fileCode);
+        Get<QAction>(*w, (std::string("Menu_Optionen_") + language.fileCode).c_str())->trigger();
+        const QString outside = LoadText(5);
+        EXPECT_NE(outside, LoadText(3));
+        EXPECT_EQ(Get<QLabel>(*w, "LB_Zuluft")->text(), outside);
+        EXPECT_EQ(Get<QLabel>(*w, "LB_Zuluft_S")->text(), outside);
+        EXPECT_EQ(Get<QLabel>(*w, "LB_Abluft")->text(), LoadText(4));
+        Calculate(*w);
+        RecordingCanvas sheet;
+        DrawDataSheet(sheet, w->DataSheetData());
+        EXPECT_EQ(sheet.TextsEqualTo(outside).size(), 2u); // over the winter and the summer columns
+    }
+    Get<QAction>(*w, "Menu_Optionen_en")->trigger();
+}
+
+// The air-quantity and humidity fields say what the chosen kind means, in every language.
+TEST_F(MainWindowTest, FieldHintsFollowTheInputKindInEveryLanguage)
+{
+    for (const LanguageInfo& language : OfferedLanguages())
+        for (TextId id = 590; id <= 595; ++id)
+            EXPECT_FALSE(LoadText(id, language.number).isEmpty()) << language.fileCode << " " << id;
+    auto w = StartWindow();
+    EXPECT_EQ(Field(*w, "Edit_SVol11")->toolTip(), LoadText(590));
+    EXPECT_TRUE(Field(*w, "Edit_SVol11")->toolTip().contains(QStringLiteral("1.2 kg/m³")));
+    EXPECT_EQ(Field(*w, "Edit_Feuchte21_S")->toolTip(), LoadText(593));
+    EXPECT_TRUE(Field(*w, "Edit_Temp11")->toolTip().isEmpty());
+    Settings(*w, [](QDialog& d) {
+        Choose(Get<QComboBox>(d, "Combo_Luftmenge"), 2);
+        Choose(Get<QComboBox>(d, "Combo_Feuchte"), 1);
+    });
+    for (const char* name : {"Edit_SVol11", "Edit_SVol21", "Edit_SVol11_S", "Edit_SVol21_S"})
+        EXPECT_EQ(Field(*w, name)->toolTip(), LoadText(592)) << name;
+    EXPECT_EQ(Field(*w, "Edit_Feuchte11")->toolTip(), LoadText(594));
+    Get<QAction>(*w, "Menu_Optionen_de")->trigger();
+    EXPECT_EQ(Field(*w, "Edit_SVol11")->toolTip(), QStringLiteral("Massenstrom der feuchten Luft (trockene Luft und Wasserdampf)"));
+    Get<QAction>(*w, "Menu_Optionen_en")->trigger();
+}
+
 TEST_F(MainWindowTest, SizeListKeysHelpAndLanguage)
 {
     auto w = StartWindow();
@@ -826,7 +914,8 @@ TEST_F(MainWindowTest, SizeListKeysHelpAndLanguage)
     Get<QLineEdit>(*w, "Edit_Winter")->setText(QStringLiteral("Winter 2017"));
     Get<QAction>(*w, "Menu_Optionen_de")->trigger();
     EXPECT_EQ(Get<QLineEdit>(*w, "Edit_Winter")->text(), QStringLiteral("Heizfall"));
-    EXPECT_EQ(Get<QLabel>(*w, "LB_Zuluft")->text(), QStringLiteral("Zuluft"));
+    // The supply-side entries are those of the outside air, as in every language.
+    EXPECT_EQ(Get<QLabel>(*w, "LB_Zuluft")->text(), QStringLiteral("Außenluft"));
     EXPECT_EQ(Get<QPushButton>(*w, "Button_Berechnen")->text(), QStringLiteral("Berechnen"));
     EXPECT_EQ(Cell(*w, "Tabelle_Lufteintritt", 0, 3), QStringLiteral("Eintrittszustand"));
     EXPECT_EQ(Get<QComboBox>(*w, "Combo_RahmenMaterial")->currentText(), LoadText(204).prepend("HXG - "));

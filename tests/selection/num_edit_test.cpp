@@ -6,7 +6,10 @@
 #include "recording_seams.h"
 #include "text_table.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -168,6 +171,92 @@ TEST_F(EntryFieldTest, TextThatIsNoNumberWithoutRangeCheck)
     EXPECT_TRUE(presenter_.messages[0].text.contains(QStringLiteral("abc")));
     EXPECT_EQ(calculate.count(), 0);
     EXPECT_EQ(num_->text(), QStringLiteral("abc"));
+}
+
+// A refused text, whether no number or out of range: the message once, the focus back in the
+// field with the text selected; Escape brings back the last committed value.
+TEST_F(EntryFieldTest, RefusedTextKeepsTheFocusAndEscapeRestoresTheValue)
+{
+    const struct {
+        const char* typed;
+        bool rangeCheck;
+    } cases[] = {{"abc", false}, {"abc", true}, {"81", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        presenter_.messages.clear();
+        if (c.rangeCheck) MakeTemperatureField();
+        num_->SetValidation(c.rangeCheck);
+        num_->SetFormat(NumberFormat::Fixed);
+        num_->SetValue(22.5);
+        QSignalSpy calculate(num_, &TNumEditBase::OnCalculate);
+        Type(num_, QString::fromLatin1(c.typed));
+        Leave();
+        ASSERT_EQ(presenter_.messages.size(), 1u);
+        EXPECT_TRUE(num_->hasFocus());
+        EXPECT_EQ(num_->selectedText(), QString::fromLatin1(c.typed));
+
+        QTest::keyClick(num_, Qt::Key_Escape);
+        EXPECT_EQ(num_->text(), QStringLiteral("22.50"));
+        EXPECT_FALSE(num_->isModified());
+        EXPECT_EQ(num_->selectedText(), QStringLiteral("22.50"));
+        Leave();
+        EXPECT_EQ(presenter_.messages.size(), 1u);
+        EXPECT_EQ(calculate.count(), 0);
+        EXPECT_EQ(num_->Value(), 22.5);
+    }
+}
+
+// Escape over a field without a typed text is the window's: its shortcut runs.
+TEST_F(EntryFieldTest, EscapeWithoutTypingIsTheWindowsKey)
+{
+    QAction escape(&window_);
+    escape.setShortcut(QKeySequence(Qt::Key_Escape));
+    window_.addAction(&escape);
+    QSignalSpy triggered(&escape, &QAction::triggered);
+    num_->setFocus();
+    QTest::keyClick(num_, Qt::Key_Escape);
+    EXPECT_EQ(triggered.count(), 1);
+    Type(num_, QStringLiteral("7"));
+    QTest::keyClick(num_, Qt::Key_Escape); // gives up the typed text only
+    EXPECT_EQ(triggered.count(), 1);
+}
+
+// In a dialog, Enter that commits the text goes on to the default button; a refused text keeps
+// the dialog open.
+TEST(EntryFieldInDialogTest, EnterPressesTheDefaultButtonAfterACommit)
+{
+    testing::RecordingSeams seams;
+    SetCurrentLanguage(Language::English);
+    QDialog dialog;
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* field = new TNumEdit(&dialog);
+    field->SetFormat(NumberFormat::General);
+    field->SetMinValue(600);
+    field->SetMaxValue(1100);
+    field->SetValidation(true);
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    layout->addWidget(field);
+    layout->addWidget(ok);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QSignalSpy accepted(&dialog, &QDialog::accepted);
+
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("1200"));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(accepted.count(), 0);
+    EXPECT_TRUE(dialog.isVisible());
+
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("950"));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(accepted.count(), 1);
+    EXPECT_EQ(field->Value(), 950);
 }
 
 TEST_F(EntryFieldTest, ProgramSideValueAndFormats)

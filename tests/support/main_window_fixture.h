@@ -6,6 +6,7 @@
 #include "form_rotor.h"
 #include "ini_datei.h"
 #include "language_choice.h"
+#include "program_fonts.h"
 #include "recording_seams.h"
 #include "text_table.h"
 
@@ -28,6 +29,7 @@ protected:
     {
         QDir(TIniDatei::AppDataFolder()).removeRecursively();
         SetSystemLocaleSource([] { return QLocale(QStringLiteral("en_US")); });
+        ApplyLanguageFonts(Language::English); // the window font of the program, as at its start
     }
     void TearDown() override
     {
