@@ -2,6 +2,7 @@
 // result, anywhere in the engine or in the writing, changes the digest.
 
 #include "batch.h"
+#include "mixed_batch.h"
 #include "varied_requests.h"
 
 #include <gtest/gtest.h>
@@ -46,4 +47,11 @@ TEST(RotorcalcOutputDigest, TenThousandVariedSelections)
 TEST(RotorcalcOutputDigest, TwentyThousandMoistAirCalls)
 {
     EXPECT_EQ(Digest(Output(velmarsund::testing::VariedAirBatch(20000))), "625d0e1aa450bf78/587713");
+}
+
+// Every mode, every humidity and volume kind, the moist-air functions at their edges; recorded on
+// the engine before its searches were spared.
+TEST(RotorcalcOutputDigest, TenThousandMixedRequests)
+{
+    EXPECT_EQ(Digest(Output(velmarsund::testing::MixedBatch(10000))), "d600aac4fef79134/15600896");
 }

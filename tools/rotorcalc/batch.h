@@ -16,9 +16,9 @@ Json RunRequest(const Json& request);
 // One result per request: an array for an array, in order.
 Json RunInput(const Json& input);
 
-// Reads the requests from `in` one at a time and writes each result to `out` as soon as it is
-// computed (flushed, so that whatever stops the program leaves the results written so far): an
-// array for an array, in the same text as WriteResult(RunInput(...)) followed by a newline.
+// Reads the requests from `in` one at a time and writes the results to `out` in blocks, everything
+// written so far flushed whenever the next input is not there yet, and at the end: an array for
+// an array, in the same text as WriteResult(RunInput(...)) followed by a newline.
 // Returns 0, or 2 with `message` set when the input is not one JSON document; the output then
 // ends without its closing bracket.
 int RunStream(std::istream& in, std::ostream& out, std::string& message);

@@ -10,14 +10,27 @@ bool IsWhitespace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r
 
 } // namespace
 
-RequestStream::RequestStream(std::istream& in) : in_(in.rdbuf()) {}
+RequestStream::RequestStream(std::istream& in, std::function<void()> beforeWaiting)
+    : in_(in.rdbuf()), beforeWaiting_(std::move(beforeWaiting))
+{
+}
 
-int RequestStream::Peek() { return in_ ? in_->sgetc() : kEnd; }
+int RequestStream::Peek()
+{
+    if (!in_) return kEnd;
+    // in_avail() asks the source only once the buffered bytes are used up.
+    if (beforeWaiting_ && in_->in_avail() <= 0) beforeWaiting_();
+    return in_->sgetc();
+}
 
 int RequestStream::Take()
 {
-    ++offset_;
-    return in_->sbumpc();
+    const int c = Peek();
+    if (c != kEnd) {
+        ++offset_;
+        in_->sbumpc();
+    }
+    return c;
 }
 
 void RequestStream::SkipWhitespace()

@@ -4,6 +4,7 @@
 
 #include "request_reader.h"
 
+#include <functional>
 #include <istream>
 #include <optional>
 #include <stdexcept>
@@ -19,7 +20,9 @@ public:
 
 class RequestStream {
 public:
-    explicit RequestStream(std::istream& in);
+    // `beforeWaiting` runs whenever the next byte is not yet there to read, before the reader
+    // waits for it: the place to send the answers written so far.
+    explicit RequestStream(std::istream& in, std::function<void()> beforeWaiting = {});
 
     // Reads up to the first request: true when the document is an array of requests.
     bool Begin();
@@ -37,6 +40,7 @@ private:
     void ExpectEnd();
 
     std::streambuf* in_;
+    std::function<void()> beforeWaiting_;
     std::size_t offset_ = 0;
     bool array_ = false;
     bool first_ = true;

@@ -1,10 +1,14 @@
 #include "result_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 namespace velmarsund::rotorcalc {
 namespace {
+
+// The longest field name put together with its number in one piece; longer ones take the general way.
+constexpr std::size_t kMaxPlainKey = 48;
 
 // True for text the library writes unchanged: printable ASCII without quote or backslash.
 bool IsPlain(const std::string& text)
@@ -53,11 +57,30 @@ void AppendResultText(std::string& out, const Json& value)
     case Json::value_t::object: {
         out += '{';
         bool first = true;
-        for (const auto& [key, item] : value.items()) {
-            if (!first) out += ',';
+        for (const auto& [key, item] : value.get_ref<const Json::object_t&>()) {
+            // A field is mostly a short plain name and a number: put together here and appended at
+            // once, which spares the result a dozen small appends per field.
+            char field[kMaxPlainKey + 80];
+            char* p = field;
+            if (!first) *p++ = ',';
             first = false;
-            AppendString(out, key);
-            out += ':';
+            if (key.size() > kMaxPlainKey || !IsPlain(key)) {
+                out.append(field, static_cast<std::size_t>(p - field));
+                AppendString(out, key);
+                out += ':';
+                AppendResultText(out, item);
+                continue;
+            }
+            *p++ = '"';
+            p = std::copy(key.begin(), key.end(), p);
+            *p++ = '"';
+            *p++ = ':';
+            if (item.is_number_float() && std::isfinite(item.get<double>())) {
+                p = nlohmann::detail::to_chars(p, field + sizeof field, item.get<double>());
+                out.append(field, static_cast<std::size_t>(p - field));
+                continue;
+            }
+            out.append(field, static_cast<std::size_t>(p - field));
             AppendResultText(out, item);
         }
         out += '}';
