@@ -369,20 +369,14 @@ void TFormProdukt::PlaceControls()
 
 void TFormProdukt::PlaceDeviceControls(const QRect&, int) {}
 
-void TFormProdukt::SetButtonText(QPushButton* button, const QString& text)
-{
-    buttonTexts_[button] = text;
-    button->setText(text);
-}
-
 int TFormProdukt::ButtonColumnWidth() const
 {
     int width = kWindowWidth - kResultPageWidth - 3 * kMargin;
-    for (auto it = buttonTexts_.cbegin(); it != buttonTexts_.cend(); ++it) {
-        const QPushButton* button = it.key();
+    // The column widens to the longest caption of its commands.
+    for (const QPushButton* button : Panel_Buttons->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
         const QStyle* style = button->style();
         // As the style sizes a button for its caption, and a little air on both sides.
-        const int need = button->fontMetrics().horizontalAdvance(it.value()) +
+        const int need = button->fontMetrics().horizontalAdvance(button->text()) +
                          style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
                          2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) + 8;
         width = std::max(width, need);
@@ -810,11 +804,11 @@ void TFormProdukt::SetTexts()
     Menu_Ansicht_Reglerbeschreibung->setText(LoadText(384));
     Menu_Optionen_Einstellungen->setText(LoadText(165));
     Menu_Optionen_UseSeasons->setText(LoadText(272) + QStringLiteral(" / ") + LoadText(273));
-    SetButtonText(Button_Diagramm, LoadText(156));
-    SetButtonText(Button_Leakage, LoadText(395));
-    SetButtonText(Button_Datenblatt, LoadText(159));
-    SetButtonText(Button_Produktbeschreibung, LoadText(160));
-    SetButtonText(Button_Reglerbeschreibung, LoadText(384));
+    Button_Diagramm->setText(LoadText(156));
+    Button_Leakage->setText(LoadText(395));
+    Button_Datenblatt->setText(LoadText(159));
+    Button_Produktbeschreibung->setText(LoadText(160));
+    Button_Reglerbeschreibung->setText(LoadText(384));
     SetFieldHints();
     FitColumnsToTexts();
     PlaceControls();

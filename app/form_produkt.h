@@ -18,7 +18,6 @@
 #include "result_table_texts.h"
 #include "result_tables.h"
 
-#include <QHash>
 #include <QSet>
 
 #include <array>
@@ -128,8 +127,6 @@ protected:
     // field refused its text (its message has been shown).
     bool CommitPendingEntries();
 
-    // Sets the caption of a button of the command column; the column widens to the longest caption.
-    void SetButtonText(QPushButton* button, const QString& text);
     // The room the next level's device panel needs, in pixels; 0 takes what the tables leave.
     virtual int DevicePanelWidth() const { return 0; }
     // The twelve air fields in their tab order: winter supply side, winter exhaust side, then the
@@ -237,7 +234,6 @@ private:
     QSet<const TNumEdit*> entered_; // fields whose value the user committed
     std::array<QString, 2> headings_; // the stream headings of the supply and the exhaust side
     ResultColumnSizes columns_;       // the column widths of the four tables
-    QHash<QPushButton*, QString> buttonTexts_; // the whole captions of the command column
 
     int humidityKind_ = 0;
     int volumeKind_ = 0;

@@ -180,7 +180,7 @@ void TFormRotor::CreatePanel() {
         rowLabels_.emplace_back(l, row);
         return l;
     };
-    const auto combo = [this](const char* name, int) {
+    const auto combo = [this](const char* name) {
         auto* c = new QComboBox(Panel_Geraet);
         c->setObjectName(QLatin1String(name));
         connect(c, &QComboBox::currentIndexChanged, this, [this, c] { Aenderung_Geraet(c); });
@@ -198,7 +198,7 @@ void TFormRotor::CreatePanel() {
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return l;
     };
-    const auto entry = [this](const char* name, int) {
+    const auto entry = [this](const char* name) {
         auto* e = new TIntEdit(Panel_Geraet);
         e->setObjectName(QLatin1String(name));
         connect(e, &TIntEdit::OnCalculate, this, [this, e] { Aenderung_Geraet(e); });
@@ -206,11 +206,11 @@ void TFormRotor::CreatePanel() {
     };
 
     LB_RahmenMat = label("LB_RahmenMat", 0);
-    Combo_RahmenMaterial = combo("Combo_RahmenMaterial", 0);
+    Combo_RahmenMaterial = combo("Combo_RahmenMaterial");
     LB_Rotortyp = label("LB_Rotortyp", 1);
-    Combo_Rotortyp = combo("Combo_Rotortyp", 1);
+    Combo_Rotortyp = combo("Combo_Rotortyp");
     LB_Rotorprofil = label("LB_Rotorprofil", 2);
-    Combo_Rotorprofil = combo("Combo_Rotorprofil", 2);
+    Combo_Rotorprofil = combo("Combo_Rotorprofil");
     Combo_Rotorprofil->setMaxVisibleItems(20);
 
     LB_Baugroesse = label("LB_Baugroesse", 3);
@@ -226,16 +226,16 @@ void TFormRotor::CreatePanel() {
     connect(Button_DropDown, &QToolButton::clicked, this, &TFormRotor::Button_DropDownClick);
 
     LB_Hoehe = label("LB_Hoehe", 4);
-    Edit_Hoehe = entry("Edit_Hoehe", 4);
+    Edit_Hoehe = entry("Edit_Hoehe");
     millimetres(4);
     LB_Breite = label("LB_Breite", 5);
-    Edit_Breite = entry("Edit_Breite", 5);
+    Edit_Breite = entry("Edit_Breite");
     millimetres(5);
     LB_Tiefe = label("LB_Tiefe", 6);
     L_Tiefe = value("L_Tiefe");
     millimetres(6);
     LB_Raddurchmesser = label("LB_Raddurchmesser", 7);
-    Edit_Rad = entry("Edit_Rad", 7);
+    Edit_Rad = entry("Edit_Rad");
     millimetres(7);
 
     LB_MaxRad = label("LB_MaxRad", 8);
@@ -280,12 +280,11 @@ void TFormRotor::CreateCommands() {
         auto* b = new QPushButton(Panel_Buttons);
         b->setObjectName(QLatin1String(name));
         b->setFixedHeight(Button_Diagramm->maximumHeight());
+        b->setFocusPolicy(Qt::TabFocus); // as the other commands: a click leaves the focus in its field
         return b;
     };
     Button_Berechnen = button("Button_Berechnen");
     Button_Vorauswahl = button("Button_Vorauswahl");
-    for (QPushButton* b : {Button_Berechnen, Button_Vorauswahl})
-        b->setFocusPolicy(Qt::TabFocus); // as the other commands: a click leaves the focus in its field
     QFont bold = Button_Berechnen->font();
     bold.setBold(true);
     Button_Berechnen->setFont(bold);
@@ -438,8 +437,8 @@ void TFormRotor::SetTexts() {
     Edit_Hoehe->SetContent(LoadText(54));
     Edit_Breite->SetContent(LoadText(55));
     Edit_Rad->SetContent(LoadText(82));
-    SetButtonText(Button_Berechnen, LoadText(155));
-    SetButtonText(Button_Vorauswahl, LoadText(192));
+    Button_Berechnen->setText(LoadText(155));
+    Button_Vorauswahl->setText(LoadText(192));
     const QString title = QStringLiteral("Rotor - ") + LoadText(70);
     L_Titel->setText(title);
     L_Titel_S->setText(title);
