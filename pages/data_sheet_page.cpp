@@ -323,7 +323,7 @@ void DataSheetPainter::ProfileLabels()
 
 void DataSheetPainter::ElectricalValues()
 {
-    At(1650, 2200, QStringLiteral("230"), TextAlign::Right);
+    At(1650, 2200, QString::number(kControllerSupplyVolts), TextAlign::Right);
     const DriveTexts drive = Drive();
     At(1650, 2242, drive.power, TextAlign::Right);
     At(1650, 2284, drive.current, TextAlign::Right);

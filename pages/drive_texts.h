@@ -10,6 +10,10 @@
 
 namespace velmarsund {
 
+// The controller's single-phase mains supply in volts, as the data sheet prints it; the controller
+// descriptions of every language state the same.
+inline constexpr int kControllerSupplyVolts = 220;
+
 struct DriveTexts {
     QString weight;      // whole kg or lb
     QString weightUnit;  // "kg" or "lb"

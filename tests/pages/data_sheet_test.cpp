@@ -185,7 +185,7 @@ TEST_F(DataSheetTest, InchPoundUnits)
     EXPECT_EQ(RightAt(c, 1650, 2242), std::vector<QString>{QStringLiteral("0.50")});
     EXPECT_EQ(LeftAt(c, 1680, 2242)->text, QStringLiteral("HP"));
     // The controller's single-phase supply, as its description states it.
-    EXPECT_EQ(RightAt(c, 1650, 2200), std::vector<QString>{QStringLiteral("230")});
+    EXPECT_EQ(RightAt(c, 1650, 2200), std::vector<QString>{QStringLiteral("220")});
     EXPECT_EQ(RightAt(c, 720, 2746), std::vector<QString>{QStringLiteral("220")});
     EXPECT_EQ(LeftAt(c, 750, 2746)->text, QStringLiteral("lb"));
     EXPECT_EQ(RightAt(c, 720, 2410), std::vector<QString>{QStringLiteral("2000")});

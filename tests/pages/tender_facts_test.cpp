@@ -3,6 +3,7 @@
 // wheel diameters, housing depths, the height/width ratio, motor powers, speeds, foil and profile
 // data and the efficiency marks. A stated range must be the range of the data.
 
+#include "drive_texts.h"
 #include "geometry_check.h"
 #include "geometry_rules.h"
 #include "housing_series.h"
@@ -153,8 +154,8 @@ struct LanguageLines {
 };
 
 constexpr LanguageLines kLanguages[] = {
-    {Language::German, 24, 28, 22, 0, 16},   {Language::English, 24, 28, 21, 13, 16},
-    {Language::French, 14, 28, 21, 0, 17},   {Language::Polish, 24, 28, 21, 13, 16},
+    {Language::German, 24, 28, 22, 12, 16},   {Language::English, 24, 28, 21, 13, 16},
+    {Language::French, 14, 28, 21, 12, 17},   {Language::Polish, 24, 28, 21, 13, 16},
     {Language::Chinese, 25, 28, 21, 12, 16}, {Language::Russian, 24, 28, 21, 12, 17},
 };
 
@@ -258,6 +259,19 @@ TEST(TenderFacts, EveryProductTextStatesTheDataOfItsSeries) {
                         EXPECT_TRUE(f.efficiencyMarks.count(static_cast<int>(n.value))) << l.toStdString();
                     }
         }
+    }
+}
+
+// Every controller text states its single-phase supply once, at the voltage the data sheet prints.
+TEST(TenderFacts, EveryControllerTextStatesTheSupplyOfTheDataSheet) {
+    static const QRegularExpression supply(QStringLiteral("1[ \\x{a0}\\x{202f}]?×[ \\x{a0}\\x{202f}]?(\\d+)[ \\x{a0}\\x{202f}]?(?:V|В)(?!\\w)"));
+    for (const LanguageLines& at : kLanguages) {
+        const int resource = ControllerDescriptionResource(at.language);
+        std::vector<int> volts;
+        for (const QString& l : LoadTenderText(resource))
+            for (auto it = supply.globalMatch(l); it.hasNext();)
+                volts.push_back(it.next().captured(1).toInt());
+        EXPECT_EQ(volts, std::vector<int>{kControllerSupplyVolts}) << "resource " << resource;
     }
 }
 
