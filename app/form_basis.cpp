@@ -189,9 +189,7 @@ void TFormBasis::ShowPages(const PageList& pages, std::array<QString, 3>* notes,
     else
         preview.SetNotesCallback(nullptr);
     preview.SetPdfProposal(basis_.projectPath, windowTitle());
-    owner->hide();
-    preview.DruckVorschau(owner, pages);
-    owner->show();
+    RunHidden(*owner, [&] { preview.DruckVorschau(owner, pages); });
 }
 
 void TFormBasis::Menu_Optionen_DeutschClick()

@@ -747,9 +747,7 @@ void TFormRotor::Menu_Ansicht_LeakageClick() {
         LeakageSelectionOf(WinterRecord(), geometry_.HousingCode, ProfileText().toStdString());
     leakage.Fill(selection, L_Baugroesse->text(), WinterCaption(), SummerCaption());
     leakage.move(pos());
-    hide();
-    RunModal(leakage);
-    show();
+    RunHidden(*this, [&] { RunModal(leakage); });
 }
 
 // ---------------------------------------------------------------------------------------------
