@@ -1,6 +1,7 @@
 #include "form_rot_leakage.h"
 
 #include "leakage_page.h"
+#include "menu_keys.h"
 #include "message_box.h"
 #include "num_edit.h"
 #include "page_pictures.h"
@@ -324,6 +325,7 @@ void TFormRotLeakage::SetTexts()
     Menu_Details->setTitle(LoadText(534));
     Menu_Details_anzeigen->setText(LoadText(535));
     Menu_Details_verbergen->setText(LoadText(536));
+    MarkAccessKeys(*menuBar_);
     const LeakageCaptions c = CurrentLeakageCaptions();
     LB_Aussenluft->setText(c.outsideAir);
     LB_Zuluft->setText(c.supplyAir);
