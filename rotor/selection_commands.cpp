@@ -1,10 +1,13 @@
 #include "selection_commands.h"
 
+#include "air_completion.h"
 #include "form_rotor.h"
 #include "message_box.h"
 #include "modal_runner.h"
 #include "number_separators.h"
 #include "recent_files.h"
+#include "result_grid_layout.h"
+#include "result_table_texts.h"
 #include "results_text.h"
 #include "save_question_dialog.h"
 #include "selection_file_messages.h"
@@ -289,6 +292,22 @@ ResultsTextInput TSelectionCommands::ResultsInput() const {
     in.summerCaption = window_.SummerCaption();
     in.headings = window_.StreamHeadingTexts();
     in.hint = window_.HintLine();
+    // The entered quantities as their fields show them.
+    const int volumeRow = window_.AirVolumeInputKind() == ActualVolume     ? InletRow::ActualVolume
+                          : window_.AirVolumeInputKind() == StandardVolume ? InletRow::StandardVolume
+                                                                           : InletRow::MassFlow;
+    const int humidityRow = window_.HumidityInputKind() == AbsoluteHumidity     ? InletRow::HumidityRatio
+                            : window_.HumidityInputKind() == WetBulbTemperature ? InletRow::WetBulb
+                                                                                : InletRow::RelativeHumidity;
+    std::vector<Season> seasons{Season::Winter};
+    if (in.view == SeasonView::WinterAndSummer) seasons.push_back(Season::Summer);
+    for (const Season season : seasons)
+        for (const Stream stream : {Stream::Supply, Stream::Exhaust}) {
+            const int column = ValueColumn(season, stream);
+            in.entered.push_back({column, volumeRow, window_.AirFieldText(season, stream, 0)});
+            in.entered.push_back({column, InletRow::Temperature, window_.AirFieldText(season, stream, 1)});
+            in.entered.push_back({column, humidityRow, window_.AirFieldText(season, stream, 2)});
+        }
     return in;
 }
 
