@@ -5,6 +5,7 @@
 #include "message_box.h"
 #include "modal_runner.h"
 #include "number_separators.h"
+#include "recent_captions.h"
 #include "recent_files.h"
 #include "result_grid_layout.h"
 #include "result_table_texts.h"
@@ -160,11 +161,13 @@ QString TSelectionCommands::FolderForDialogs() const {
 // Recent files
 
 void TSelectionCommands::ShowRecentFiles() {
+    // Names alike are told apart by their folders; the full path is the item's status tip.
+    const QStringList captions = RecentFileCaptions(recent_);
     for (std::size_t i = 0; i < Menu_Datei_Zuletzt.size(); ++i) {
         QAction* action = Menu_Datei_Zuletzt[i];
         const QString path = recent_.value(static_cast<int>(i));
         action->setVisible(!path.isEmpty());
-        QString name = QFileInfo(path).fileName();
+        QString name = captions.value(static_cast<int>(i));
         action->setText(QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ') +
                         name.replace(QLatin1Char('&'), QStringLiteral("&&")));
         action->setToolTip(path);
