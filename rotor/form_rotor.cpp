@@ -492,8 +492,9 @@ void TFormRotor::CompleteStart() {
     Aenderung_Geraet(Combo_RahmenMaterial);
     Button_Leakage->show();
     Menu_Ansicht_Leakage->setVisible(true);
-    // The restored inputs are the selection without a file that nothing has changed yet.
-    selectionCommands_->TakeAsSaved(QString());
+    // The restored inputs are those of the file shown at the end, or a selection without a file
+    // that nothing has changed yet.
+    selectionCommands_->TakeStartState();
     // Work starts in the first air field.
     AllAirFields().front()->setFocus(Qt::OtherFocusReason);
 }

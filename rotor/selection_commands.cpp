@@ -32,6 +32,8 @@
 namespace velmarsund {
 namespace {
 
+// The settings key of the file whose inputs the settings keep for the next start.
+constexpr QLatin1StringView kShownFileKey{"SelectionFile"};
 constexpr TextId kErrorCaption = 104;
 constexpr TextId kCannotWrite = 580;
 constexpr TextId kNewSelection = 620;
@@ -143,6 +145,27 @@ void TSelectionCommands::UpdateCaption() {
     Menu_Datei_Export->setEnabled(results);
 }
 
+void TSelectionCommands::TakeStartState() {
+    const QString path =
+        window_.IniDatei().ReadString(TFormRotor::SettingsSection(), kShownFileKey, QString());
+    TakeAsSaved(QString());
+    if (path.isEmpty() || !QFileInfo(path).isFile()) return;
+    try {
+        const OpenedSelection opened = ReadSelectionFile(path);
+        rotorsheet::Json json = SelectionJson(opened.request);
+        json.erase("Language");
+        if (opened.adjustments.empty() && QByteArray::fromStdString(json.dump()) == saved_)
+            TakeAsSaved(QFileInfo(path).absoluteFilePath());
+    } catch (const SelectionRefused&) {
+        // A file that cannot be read now names nothing; the inputs stay as the settings keep them.
+    }
+}
+
+void TSelectionCommands::KeepForNextStart() {
+    window_.IniDatei().WriteString(TFormRotor::SettingsSection(), kShownFileKey,
+                                   Modified() ? QString() : path_);
+}
+
 void TSelectionCommands::SetTexts() {
     Menu_Datei_Neu->setText(LoadText(kNewSelection));
     Menu_Datei_Oeffnen->setText(LoadText(kOpenSelection));
@@ -202,6 +225,13 @@ bool TSelectionCommands::MayDiscardChanges(bool closing) {
     case TSaveQuestionDialog::Save:
         return Menu_Datei_SpeichernClick();
     case TSaveQuestionDialog::Discard:
+        // At the end the file stays as it was saved, and so do the inputs the settings keep for
+        // the next start: what the user last agreed to keep, under the file's name.
+        if (closing && !path_.isEmpty()) {
+            window_.ApplySelection(
+                rotorsheet::ReadSheetRequest(rotorsheet::Json::parse(saved_.toStdString())));
+            adjusted_ = false;
+        }
         return true;
     default:
         return false;

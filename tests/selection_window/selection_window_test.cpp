@@ -376,6 +376,58 @@ TEST_F(SelectionWindowTest, TheQuestionBeforeAChangeIsLost) {
     EXPECT_EQ(seams_.dialogs.size(), 1u);
 }
 
+TEST_F(SelectionWindowTest, TheNextStartShowsWhatTheUserLastKept) {
+    const QString program = QStringLiteral(" - Velmarsund Rotor - Regenerative Rotating Heat Exchanger");
+    const auto closeAnswering = [this](int answer) {
+        seams_.onDialog = [answer](QDialog&) { return answer; };
+        EXPECT_TRUE(window_->close());
+        seams_.onDialog = nullptr;
+    };
+    struct Case {
+        const char* what;
+        int answer;             // to the question at the end
+        bool editFileMeanwhile; // the file changes on disk before the next start
+        double temperature;     // at the next start
+        bool named;             // the caption names the file
+    };
+    const Case cases[] = {
+        {"don't save: the file as saved, under its name", TSaveQuestionDialog::Discard, false, -4, true},
+        {"save: the changes, under the file's name", TSaveQuestionDialog::Save, false, -9, true},
+        {"the file changed meanwhile: the inputs kept, in no file", TSaveQuestionDialog::Discard, true, -4,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(TIniDatei::AppDataFolder()).removeRecursively();
+        StartWindow();
+        Enter("Edit_Temp11", QStringLiteral("-4"));
+        ASSERT_TRUE(Commands().SaveTo(Path("AHU-1.vrsel")));
+        Enter("Edit_Temp11", QStringLiteral("-9"));
+        closeAnswering(c.answer);
+        if (c.editFileMeanwhile) {
+            window_.reset();
+            StartWindow();
+            Enter("Edit_Temp11", QStringLiteral("-2"));
+            ASSERT_TRUE(Commands().SaveTo(Path("AHU-1.vrsel")));
+            Enter("Edit_Temp11", QStringLiteral("-4"));
+            // another copy of the program wrote the file; this one closes on its own inputs
+            ASSERT_TRUE(Commands().SaveTo(Path("AHU-1.vrsel")));
+            WriteFile(Path("AHU-1.vrsel"), QByteArray(R"({"Height":2000,"Width":2000})"));
+            EXPECT_TRUE(window_->close());
+        }
+        window_.reset();
+        StartWindow();
+        EXPECT_EQ(window_->WinterRecord().State11.Temp, c.temperature);
+        EXPECT_EQ(Get<TNumEditBase>(*window_, "Edit_Temp11")->text(), QString::number(c.temperature));
+        EXPECT_EQ(Commands().FilePath(),
+                  c.named ? QFileInfo(Path("AHU-1.vrsel")).absoluteFilePath() : QString());
+        EXPECT_EQ(window_->windowTitle().startsWith(QStringLiteral("AHU-1.vrsel") + program), c.named)
+            << window_->windowTitle().toStdString();
+        EXPECT_FALSE(Commands().Modified());
+        window_.reset();
+    }
+}
+
 TEST_F(SelectionWindowTest, ClosingWithoutAFileAsksNothing) {
     StartWindow();
     Enter("Edit_Temp11", QStringLiteral("-5"));
