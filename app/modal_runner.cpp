@@ -1,5 +1,6 @@
 #include "modal_runner.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QEventLoop>
 #include <QPointer>
@@ -61,6 +62,10 @@ void RunHidden(QWidget& owner, const std::function<void()>& run) {
     owner.setGeometry(place);
     owner.setEnabled(enabled);
     owner.show();
+    // A window manager may place a window that maps again as if it were new; once it has, put the
+    // window back.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (owner.geometry().topLeft() != place.topLeft()) owner.setGeometry(place);
     owner.activateWindow();
 }
 

@@ -460,11 +460,16 @@ void TFormRotLeakage::SetDetails(bool on)
     choices_.details = on;
     Menu_Details_anzeigen->setChecked(on);
     Menu_Details_verbergen->setChecked(!on);
-    GroupBox_Details->setVisible(on);
-    // The window grows (never shrinks) to what the details need beside the picture.
-    if (on && layout()) {
-        layout()->activate();
-        resize(size().expandedTo(layout()->minimumSize()));
+    // The window grows by the details box, so that the picture keeps its room, and gives the room
+    // back when they are hidden again; it grows at least to what the details need beside it.
+    if (on != GroupBox_Details->isVisibleTo(this)) {
+        const int extra = GroupBox_Details->sizeHint().height() + (layout() ? layout()->spacing() : 0);
+        GroupBox_Details->setVisible(on);
+        if (layout()) layout()->activate();
+        if (on)
+            resize(QSize(width(), height() + extra).expandedTo(layout() ? layout()->minimumSize() : QSize()));
+        else
+            resize(width(), std::max(minimumHeight(), height() - extra));
     }
     for (QLabel* label : {LB_SL_Geh_AU, LB_SL_Geh_ZU, LB_SL_Geh_AB, LB_SL_Geh_FO, LB_SL_AU_FO, LB_SL_FO_AU, LB_SL_ZU_AB,
                           LB_SL_AB_ZU, LB_CO_AU_FO, LB_CO_FO_AU, LB_CO_ZU_AB, LB_CO_AB_ZU})
