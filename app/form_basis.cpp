@@ -79,6 +79,21 @@ void TFormBasis::CreateMenus()
     Menu_Hilfe_EMail = Menu_Hilfe->addAction(QStringLiteral("Velmarsund e-mail"), this,
                                              &TFormBasis::Menu_Hilfe_EMailClick);
     Menu_Hilfe_EMail->setObjectName(QStringLiteral("Menu_Hilfe_EMail"));
+
+    // F10 opens the first menu, as everywhere on the desktop; Alt and the underlined letter open
+    // each menu (the access keys are set with the captions).
+    auto* firstMenu = new QAction(this);
+    firstMenu->setObjectName(QStringLiteral("Menu_F10"));
+    firstMenu->setShortcut(QKeySequence(Qt::Key_F10));
+    firstMenu->setShortcutContext(Qt::WindowShortcut);
+    connect(firstMenu, &QAction::triggered, this, [bar] {
+        for (QAction* title : bar->actions())
+            if (title->isVisible() && title->isEnabled() && title->menu()) {
+                bar->setActiveAction(title);
+                return;
+            }
+    });
+    addAction(firstMenu);
 }
 
 void TFormBasis::Start()
@@ -189,9 +204,7 @@ void TFormBasis::ShowPages(const PageList& pages, std::array<QString, 3>* notes,
     else
         preview.SetNotesCallback(nullptr);
     preview.SetPdfProposal(basis_.projectPath, windowTitle());
-    owner->hide();
-    preview.DruckVorschau(owner, pages);
-    owner->show();
+    RunHidden(*owner, [&] { preview.DruckVorschau(owner, pages); });
 }
 
 void TFormBasis::Menu_Optionen_DeutschClick()

@@ -436,6 +436,13 @@ void TFormProdukt::SetFieldHints()
 // ---------------------------------------------------------------------------------------------
 // Air conditions
 
+QString TFormProdukt::AirFieldText(Season season, Stream stream, int quantity) const {
+    const AirEntryFields& f = fields_[season == Season::Winter ? 0 : 1];
+    const int side = stream == Stream::Supply ? 0 : 1;
+    const TNumEdit* field = quantity == 0 ? f.volume[side] : quantity == 1 ? f.temp[side] : f.humidity[side];
+    return field->text();
+}
+
 std::array<TNumEdit*, 12> TFormProdukt::AllAirFields() const
 {
     std::array<TNumEdit*, 12> all{};

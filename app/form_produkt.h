@@ -103,6 +103,8 @@ public:
     bool LastCheckOnlyWarnings() const { return onlyWarnings_; }
     // The whole headings over the supply-side and the exhaust-side columns.
     const std::array<QString, 2>& StreamHeadingTexts() const { return headings_; }
+    // What an air field shows: quantity 0 the air quantity, 1 the temperature, 2 the humidity.
+    QString AirFieldText(Season season, Stream stream, int quantity) const;
     // The season captions as the user left them.
     QString WinterCaption() const;
     QString SummerCaption() const;

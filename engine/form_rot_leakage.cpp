@@ -1,6 +1,7 @@
 #include "form_rot_leakage.h"
 
 #include "leakage_page.h"
+#include "menu_keys.h"
 #include "message_box.h"
 #include "num_edit.h"
 #include "page_pictures.h"
@@ -136,6 +137,9 @@ constexpr TextId kPressureTooHigh = 542;
 constexpr TextId kErrorCaption = 104;
 constexpr TextId kRangeMessage = 105;
 
+// The rows of the details: leakage through the rim gap, through the separating seal, carry-over.
+constexpr TextId kDetailRows[3] = {650, 651, 652};
+
 QLabel* NewLabel(const char* name, QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -209,18 +213,6 @@ void TFormRotLeakage::CreateSchematic()
     LB_SVol22 = value("LB_SVol22", {600, 1390}, right);
     LB_p_21 = value("LB_p_21", {1590, 1340}, right);
     LB_Svol21 = value("LB_Svol21", {1590, 1390}, right);
-    LB_SL_Geh_AU = value("LB_SL_Geh_AU", {930, 935}, right);
-    LB_CO_AU_FO = value("LB_CO_AU_FO", {930, 1060}, right);
-    LB_SL_AU_FO = value("LB_SL_AU_FO", {930, 1115}, right);
-    LB_SL_FO_AU = value("LB_SL_FO_AU", {930, 1245}, right);
-    LB_CO_FO_AU = value("LB_CO_FO_AU", {930, 1300}, right);
-    LB_SL_Geh_FO = value("LB_SL_Geh_FO", {930, 1425}, right);
-    LB_SL_Geh_ZU = value("LB_SL_Geh_ZU", {1400, 935}, right);
-    LB_CO_ZU_AB = value("LB_CO_ZU_AB", {1400, 1060}, right);
-    LB_SL_ZU_AB = value("LB_SL_ZU_AB", {1400, 1115}, right);
-    LB_SL_AB_ZU = value("LB_SL_AB_ZU", {1400, 1245}, right);
-    LB_CO_AB_ZU = value("LB_CO_AB_ZU", {1400, 1300}, right);
-    LB_SL_Geh_AB = value("LB_SL_Geh_AB", {1400, 1425}, right);
     LB_Spuelluft_AU = value("LB_Spuelluft_AU", {930, 1147}, right);
     LB_Spuelluft_FO = value("LB_Spuelluft_FO", {930, 1213}, right);
     schematic_->Place(LB_Spuelluft_FO, {930, 1213}, right, 600);
@@ -303,7 +295,42 @@ void TFormRotLeakage::CreateControls()
     LB_SpuelkammerFunktion->setWordWrap(true);
     controls->addWidget(LB_SpuelkammerFunktion, 1, 1);
     LB_AlleLuftmengen = NewLabel("LB_AlleLuftmengen", this);
-    controls->addWidget(LB_AlleLuftmengen, 2, 0, 1, 2);
+    controls->addWidget(LB_AlleLuftmengen, 3, 0, 1, 2);
+
+    // The individual flows, each under its section and beside what it is: on the picture they
+    // stood unnamed and ran into the purge flows.
+    GroupBox_Details = new QGroupBox(this);
+    GroupBox_Details->setObjectName(QStringLiteral("GroupBox_Details"));
+    auto* details = new QGridLayout(GroupBox_Details);
+    details->setHorizontalSpacing(16);
+    for (int column = 0; column < 4; ++column) {
+        detailSections_[static_cast<std::size_t>(column)] = NewLabel("LB_Details_Section", GroupBox_Details);
+        detailSections_[static_cast<std::size_t>(column)]->setAlignment(Qt::AlignRight);
+        details->addWidget(detailSections_[static_cast<std::size_t>(column)], 0, column + 1);
+    }
+    // Columns by the section the flow leaves: outside air, supply air, return air, exhaust air.
+    const std::array<std::array<QLabel**, 4>, 3> rows{{
+        {&LB_SL_Geh_AU, &LB_SL_Geh_ZU, &LB_SL_Geh_AB, &LB_SL_Geh_FO},
+        {&LB_SL_AU_FO, &LB_SL_ZU_AB, &LB_SL_AB_ZU, &LB_SL_FO_AU},
+        {&LB_CO_AU_FO, &LB_CO_ZU_AB, &LB_CO_AB_ZU, &LB_CO_FO_AU},
+    }};
+    static constexpr const char* kNames[3][4] = {
+        {"LB_SL_Geh_AU", "LB_SL_Geh_ZU", "LB_SL_Geh_AB", "LB_SL_Geh_FO"},
+        {"LB_SL_AU_FO", "LB_SL_ZU_AB", "LB_SL_AB_ZU", "LB_SL_FO_AU"},
+        {"LB_CO_AU_FO", "LB_CO_ZU_AB", "LB_CO_AB_ZU", "LB_CO_FO_AU"},
+    };
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        detailRows_[row] = NewLabel("LB_Details_Row", GroupBox_Details);
+        details->addWidget(detailRows_[row], static_cast<int>(row) + 1, 0);
+        for (std::size_t column = 0; column < 4; ++column) {
+            QLabel* value = NewLabel(kNames[row][column], GroupBox_Details);
+            value->setAlignment(Qt::AlignRight);
+            *rows[row][column] = value;
+            details->addWidget(value, static_cast<int>(row) + 1, static_cast<int>(column) + 1);
+        }
+    }
+    details->setColumnStretch(0, 1);
+    controls->addWidget(GroupBox_Details, 2, 0, 1, 2);
 
     // The season buttons carry the season names, hidden: only the winter case is calculated.
     Button_Winter = new QPushButton(this);
@@ -324,11 +351,18 @@ void TFormRotLeakage::SetTexts()
     Menu_Details->setTitle(LoadText(534));
     Menu_Details_anzeigen->setText(LoadText(535));
     Menu_Details_verbergen->setText(LoadText(536));
+    MarkAccessKeys(*menuBar_);
+    GroupBox_Details->setTitle(LoadText(534));
+    for (std::size_t row = 0; row < detailRows_.size(); ++row)
+        detailRows_[row]->setText(LoadText(kDetailRows[row]));
     const LeakageCaptions c = CurrentLeakageCaptions();
     LB_Aussenluft->setText(c.outsideAir);
     LB_Zuluft->setText(c.supplyAir);
     LB_Abluft->setText(c.extractAir);
     LB_Fortluft->setText(c.exhaustAir);
+    const std::array<QString, 4> sections{c.outsideAir, c.supplyAir, c.extractAir, c.exhaustAir};
+    for (std::size_t column = 0; column < sections.size(); ++column)
+        detailSections_[column]->setText(sections[column]);
     GroupBox_Ventilator->setTitle(c.fanGroup);
     LB_AUZU->setText(c.stream1);
     LB_ABFO->setText(c.stream2);
@@ -426,6 +460,17 @@ void TFormRotLeakage::SetDetails(bool on)
     choices_.details = on;
     Menu_Details_anzeigen->setChecked(on);
     Menu_Details_verbergen->setChecked(!on);
+    // The window grows by the details box, so that the picture keeps its room, and gives the room
+    // back when they are hidden again; it grows at least to what the details need beside it.
+    if (on != GroupBox_Details->isVisibleTo(this)) {
+        const int extra = GroupBox_Details->sizeHint().height() + (layout() ? layout()->spacing() : 0);
+        GroupBox_Details->setVisible(on);
+        if (layout()) layout()->activate();
+        if (on)
+            resize(QSize(width(), height() + extra).expandedTo(layout() ? layout()->minimumSize() : QSize()));
+        else
+            resize(width(), std::max(minimumHeight(), height() - extra));
+    }
     for (QLabel* label : {LB_SL_Geh_AU, LB_SL_Geh_ZU, LB_SL_Geh_AB, LB_SL_Geh_FO, LB_SL_AU_FO, LB_SL_FO_AU, LB_SL_ZU_AB,
                           LB_SL_AB_ZU, LB_CO_AU_FO, LB_CO_FO_AU, LB_CO_ZU_AB, LB_CO_AB_ZU})
         label->setVisible(on);

@@ -10,6 +10,7 @@
 
 #include <QDialog>
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -87,6 +88,8 @@ private:
     void ShowView();
 
     std::function<void(const PageList&)> showPages_;
+    std::array<QLabel*, 4> detailSections_{}; // over the columns of the details: the four sections
+    std::array<QLabel*, 3> detailRows_{};     // rim gap, separating seal, carry-over
     UnitSystem units_ = UnitSystem::SI;
     LeakageSelection selection_;
     LeakageChoices choices_;
@@ -98,6 +101,7 @@ private:
     QMenu* Menu_Details = nullptr;
     TLeakageSchematic* schematic_ = nullptr;
     QGroupBox* GroupBox_Ventilator = nullptr;
+    QGroupBox* GroupBox_Details = nullptr; // the individual flows with their names and sections
     QLabel* LB_AUZU = nullptr;
     QLabel* LB_ABFO = nullptr;
     QLabel* LB_Spuelkammer = nullptr;

@@ -1,29 +1,30 @@
 #include "form_rotor.h"
 
+#include "chart_handover.h"
 #include "data_sheet_builder.h"
 #include "data_sheet_page.h"
-#include "drive_texts.h"
 #include "daten_grid.h"
-#include "chart_handover.h"
+#include "description_pages.h"
+#include "drive_texts.h"
 #include "form_baugroessen_rotor.h"
 #include "form_mollier.h"
 #include "form_rot_leakage.h"
-#include "description_pages.h"
 #include "geometry_check.h"
 #include "housing_series.h"
 #include "int_edit.h"
-#include "num_edit.h"
 #include "matrix_types.h"
+#include "menu_keys.h"
 #include "message_box.h"
 #include "modal_runner.h"
+#include "num_edit.h"
 #include "number_parse.h"
 #include "number_separators.h"
+#include "panel_texts.h"
+#include "panel_weight.h"
 #include "profiles.h"
 #include "program_fonts.h"
 #include "rotor_data.h"
 #include "rotor_settings.h"
-#include "panel_texts.h"
-#include "panel_weight.h"
 #include "season_calculation.h"
 #include "selection_commands.h"
 #include "size_tables.h"
@@ -444,6 +445,7 @@ void TFormRotor::SetTexts() {
     L_Titel_S->setText(title);
     PlaceControls();
     if (selectionCommands_) selectionCommands_->SetTexts();
+    MarkAccessKeys(*menuBar());
 }
 
 void TFormRotor::ReadSettings() {
@@ -490,8 +492,9 @@ void TFormRotor::CompleteStart() {
     Aenderung_Geraet(Combo_RahmenMaterial);
     Button_Leakage->show();
     Menu_Ansicht_Leakage->setVisible(true);
-    // The restored inputs are the selection without a file that nothing has changed yet.
-    selectionCommands_->TakeAsSaved(QString());
+    // The restored inputs are those of the file shown at the end, or a selection without a file
+    // that nothing has changed yet.
+    selectionCommands_->TakeStartState();
     // Work starts in the first air field.
     AllAirFields().front()->setFocus(Qt::OtherFocusReason);
 }
@@ -747,9 +750,7 @@ void TFormRotor::Menu_Ansicht_LeakageClick() {
         LeakageSelectionOf(WinterRecord(), geometry_.HousingCode, ProfileText().toStdString());
     leakage.Fill(selection, L_Baugroesse->text(), WinterCaption(), SummerCaption());
     leakage.move(pos());
-    hide();
-    RunModal(leakage);
-    show();
+    RunHidden(*this, [&] { RunModal(leakage); });
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -204,6 +204,7 @@ void TFormRotor::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    selectionCommands_->KeepForNextStart();
     TFormProdukt::closeEvent(event);
 }
 

@@ -1,10 +1,14 @@
 #include "selection_commands.h"
 
+#include "air_completion.h"
 #include "form_rotor.h"
 #include "message_box.h"
 #include "modal_runner.h"
 #include "number_separators.h"
+#include "recent_captions.h"
 #include "recent_files.h"
+#include "result_grid_layout.h"
+#include "result_table_texts.h"
 #include "results_text.h"
 #include "save_question_dialog.h"
 #include "selection_file_messages.h"
@@ -28,6 +32,8 @@
 namespace velmarsund {
 namespace {
 
+// The settings key of the file whose inputs the settings keep for the next start.
+constexpr QLatin1StringView kShownFileKey{"SelectionFile"};
 constexpr TextId kErrorCaption = 104;
 constexpr TextId kCannotWrite = 580;
 constexpr TextId kNewSelection = 620;
@@ -139,6 +145,27 @@ void TSelectionCommands::UpdateCaption() {
     Menu_Datei_Export->setEnabled(results);
 }
 
+void TSelectionCommands::TakeStartState() {
+    const QString path =
+        window_.IniDatei().ReadString(TFormRotor::SettingsSection(), kShownFileKey, QString());
+    TakeAsSaved(QString());
+    if (path.isEmpty() || !QFileInfo(path).isFile()) return;
+    try {
+        const OpenedSelection opened = ReadSelectionFile(path);
+        rotorsheet::Json json = SelectionJson(opened.request);
+        json.erase("Language");
+        if (opened.adjustments.empty() && QByteArray::fromStdString(json.dump()) == saved_)
+            TakeAsSaved(QFileInfo(path).absoluteFilePath());
+    } catch (const SelectionRefused&) {
+        // A file that cannot be read now names nothing; the inputs stay as the settings keep them.
+    }
+}
+
+void TSelectionCommands::KeepForNextStart() {
+    window_.IniDatei().WriteString(TFormRotor::SettingsSection(), kShownFileKey,
+                                   Modified() ? QString() : path_);
+}
+
 void TSelectionCommands::SetTexts() {
     Menu_Datei_Neu->setText(LoadText(kNewSelection));
     Menu_Datei_Oeffnen->setText(LoadText(kOpenSelection));
@@ -157,11 +184,13 @@ QString TSelectionCommands::FolderForDialogs() const {
 // Recent files
 
 void TSelectionCommands::ShowRecentFiles() {
+    // Names alike are told apart by their folders; the full path is the item's status tip.
+    const QStringList captions = RecentFileCaptions(recent_);
     for (std::size_t i = 0; i < Menu_Datei_Zuletzt.size(); ++i) {
         QAction* action = Menu_Datei_Zuletzt[i];
         const QString path = recent_.value(static_cast<int>(i));
         action->setVisible(!path.isEmpty());
-        QString name = QFileInfo(path).fileName();
+        QString name = captions.value(static_cast<int>(i));
         action->setText(QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ') +
                         name.replace(QLatin1Char('&'), QStringLiteral("&&")));
         action->setToolTip(path);
@@ -196,6 +225,13 @@ bool TSelectionCommands::MayDiscardChanges(bool closing) {
     case TSaveQuestionDialog::Save:
         return Menu_Datei_SpeichernClick();
     case TSaveQuestionDialog::Discard:
+        // At the end the file stays as it was saved, and so do the inputs the settings keep for
+        // the next start: what the user last agreed to keep, under the file's name.
+        if (closing && !path_.isEmpty()) {
+            window_.ApplySelection(
+                rotorsheet::ReadSheetRequest(rotorsheet::Json::parse(saved_.toStdString())));
+            adjusted_ = false;
+        }
         return true;
     default:
         return false;
@@ -289,6 +325,22 @@ ResultsTextInput TSelectionCommands::ResultsInput() const {
     in.summerCaption = window_.SummerCaption();
     in.headings = window_.StreamHeadingTexts();
     in.hint = window_.HintLine();
+    // The entered quantities as their fields show them.
+    const int volumeRow = window_.AirVolumeInputKind() == ActualVolume     ? InletRow::ActualVolume
+                          : window_.AirVolumeInputKind() == StandardVolume ? InletRow::StandardVolume
+                                                                           : InletRow::MassFlow;
+    const int humidityRow = window_.HumidityInputKind() == AbsoluteHumidity     ? InletRow::HumidityRatio
+                            : window_.HumidityInputKind() == WetBulbTemperature ? InletRow::WetBulb
+                                                                                : InletRow::RelativeHumidity;
+    std::vector<Season> seasons{Season::Winter};
+    if (in.view == SeasonView::WinterAndSummer) seasons.push_back(Season::Summer);
+    for (const Season season : seasons)
+        for (const Stream stream : {Stream::Supply, Stream::Exhaust}) {
+            const int column = ValueColumn(season, stream);
+            in.entered.push_back({column, volumeRow, window_.AirFieldText(season, stream, 0)});
+            in.entered.push_back({column, InletRow::Temperature, window_.AirFieldText(season, stream, 1)});
+            in.entered.push_back({column, humidityRow, window_.AirFieldText(season, stream, 2)});
+        }
     return in;
 }
 

@@ -48,6 +48,12 @@ class TSelectionCommands : public QObject {
 
     // Makes the window's selection the one in `path` (empty: none) as it was opened or saved.
     void TakeAsSaved(const QString& path);
+    // At start, with the last inputs restored from the settings: the file the window showed when
+    // the program ended, named again when it still holds exactly these inputs; otherwise none.
+    void TakeStartState();
+    // At the end, after the question: which file the inputs kept in the settings belong to (none
+    // when they are in no file).
+    void KeepForNextStart();
     // Menu texts and caption in the current language.
     void SetTexts();
     // The caption with the change mark and the result commands after a change.

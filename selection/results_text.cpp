@@ -47,13 +47,13 @@ std::vector<std::vector<QString>> ResultsCells(const ResultsTextInput& in) {
     // Over the value columns: the season captions, then the stream headings.
     if (in.useSeasons) {
         std::vector<QString> captions(columns.size());
-        captions[1] = in.winterCaption;
-        if (summer) captions[3] = in.summerCaption;
+        captions[1] = in.winterCaption.trimmed();
+        if (summer) captions[3] = in.summerCaption.trimmed();
         add(captions);
     }
     std::vector<QString> headings(columns.size());
     for (std::size_t c = 1; c + 1 < columns.size(); ++c)
-        headings[c] = in.headings[(c - 1) % 2];
+        headings[c] = in.headings[(c - 1) % 2].trimmed();
 
     bool first = true;
     for (const GridTexts* grid :
@@ -62,15 +62,20 @@ std::vector<std::vector<QString>> ResultsCells(const ResultsTextInput& in) {
         first = false;
         for (int row = 0; row < grid->Rows(); ++row) {
             std::vector<QString> cells;
-            for (int column : columns)
-                cells.push_back(CellTextToDraw(grid->Cell(column, row)).text);
+            for (int column : columns) {
+                QString text = CellTextToDraw(grid->Cell(column, row)).text.trimmed();
+                if (grid == &in.tables.inlet)
+                    for (const ResultsTextInput::Entered& e : in.entered)
+                        if (e.column == column && e.row == row) text = e.text.trimmed();
+                cells.push_back(text);
+            }
             // The stream headings stand in the empty first row of the inlet table.
             if (grid == &in.tables.inlet && row == InletRow::StreamHeadings)
                 for (std::size_t c = 1; c + 1 < cells.size(); ++c)
                     if (cells[c].isEmpty()) cells[c] = headings[c];
             add(cells);
         }
-        if (grid == &in.tables.outlet && !in.hint.isEmpty()) add({in.hint});
+        if (grid == &in.tables.outlet && !in.hint.isEmpty()) add({in.hint.trimmed()});
     }
     while (!rows.empty() && !HasText(rows.back()))
         rows.pop_back();

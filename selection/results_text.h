@@ -23,10 +23,19 @@ struct ResultsTextInput {
     QString summerCaption;
     std::array<QString, 2> headings; // over the supply-side and the exhaust-side columns
     QString hint;                    // the hint line under the outlet table, may be empty
+    // The entered values as their fields show them, in place of the inlet table's own number for
+    // the same quantity (the table may give it with more decimals than the user typed).
+    struct Entered {
+        int column = 0; // a value column of the inlet table
+        int row = 0;    // an InletRow
+        QString text;
+    };
+    std::vector<Entered> entered;
 };
 
 // Row by row: the captions, the inlet, velocity, outlet and process tables (an empty row between
-// two tables), the hint line. Rows without any text are left out.
+// two tables), the hint line. Rows without any text are left out; no cell begins or ends with the
+// blanks the tables pad their cells with.
 std::vector<std::vector<QString>> ResultsCells(const ResultsTextInput& input);
 
 // For the clipboard: cells separated by tabs, rows ended by line feeds.

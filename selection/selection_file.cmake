@@ -2,6 +2,7 @@
 # format version), its reader with the window's limits and messages, the recent-files list, and
 # the result tables as tab-separated and CSV text. No widgets.
 add_library(velmarsund_selection_file STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/recent_captions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/recent_files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/results_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/selection_file_messages.cpp

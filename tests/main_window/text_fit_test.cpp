@@ -7,6 +7,8 @@
 #include "program_fonts.h"
 #include "text_fit.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -68,12 +70,13 @@ protected:
         return w;
     }
 
-    // Opens a dialog through `open` and measures it while it shows.
-    void ExpectDialogFits(const char* what, const std::function<void()>& open)
-    {
+    // Opens a dialog through `open` and measures it while it shows, after `prepare`.
+    void ExpectDialogFits(const char* what, const std::function<void()>& open,
+                          const std::function<void(QDialog&)>& prepare = {}) {
         bool shown = false;
         seams_.onDialog = seams_.AsUser([&](QDialog& dialog) {
             shown = true;
+            if (prepare) prepare(dialog);
             const auto cut = CutTexts(dialog);
             EXPECT_TRUE(cut.empty()) << what << " (" << dialog.objectName().toStdString() << "):\n" << Describe(cut);
         });
@@ -108,6 +111,32 @@ TEST_P(TextFitTest, EveryTextShowsInFull)
 
     ExpectDialogFits("chart", [&] { Get<QPushButton>(w, "Button_Diagramm")->click(); });
     ExpectDialogFits("leakage", [&] { Get<QPushButton>(w, "Button_Leakage")->click(); });
+    // With a purge sector and the details shown: every flow with its name, no text over another.
+    ExpectDialogFits(
+        "leakage details", [&] { Get<QPushButton>(w, "Button_Leakage")->click(); },
+        [](QDialog& leakage) {
+            Get<QComboBox>(leakage, "ComboBox_Spuelkammer")->setCurrentIndex(2);
+            Get<QAction>(leakage, "Menu_Details_anzeigen")->trigger();
+            QApplication::processEvents();
+            std::vector<std::pair<QRect, QLabel*>> texts;
+            for (QLabel* label : leakage.findChildren<QLabel*>()) {
+                if (!label->isVisible() || label->text().isEmpty()) continue;
+                const QRect box = label->fontMetrics().boundingRect(label->contentsRect(),
+                                                                    int(label->alignment()), label->text());
+                texts.emplace_back(QRect(label->mapTo(&leakage, box.topLeft()), box.size()), label);
+            }
+            for (std::size_t i = 0; i < texts.size(); ++i)
+                for (std::size_t j = i + 1; j < texts.size(); ++j)
+                    EXPECT_FALSE(texts[i].first.intersects(texts[j].first))
+                        << texts[i].second->objectName().toStdString() << " \""
+                        << texts[i].second->text().toStdString() << "\" over "
+                        << texts[j].second->objectName().toStdString() << " \""
+                        << texts[j].second->text().toStdString() << "\"";
+            for (const char* row : {"LB_SL_Geh_AU", "LB_SL_AU_FO", "LB_CO_AU_FO"})
+                EXPECT_TRUE(Get<QLabel>(leakage, row)->isVisible()) << row;
+            for (QLabel* name : leakage.findChildren<QLabel*>(QStringLiteral("LB_Details_Row")))
+                EXPECT_FALSE(name->text().isEmpty());
+        });
     ExpectDialogFits("data sheet preview", [&] { Get<QPushButton>(w, "Button_Datenblatt")->click(); });
 }
 

@@ -66,24 +66,45 @@ TEST(ResultsText, ClipboardHoldsEveryShownCellSeparatedByTabs) {
     const QStringList lines = Lines(ResultsClipboardText(input), QStringLiteral("\n"));
     ASSERT_EQ(lines.size(), 33);
     // The captions and headings over their columns, then the tables as they show their cells,
-    // labels and units included, an empty row between two tables.
+    // labels and units included but without the blanks that pad them, an empty row between two
+    // tables.
     EXPECT_EQ(lines[0], QStringLiteral("\tHeating\t\tCooling\t\t"));
     EXPECT_EQ(lines[1], QStringLiteral("\tOutside air\tReturn air\tOutside air\tReturn air\t"));
-    EXPECT_EQ(lines[2], QStringLiteral("    Standard Air Volume\t10000\t10000\t10000\t10000\tm³/h"));
-    EXPECT_EQ(lines[6], QStringLiteral("    Temperature\t-12.0\t22.0\t32.0\t22.0\t°C"));
+    EXPECT_EQ(lines[2], QStringLiteral("Standard Air Volume\t10000\t10000\t10000\t10000\tm³/h"));
+    EXPECT_EQ(lines[6], QStringLiteral("Temperature\t-12.0\t22.0\t32.0\t22.0\t°C"));
     EXPECT_EQ(lines[11], QString());
-    EXPECT_EQ(lines[13], QStringLiteral("Pressure drop (actual density) \t78\t98\t103\t98\tPa"));
-    EXPECT_EQ(lines[18], QStringLiteral("    Temperature\t15.4\t-4.0\t24.0\t30.0\t°C"));
+    EXPECT_EQ(lines[13], QStringLiteral("Pressure drop (actual density)\t78\t98\t103\t98\tPa"));
+    EXPECT_EQ(lines[18], QStringLiteral("Temperature\t15.4\t-4.0\t24.0\t30.0\t°C"));
     EXPECT_EQ(lines[26], QStringLiteral("Energy efficiency (DIN EN 13053)\t79.8% / H1\t\t79.8% / H1\t\t"));
     EXPECT_EQ(lines[27],
               QStringLiteral("Temperature efficiency ErP Lot 6\t80.9\t(2018 ready)\t80.9\t(2018 ready)\t%"));
     EXPECT_EQ(lines[32], QStringLiteral("\t41.03\t-47.66\t-11.91\t11.91\tkg/h"));
-    // Exactly what the tables hold, cell by cell.
+    // Exactly what the tables hold, cell by cell, unpadded.
     const QStringList temperature = lines[6].split(QLatin1Char('\t'));
     const int row = InletRow::Temperature;
-    EXPECT_EQ(temperature[1], input.tables.inlet.Cell(ValueColumn(Season::Winter, Stream::Supply), row));
-    EXPECT_EQ(temperature[4], input.tables.inlet.Cell(ValueColumn(Season::Summer, Stream::Exhaust), row));
-    EXPECT_EQ(temperature[5], input.tables.inlet.Cell(UnitColumn(SeasonView::WinterAndSummer), row));
+    EXPECT_EQ(temperature[1],
+              input.tables.inlet.Cell(ValueColumn(Season::Winter, Stream::Supply), row).trimmed());
+    EXPECT_EQ(temperature[4],
+              input.tables.inlet.Cell(ValueColumn(Season::Summer, Stream::Exhaust), row).trimmed());
+    EXPECT_EQ(temperature[5],
+              input.tables.inlet.Cell(UnitColumn(SeasonView::WinterAndSummer), row).trimmed());
+    for (const QString& line : lines)
+        for (const QString& cell : line.split(QLatin1Char('\t')))
+            EXPECT_EQ(cell, cell.trimmed()) << line.toStdString();
+}
+
+TEST(ResultsText, EnteredValuesAsTheirFieldsShowThem) {
+    ResultsTextInput input = ReferenceResults({QLatin1Char('.'), QLatin1Char(',')});
+    // The fields show what the user typed; only the inlet cells they stand for change.
+    input.entered = {
+        {ValueColumn(Season::Winter, Stream::Supply), InletRow::Temperature, QStringLiteral("-12")},
+        {ValueColumn(Season::Summer, Stream::Exhaust), InletRow::Temperature, QStringLiteral(" 22 ")},
+        {ValueColumn(Season::Winter, Stream::Exhaust), InletRow::RelativeHumidity, QStringLiteral("40")}};
+    const QStringList lines = Lines(ResultsClipboardText(input), QStringLiteral("\n"));
+    EXPECT_EQ(lines[6], QStringLiteral("Temperature\t-12\t22.0\t32.0\t22\t°C"));
+    EXPECT_TRUE(lines[7].startsWith(QStringLiteral("Relative Humidity\t90.0\t40\t")))
+        << lines[7].toStdString();
+    EXPECT_EQ(lines[18], QStringLiteral("Temperature\t15.4\t-4.0\t24.0\t30.0\t°C")) << "outlet untouched";
 }
 
 TEST(ResultsText, CsvInBothSeparatorSettings) {
@@ -96,11 +117,11 @@ TEST(ResultsText, CsvInBothSeparatorSettings) {
     const Case cases[] = {
         {{QLatin1Char('.'), QLatin1Char(',')},
          ",Heating,,Cooling,,",
-         "    Temperature,-12.0,22.0,32.0,22.0,°C",
+         "Temperature,-12.0,22.0,32.0,22.0,°C",
          "Energy efficiency (DIN EN 13053),79.8% / H1,,79.8% / H1,,"},
         {{QLatin1Char(','), QLatin1Char('.')},
          ";Heating;;Cooling;;",
-         "    Temperature;-12,0;22,0;32,0;22,0;°C",
+         "Temperature;-12,0;22,0;32,0;22,0;°C",
          "Energy efficiency (DIN EN 13053);79,8% / H1;;79,8% / H1;;"},
     };
     for (const Case& c : cases) {

@@ -376,6 +376,58 @@ TEST_F(SelectionWindowTest, TheQuestionBeforeAChangeIsLost) {
     EXPECT_EQ(seams_.dialogs.size(), 1u);
 }
 
+TEST_F(SelectionWindowTest, TheNextStartShowsWhatTheUserLastKept) {
+    const QString program = QStringLiteral(" - Velmarsund Rotor - Regenerative Rotating Heat Exchanger");
+    const auto closeAnswering = [this](int answer) {
+        seams_.onDialog = [answer](QDialog&) { return answer; };
+        EXPECT_TRUE(window_->close());
+        seams_.onDialog = nullptr;
+    };
+    struct Case {
+        const char* what;
+        int answer;             // to the question at the end
+        bool editFileMeanwhile; // the file changes on disk before the next start
+        double temperature;     // at the next start
+        bool named;             // the caption names the file
+    };
+    const Case cases[] = {
+        {"don't save: the file as saved, under its name", TSaveQuestionDialog::Discard, false, -4, true},
+        {"save: the changes, under the file's name", TSaveQuestionDialog::Save, false, -9, true},
+        {"the file changed meanwhile: the inputs kept, in no file", TSaveQuestionDialog::Discard, true, -4,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(TIniDatei::AppDataFolder()).removeRecursively();
+        StartWindow();
+        Enter("Edit_Temp11", QStringLiteral("-4"));
+        ASSERT_TRUE(Commands().SaveTo(Path("AHU-1.vrsel")));
+        Enter("Edit_Temp11", QStringLiteral("-9"));
+        closeAnswering(c.answer);
+        if (c.editFileMeanwhile) {
+            window_.reset();
+            StartWindow();
+            Enter("Edit_Temp11", QStringLiteral("-2"));
+            ASSERT_TRUE(Commands().SaveTo(Path("AHU-1.vrsel")));
+            Enter("Edit_Temp11", QStringLiteral("-4"));
+            // another copy of the program wrote the file; this one closes on its own inputs
+            ASSERT_TRUE(Commands().SaveTo(Path("AHU-1.vrsel")));
+            WriteFile(Path("AHU-1.vrsel"), QByteArray(R"({"Height":2000,"Width":2000})"));
+            EXPECT_TRUE(window_->close());
+        }
+        window_.reset();
+        StartWindow();
+        EXPECT_EQ(window_->WinterRecord().State11.Temp, c.temperature);
+        EXPECT_EQ(Get<TNumEditBase>(*window_, "Edit_Temp11")->text(), QString::number(c.temperature));
+        EXPECT_EQ(Commands().FilePath(),
+                  c.named ? QFileInfo(Path("AHU-1.vrsel")).absoluteFilePath() : QString());
+        EXPECT_EQ(window_->windowTitle().startsWith(QStringLiteral("AHU-1.vrsel") + program), c.named)
+            << window_->windowTitle().toStdString();
+        EXPECT_FALSE(Commands().Modified());
+        window_.reset();
+    }
+}
+
 TEST_F(SelectionWindowTest, ClosingWithoutAFileAsksNothing) {
     StartWindow();
     Enter("Edit_Temp11", QStringLiteral("-5"));
@@ -413,15 +465,27 @@ TEST_F(SelectionWindowTest, ResultsToTheClipboardAndToCsvInBothSeparatorSettings
         copy->trigger();
         const QString text = QGuiApplication::clipboard()->text();
         const QStringList rows = text.split(QLatin1Char('\n'));
-        // The temperature row of the inlet table, cell by cell as the table shows it.
+        // The temperature row of the inlet table: its label and unit as the table shows them, the
+        // entered temperatures as their fields show them ("-12", not the table's "-12.0").
         const auto* inlet = Get<TDatenGrid>(*window_, "Tabelle_Lufteintritt");
-        const int row = InletRow::Temperature;
-        const QString expected = QStringList{inlet->Cell(0, row), inlet->Cell(1, row), inlet->Cell(3, row),
-                                             inlet->Cell(5, row), inlet->Cell(7, row), inlet->Cell(9, row)}
-                                     .join(QLatin1Char('\t'));
+        const auto field = [this](const char* name) { return Get<TNumEdit>(*window_, name)->text(); };
+        int row = InletRow::Temperature;
+        const QString expected =
+            QStringList{inlet->Cell(0, row).trimmed(), field("Edit_Temp11"),   field("Edit_Temp21"),
+                        field("Edit_Temp11_S"),        field("Edit_Temp21_S"), inlet->Cell(9, row).trimmed()}
+                .join(QLatin1Char('\t'));
         EXPECT_TRUE(rows.contains(expected)) << text.toStdString();
-        EXPECT_TRUE(expected.contains(separators.decimal == QLatin1Char(',') ? QStringLiteral("-12,0")
-                                                                             : QStringLiteral("-12.0")));
+        EXPECT_TRUE(expected.contains(QStringLiteral("\t-12\t"))) << expected.toStdString();
+        // A calculated row, cell by cell as the table shows it without its padding.
+        row = InletRow::Enthalpy;
+        EXPECT_TRUE(rows.contains(QStringList{inlet->Cell(0, row).trimmed(), inlet->Cell(1, row).trimmed(),
+                                              inlet->Cell(3, row).trimmed(), inlet->Cell(5, row).trimmed(),
+                                              inlet->Cell(7, row).trimmed(), inlet->Cell(9, row).trimmed()}
+                                      .join(QLatin1Char('\t'))))
+            << text.toStdString();
+        for (const QString& line : rows)
+            for (const QString& cell : line.split(QLatin1Char('\t')))
+                EXPECT_EQ(cell, cell.trimmed()) << "padded cell in: " << line.toStdString();
         EXPECT_TRUE(rows[0].startsWith(QStringLiteral("\tHeating\t\tCooling")));
 
         const QString csv = Path(separators.decimal == QLatin1Char(',') ? "comma.csv" : "point.csv");
@@ -480,7 +544,8 @@ TEST_F(SelectionWindowTest, FileAndEditMenusInEveryLanguage) {
     ApplyLanguage(Language::German);
     QStringList items;
     for (QAction* action : file->actions())
-        if (!action->isSeparator() && action->isVisible()) items << action->text();
+        if (!action->isSeparator() && action->isVisible())
+            items << QString(action->text()).remove(QLatin1Char('&')); // without the access keys
     EXPECT_EQ(items,
               (QStringList{QStringLiteral("Neue Auswahl"), QStringLiteral("Auswahl öffnen..."),
                            QStringLiteral("Auswahl speichern"), QStringLiteral("Auswahl speichern unter..."),
