@@ -1,8 +1,8 @@
 #include "form_produkt.h"
 
 #include "air_completion.h"
-#include "convert_unit.h"
 #include "daten_grid.h"
+#include "entered_quantity.h"
 #include "form_optionen.h"
 #include "message_box.h"
 #include "num_edit.h"
@@ -44,57 +44,6 @@ constexpr TextId kMassFlowHint = 592;
 constexpr TextId kRelativeHumidityHint = 593;
 constexpr TextId kAbsoluteHumidityHint = 594;
 constexpr TextId kWetBulbHint = 595;
-
-// An entered quantity: its kind, its unit in the record and in each unit system, and where the
-// inlet state holds it.
-struct EnteredQuantity {
-    QuantityKind kind; // 0 for the relative humidity, which is never converted
-    UnitCode base;
-    UnitCode si;
-    UnitCode ip;
-    double AirStreamState::*member;
-};
-
-constexpr EnteredQuantity kTemperature{Quantity::Temperature, Unit::Celsius, Unit::Celsius, Unit::Fahrenheit,
-                                       &AirStreamState::Temp};
-
-EnteredQuantity VolumeQuantity(int volumeKind)
-{
-    switch (volumeKind) {
-    case ActualVolume:
-        return {Quantity::AirVolumeFlow, Unit::CubicMetrePerHour, Unit::CubicMetrePerHour, Unit::Cfm,
-                &AirStreamState::AVol};
-    case MassFlowGiven:
-        return {Quantity::MassFlow, Unit::KilogramPerHour, Unit::KilogramPerHour, Unit::PoundPerHour,
-                &AirStreamState::MassFlow};
-    default:
-        return {Quantity::AirVolumeFlow, Unit::CubicMetrePerHour, Unit::CubicMetrePerHour, Unit::Cfm,
-                &AirStreamState::SVol};
-    }
-}
-
-EnteredQuantity HumidityQuantity(int humidityKind)
-{
-    switch (humidityKind) {
-    case AbsoluteHumidity:
-        return {Quantity::HumidityRatio, Unit::GramPerKilogram, Unit::GramPerKilogram, Unit::GrainPerPound,
-                &AirStreamState::X};
-    case WetBulbTemperature:
-        return {Quantity::Temperature, Unit::Celsius, Unit::Celsius, Unit::Fahrenheit, &AirStreamState::WetBulb};
-    default:
-        return {0, 0, 0, 0, &AirStreamState::Humidity};
-    }
-}
-
-double ToDisplay(const EnteredQuantity& q, UnitSystem system, double value)
-{
-    return ConvertUnit(q.kind, q.base, UnitChoice(system, q.si, q.ip), value);
-}
-
-double ToInternal(const EnteredQuantity& q, UnitSystem system, double value)
-{
-    return ConvertUnit(q.kind, UnitChoice(system, q.si, q.ip), q.base, value);
-}
 
 AirStreamState& Inlet(TDatenRWT& record, int stream) { return stream == 0 ? record.State11 : record.State21; }
 
@@ -496,7 +445,8 @@ void TFormProdukt::CopyAirInputs()
         for (int stream = 0; stream < 2; ++stream) {
             AirStreamState& s = Inlet(r, stream);
             if (const auto v = EnteredValue(f.volume[stream])) s.*volume.member = ToInternal(volume, unitSystem_, *v);
-            if (const auto v = EnteredValue(f.temp[stream])) s.Temp = ToInternal(kTemperature, unitSystem_, *v);
+            if (const auto v = EnteredValue(f.temp[stream]))
+                s.Temp = ToInternal(kEnteredTemperature, unitSystem_, *v);
             if (const auto v = EnteredValue(f.humidity[stream]))
                 s.*humidity.member = ToInternal(humidity, unitSystem_, *v);
         }
@@ -519,7 +469,7 @@ void TFormProdukt::ShowAirInputs()
         for (int stream = 0; stream < 2; ++stream) {
             const AirStreamState& s = Inlet(r, stream);
             ShowInField(f.volume[stream], s.SVol);
-            ShowInField(f.temp[stream], RoundTo(ToDisplay(kTemperature, unitSystem_, s.Temp), 1));
+            ShowInField(f.temp[stream], RoundTo(ToDisplay(kEnteredTemperature, unitSystem_, s.Temp), 1));
             ShowInField(f.humidity[stream], s.Humidity);
         }
         if (season == Season::Winter && r.AirPressure != airPressure_) {
@@ -565,7 +515,7 @@ void TFormProdukt::SetUnitSystem(UnitSystem system)
         AirEntryFields& f = Fields(season);
         for (int stream = 0; stream < 2; ++stream) {
             const AirStreamState& s = Inlet(Record(season), stream);
-            ShowInField(f.temp[stream], RoundTo(ToDisplay(kTemperature, system, s.Temp), 1));
+            ShowInField(f.temp[stream], RoundTo(ToDisplay(kEnteredTemperature, system, s.Temp), 1));
             if (humidity.kind != 0)
                 ShowInField(f.humidity[stream], RoundTo(ToDisplay(humidity, system, s.*humidity.member), 1));
             ShowInField(f.volume[stream], RoundTo(ToDisplay(volume, system, s.*volume.member), 0));

@@ -17,7 +17,6 @@ const QColor kGridBlue(0, 102, 255);
 const QColor kEnthalpyGrey(68, 68, 68);
 constexpr double kRelativeHumidities[] = {0.01, 0.02, 0.05, 0.1, 0.2, 0.3, 0.4, 0.5, 1,  2,  3,  4,  5,
                                           7,    10,   15,   20,  30,  40,  50,  60,  70, 80, 90, 100};
-constexpr int kMostSteps = 100000; // a bound for the 0.1 g/kg walk to saturation
 
 int Rounded(double v) { return static_cast<int>(std::lround(v)); }
 
@@ -33,7 +32,8 @@ double InternalEnthalpy(UnitSystem units, double display)
 }
 double DisplayTemperature(UnitSystem units, double celsius)
 {
-    return units == UnitSystem::SI ? celsius : celsius * 1.8 + 32;
+    return ConvertUnit(Quantity::Temperature, Unit::Celsius,
+                       UnitChoice(units, Unit::Celsius, Unit::Fahrenheit), celsius);
 }
 
 // The index (1-based) of the first humidity curve for t max in whole degrees Celsius.
@@ -98,8 +98,11 @@ void ChartPainter::Title()
 {
     c_.SetFontHeight(std::max(1, Rounded(s_.FontHeight())));
     c_.SetFontStyle(FontStyle::Bold);
-    const QString pressure = units_ == UnitSystem::SI ? Fixed(p_, 0) + QStringLiteral(" mbar")
-                                                      : Fixed(p_ / 1013, 2) + QStringLiteral(" atm");
+    const QString pressure =
+        units_ == UnitSystem::SI
+            ? Fixed(p_, 0) + QStringLiteral(" mbar")
+            : Fixed(ConvertUnit(Quantity::AirPressure, Unit::Millibar, Unit::Atmosphere, p_), 2) +
+                  QStringLiteral(" atm");
     const QString text = Text(carrier_ ? 158 : 157) + QLatin1Char(' ') + pressure;
     const double f = s_.FontHeight();
     const QPointF at = carrier_ ? At(r_.tMin, r_.xMax) - QPointF(0, 3 * f)
@@ -121,7 +124,10 @@ void ChartPainter::HumidityLines()
         const QPointF foot = At(r_.tMin, x) - AlongY(f / 2);
         c_.Line(foot, At(EnthalpyOf(r_.tMax, x, p_) - 2.501 * x, x));
         if (everyOther && i % 2 != 0) continue;
-        const QString label = Fixed(units_ == UnitSystem::SI ? x : x * 7, 0);
+        const QString label =
+            Fixed(ConvertUnit(Quantity::HumidityRatio, Unit::GramPerKilogram,
+                              UnitChoice(units_, Unit::GramPerKilogram, Unit::GrainPerPound), x),
+                  0);
         if (carrier_)
             WriteCentred(foot - AlongY(f * 0.2), TextAlign::Right, label);
         else
@@ -302,20 +308,6 @@ std::pair<double, double> ChartScale::ChartPointOf(const QPointF& picture) const
 QPointF ChartScale::YDirection() const { return settings_.carrier ? QPointF(1, 0) : QPointF(0, -1); }
 QPointF ChartScale::XDirection() const { return settings_.carrier ? QPointF(0, -1) : QPointF(1, 0); }
 double ChartScale::GridFontHeight() const { return std::round(0.9 * f_) * s_; }
-
-double CpAir(double t) { return 1.0065 + 5.309587e-6 * t + 4.758596e-7 * t * t - 1.136145e-10 * t * t * t; }
-double CpVapour(double t) { return 1.86 - 8.333e-6 * t + 2.375e-6 * t * t - 2.917e-9 * t * t * t; }
-
-double SatXOnEnthalpyLine(double h, double p)
-{
-    double x = h > 0 ? h / 4 : 0;
-    for (int step = 0; step < kMostSteps; ++step) {
-        const double t = (h - 2.501 * x) / (1.86 * x / 1000 + 1.007);
-        if (!(std::fabs(XFromPhi(t, 100, p)) > x)) break;
-        x += 0.1;
-    }
-    return x + 1;
-}
 
 bool DrawChartPicture(PageCanvas& canvas, const ChartSettings& settings)
 {

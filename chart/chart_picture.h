@@ -55,12 +55,6 @@ private:
     double s_ = 1;                     // picture units per chart unit
 };
 
-// x of the point where a line of constant enthalpy (kJ/kg) meets saturation, plus 1 g/kg.
-double SatXOnEnthalpyLine(double h, double p);
-// Specific heats of dry air and of water vapour at t, kJ/(kg K).
-double CpAir(double t);
-double CpVapour(double t);
-
 // Draws the chart picture. An arithmetic error leaves the picture as far as it was drawn; the
 // answer says whether it was drawn whole.
 bool DrawChartPicture(PageCanvas& canvas, const ChartSettings& settings);

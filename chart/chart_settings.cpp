@@ -1,5 +1,6 @@
 #include "chart_settings.h"
 
+#include "convert_unit.h"
 #include "text_table.h"
 
 #include <algorithm>
@@ -17,7 +18,13 @@ constexpr RangeRow kRanges[kChartRangeCount] = {{60, 140, 20, 140, 2, 10, 5, 2},
                                                 {140, 300, 60, 440, 5, 20, 20, 10}};
 
 const RangeRow& Row(int index) { return kRanges[std::clamp(index, 0, kChartRangeCount - 1)]; }
-double Celsius(double fahrenheit) { return (fahrenheit - 32) / 1.8; }
+// An IP range end in degC: its distance from 32 degF converted as a temperature difference.
+double Celsius(double fahrenheit) {
+    return ConvertTemperatureDifference(Unit::Fahrenheit, Unit::Celsius, fahrenheit - 32);
+}
+double GramPerKilogram(int grainPerPound) {
+    return ConvertUnit(Quantity::HumidityRatio, Unit::GrainPerPound, Unit::GramPerKilogram, grainPerPound);
+}
 
 } // namespace
 
@@ -26,8 +33,14 @@ ChartRanges RangesOf(const ChartSettings& s)
     const RangeRow& t = Row(s.temperatureRange);
     const RangeRow& x = Row(s.humidityRange);
     if (s.units == UnitSystem::IP)
-        return {Celsius(0), Celsius(t.tMaxIp), 0, x.xMaxIp / 7.0, x.xStepIp / 7.0, static_cast<double>(x.hStepIp),
-                5 / 1.8, 20};
+        return {Celsius(0),
+                Celsius(t.tMaxIp),
+                0,
+                GramPerKilogram(x.xMaxIp),
+                GramPerKilogram(x.xStepIp),
+                static_cast<double>(x.hStepIp),
+                ConvertTemperatureDifference(Unit::Fahrenheit, Unit::Celsius, 5),
+                20};
     return {-20, static_cast<double>(t.tMaxSi), 0, static_cast<double>(x.xMaxSi), static_cast<double>(x.xStepSi),
             static_cast<double>(x.hStepSi), 2, 10};
 }

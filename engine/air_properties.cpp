@@ -1,5 +1,5 @@
-// The closed formulas of moist_air.h: density, volume flows, altitude and the transport
-// properties of air.
+// The closed formulas of moist_air.h: density, volume flows, altitude, the transport properties
+// and the specific heats of air.
 
 #include "math_error.h"
 #include "moist_air.h"
@@ -48,6 +48,14 @@ double PrandtlNumber(double t) {
 
 double ThermalConductivity(double t) {
     return Finite((0.0748 * t + 24.083) * 0.001);
+}
+
+double CpAir(double t) {
+    return 1.0065 + 5.309587e-6 * t + 4.758596e-7 * t * t - 1.136145e-10 * t * t * t;
+}
+
+double CpVapour(double t) {
+    return 1.86 - 8.333e-6 * t + 2.375e-6 * t * t - 2.917e-9 * t * t * t;
 }
 
 double CpMoistAir(double dryMassFlow, double vapourMassFlow) {

@@ -1,5 +1,6 @@
 #include "form_rot_leakage.h"
 
+#include "convert_unit.h"
 #include "leakage_page.h"
 #include "menu_keys.h"
 #include "message_box.h"

@@ -68,11 +68,6 @@ double PressureLimit(UnitSystem system) { return UnitChoice(system, 2000.0, 8.0)
 
 double SignedForFan(double pressure, int fan) { return std::fabs(pressure) * (fan == Fan::BlowThrough ? 1 : -1); }
 
-double ConvertPressure(double pressure, UnitSystem from, UnitSystem to)
-{
-    return from == to ? pressure : PressureIn(to, PascalOf(from, pressure));
-}
-
 LeakageView CalculateLeakageView(const LeakageSelection& s, const LeakageChoices& c, UnitSystem system)
 {
     LeakageView v;

@@ -53,8 +53,6 @@ constexpr double kLargestPressureDifference = 2500;
 double PressureLimit(UnitSystem system);
 // An entered pressure with the sign of its fan: negative where the fan draws, positive where it blows.
 double SignedForFan(double pressure, int fan);
-// An entered pressure in the other unit system.
-double ConvertPressure(double pressure, UnitSystem from, UnitSystem to);
 
 // Every label the window fills, in the unit system; empty when the calculation failed.
 struct LeakageTexts {

@@ -21,6 +21,7 @@ constexpr int kMaxBracketSteps = 100000;   // 0.1 K steps of the saturation brac
 constexpr int kMaxFogReductions = 10000;   // 10 % reductions of X above saturation
 constexpr int kMaxEnthalpySteps = 2000;    // 5 K steps along the enthalpy line
 constexpr int kMaxBisections = 2000;       // halvings along the enthalpy line
+constexpr int kMaxSaturationSteps = 100000; // 0.1 g/kg steps along an enthalpy line to saturation
 
 double SatPressureOfFit(double t)
 {
@@ -247,6 +248,16 @@ double TempOnEnthalpyLine(double t, double x, double p, double target)
     } catch (const MathError&) {
         return t;
     }
+}
+
+double SatXOnEnthalpyLine(double h, double p) {
+    double x = h > 0 ? h / 4 : 0;
+    for (int step = 0; step < kMaxSaturationSteps; ++step) {
+        const double t = (h - 2.501 * x) / (1.86 * x / 1000 + 1.007);
+        if (!(std::fabs(XFromPhi(t, 100, p)) > x)) break;
+        x += 0.1;
+    }
+    return x + 1;
 }
 
 } // namespace velmarsund

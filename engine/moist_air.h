@@ -13,6 +13,9 @@ double DewPointOf(double x, double p);
 double TempFromXPhi(double x, double p, double phi);
 double EnthalpyOf(double t, double x, double p);
 double TempOnEnthalpyLine(double t, double x, double p, double target);
+// x where a line of constant enthalpy h meets saturation, plus 1 g/kg: from h/4 (0 for h <= 0)
+// upwards in 0.1 g/kg steps, the temperature on the line taken with the constant specific heats.
+double SatXOnEnthalpyLine(double h, double p);
 double DensityOf(double t, double x, double p);
 double StdVolumeOf(double v, double t, double x, double p);
 double ActVolumeOf(double vn, double t, double x, double p);
@@ -22,6 +25,9 @@ double KinViscosity(double t);
 double PrandtlNumber(double t);
 double ThermalConductivity(double t);
 double CpMoistAir(double dryMassFlow, double vapourMassFlow);
+// Specific heats of dry air and of water vapour at t, kJ/(kg K).
+double CpAir(double t);
+double CpVapour(double t);
 
 // The reference state of every standard volume flow: 20 degC, 50 %, 1013 mbar.
 struct StandardStateValues {

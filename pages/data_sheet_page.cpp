@@ -222,14 +222,20 @@ void DataSheetPainter::CalculationBasis()
 
     At(250, 2200, Text(1));
     At(780, 2200, Pick("mbar", "atm"));
-    const double pressure = Ip() ? v_.airPressure / 1013 : v_.airPressure;
+    const double pressure =
+        ConvertUnit(Quantity::AirPressure, Unit::Millibar,
+                    UnitChoice(v_.units, Unit::Millibar, Unit::Atmosphere), v_.airPressure);
     At(750, 2200, Fixed(pressure, Ip() ? 2 : 0), TextAlign::Right);
 
     At(250, 2242, Text(2));
     At(780, 2242, Pick("m", "ft"));
     try {
         const double altitude = AltitudeFromPressure(v_.airPressure);
-        At(750, 2242, Fixed(Ip() ? altitude * 3.2808 : altitude, 0), TextAlign::Right);
+        At(750, 2242,
+           Fixed(ConvertUnit(Quantity::Length, Unit::Metre, UnitChoice(v_.units, Unit::Metre, Unit::Foot),
+                             altitude),
+                 0),
+           TextAlign::Right);
     } catch (const MathError&) {
         // no altitude for a pressure the formula cannot take
     }
@@ -394,7 +400,9 @@ void DataSheetPainter::InchLines()
     const QString inch = QStringLiteral("in.");
     for (double y : {2452, 2536, 2704, 2620}) At(750, y, inch);
     At(1880, 2620, inch);
-    const auto inches = [this](double mm) { return Fixed(mm / 25.4, 2); };
+    const auto inches = [this](double mm) {
+        return Fixed(ConvertUnit(Quantity::Length, Unit::Millimetre, Unit::Inch, mm), 2);
+    };
     At(720, 2452, inches(static_cast<double>(v_.height)), TextAlign::Right);
     At(720, 2536, inches(static_cast<double>(v_.width)), TextAlign::Right);
     At(720, 2620, inches(static_cast<double>(v_.depth)), TextAlign::Right);

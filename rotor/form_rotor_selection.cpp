@@ -2,6 +2,7 @@
 // how an opened one fills it, entry by entry as the user would.
 
 #include "air_completion.h"
+#include "convert_unit.h"
 #include "form_rot_leakage.h"
 #include "form_rotor.h"
 #include "int_edit.h"

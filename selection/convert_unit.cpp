@@ -102,4 +102,18 @@ double ConvertUnit(QuantityKind kind, UnitCode from, UnitCode to, double value)
     return value;
 }
 
+double ConvertTemperatureDifference(UnitCode from, UnitCode to, double difference) {
+    if (from == Unit::Fahrenheit && to == Unit::Celsius) return difference / 1.8;
+    if (from == Unit::Celsius && to == Unit::Fahrenheit) return difference * 1.8;
+    return difference;
+}
+
+double ConvertPressure(double pressure, UnitSystem from, UnitSystem to) {
+    if (from == to) return pressure;
+    const double pascal = ConvertUnit(
+        Quantity::PressureDrop, UnitChoice(from, Unit::Pascal, Unit::InchWaterGauge), Unit::Pascal, pressure);
+    return ConvertUnit(Quantity::PressureDrop, Unit::Pascal,
+                       UnitChoice(to, Unit::Pascal, Unit::InchWaterGauge), pascal);
+}
+
 } // namespace velmarsund

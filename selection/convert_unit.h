@@ -2,6 +2,8 @@
 // Conversion of a quantity between its units. Records hold every value in the base unit of its
 // kind; windows and pages convert only where values are shown or read.
 
+#include "unit_system.h"
+
 namespace velmarsund {
 
 using QuantityKind = int;
@@ -58,5 +60,12 @@ constexpr UnitCode Horsepower = 32;
 // to the kind counts as the base unit; a target unit that does not belong to it, or a kind that
 // is not known, returns the value unchanged.
 double ConvertUnit(QuantityKind kind, UnitCode from, UnitCode to, double value);
+
+// A temperature difference (a step or a span, without the offset of the scales) between kelvin
+// (Unit::Celsius) and degrees Fahrenheit: 1 K is 1.8 degF. Any other pair returns the difference.
+double ConvertTemperatureDifference(UnitCode from, UnitCode to, double difference);
+
+// An entered pressure (Pa or in. W.G., as the unit system shows pressures) in the other unit system.
+double ConvertPressure(double pressure, UnitSystem from, UnitSystem to);
 
 } // namespace velmarsund

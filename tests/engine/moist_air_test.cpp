@@ -118,3 +118,50 @@ TEST(MoistAir, OverflowInsideAFormulaRaisesThere)
     // An overflowing sign test in the bisection ends the search: the input temperature comes back.
     EXPECT_EQ(TempOnEnthalpyLine(-443.3666609876009, 0, 1013, 100), -443.3666609876009);
 }
+
+TEST(MoistAir, SpecificHeatsOfDryAirAndVapour) {
+    struct Case {
+        double t, air, vapour;
+    };
+    const Case cases[] = {
+        {-20, 1.006585061016, 1.861139996},
+        {0, 1.0065, 1.86},
+        {20, 1.006795626664, 1.860760004},
+        {100, 1.0116759402, 1.8799997},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(CpAir(c.t), c.air, 1e-12) << c.t;
+        EXPECT_NEAR(CpVapour(c.t), c.vapour, 1e-12) << c.t;
+    }
+}
+
+// The humidity ratio where the enthalpy line h meets saturation, found by halving the temperature
+// on the saturation curve: the walk of SatXOnEnthalpyLine ends on its first step at or beyond it.
+double SaturationOnEnthalpyLine(double h, double p) {
+    double low = -60;
+    double high = 99;
+    for (int i = 0; i < 200; ++i) {
+        const double middle = (low + high) / 2;
+        (EnthalpyOf(middle, XFromPhi(middle, 100, p), p) < h ? low : high) = middle;
+    }
+    return XFromPhi((low + high) / 2, 100, p);
+}
+
+TEST(MoistAir, EnthalpyLineMeetsSaturationWithinOneStep) {
+    struct Case {
+        double h, p;
+    };
+    const Case cases[] = {{-10, 1013}, {0, 1013},   {20, 1013}, {50, 1013},
+                          {50, 800},   {100, 1013}, {200, 1100}};
+    for (const Case& c : cases) {
+        const double xs = SatXOnEnthalpyLine(c.h, c.p) - 1; // the walk adds 1 g/kg beyond saturation
+        const double saturation = SaturationOnEnthalpyLine(c.h, c.p);
+        EXPECT_GE(xs, saturation - 1e-9) << c.h << " kJ/kg at " << c.p << " mbar";
+        EXPECT_LT(xs, saturation + 0.1 + 1e-9) << c.h << " kJ/kg at " << c.p << " mbar";
+    }
+    // The walk starts at h/4, at 0 for an enthalpy at or below 0: its steps lie on that grid.
+    const double below = SatXOnEnthalpyLine(-10, 1013) - 1;
+    EXPECT_NEAR(below / 0.1, std::round(below / 0.1), 1e-6);
+    const double above = SatXOnEnthalpyLine(20, 1013) - 1;
+    EXPECT_NEAR((above - 5) / 0.1, std::round((above - 5) / 0.1), 1e-6);
+}

@@ -61,6 +61,41 @@ TEST(ConvertUnit, UnitsOutsideTheKind)
     EXPECT_DOUBLE_EQ(ConvertUnit(Quantity::Power, Unit::Kilowatt, Unit::Watt, 1), 1000);
 }
 
+TEST(ConvertUnit, EnteredPressuresBetweenUnitSystems) {
+    EXPECT_NEAR(ConvertPressure(-300, UnitSystem::SI, UnitSystem::IP), -1.2044, 1e-4);
+    EXPECT_DOUBLE_EQ(ConvertPressure(ConvertPressure(-300, UnitSystem::SI, UnitSystem::IP), UnitSystem::IP,
+                                     UnitSystem::SI),
+                     -300);
+    EXPECT_EQ(ConvertPressure(2, UnitSystem::IP, UnitSystem::SI), 498.16);
+    // The same system keeps the entered value to the last bit.
+    EXPECT_EQ(ConvertPressure(0.1, UnitSystem::SI, UnitSystem::SI), 0.1);
+    EXPECT_EQ(ConvertPressure(-1.23, UnitSystem::IP, UnitSystem::IP), -1.23);
+}
+
+TEST(ConvertUnit, TemperatureDifferencesWithoutTheOffset) {
+    struct Difference {
+        UnitCode from;
+        UnitCode to;
+        double value;
+        double expected;
+    };
+    const Difference cases[] = {
+        {Unit::Fahrenheit, Unit::Celsius, 5, 5 / 1.8},
+        {Unit::Fahrenheit, Unit::Celsius, 220 - 32, (220 - 32) / 1.8}, // the range end 220 degF in degC
+        {Unit::Celsius, Unit::Fahrenheit, 10, 18},
+        {Unit::Celsius, Unit::Celsius, 7.3, 7.3},
+        {Unit::Fahrenheit, Unit::Fahrenheit, 7.3, 7.3},
+        {Unit::Celsius, Unit::MetrePerSecond, 7.3, 7.3},
+    };
+    for (const Difference& c : cases)
+        EXPECT_EQ(ConvertTemperatureDifference(c.from, c.to, c.value), c.expected)
+            << "from " << c.from << " to " << c.to << " value " << c.value;
+    // A difference of two converted temperatures, up to the rounding of the scales' offset.
+    EXPECT_NEAR(ConvertUnit(Quantity::Temperature, Unit::Fahrenheit, Unit::Celsius, 68) -
+                    ConvertUnit(Quantity::Temperature, Unit::Fahrenheit, Unit::Celsius, 50),
+                ConvertTemperatureDifference(Unit::Fahrenheit, Unit::Celsius, 18), 1e-12);
+}
+
 TEST(UnitChoice, PicksByFlag)
 {
     EXPECT_EQ(UnitChoice(UnitSystem::SI, Unit::CubicMetrePerHour, Unit::Cfm), Unit::CubicMetrePerHour);

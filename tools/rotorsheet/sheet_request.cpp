@@ -1,5 +1,6 @@
 #include "sheet_request.h"
 
+#include "convert_unit.h"
 #include "matrix_types.h"
 #include "panel_geometry.h"
 #include "profiles.h"
