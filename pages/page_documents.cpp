@@ -1,8 +1,10 @@
 #include "page_documents.h"
 
+#include "file_access.h"
 #include "painter_canvas.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -10,8 +12,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace velmarsund {
@@ -20,26 +23,26 @@ namespace {
 // One device unit of the PDF is one logical unit: 0.1 mm.
 constexpr int kPdfResolution = 254;
 
-bool Fail(QString* error, const QString& message)
-{
+bool Fail(QString* error, const QString& message) {
     if (error) *error = message;
     return false;
 }
 
-bool SaveAtomically(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return Fail(error, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return Fail(error, file.errorString());
-    }
-    if (!file.commit()) return Fail(error, file.errorString());
-    return true;
+std::filesystem::path NativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
-QByteArray PdfHexString(const QString& text)
-{
+QString NativeName(const std::filesystem::path& path) {
+    return QFile::decodeName(QByteArray(path.c_str()));
+}
+
+bool Save(std::vector<FileContent> files, QString* error) {
+    std::string reason;
+    if (WriteFilesAtomically(files, reason)) return true;
+    return Fail(error, QString::fromLocal8Bit(reason.c_str()));
+}
+
+QByteArray PdfHexString(const QString& text) {
     QByteArray utf16("\xFE\xFF", 2);
     for (QChar c : text) {
         utf16.append(static_cast<char>(c.unicode() >> 8));
@@ -50,8 +53,7 @@ QByteArray PdfHexString(const QString& text)
 
 } // namespace
 
-void DrawPagesOn(QPagedPaintDevice& device, const PageList& pages, int first, int last, int exportFlag)
-{
+void DrawPagesOn(QPagedPaintDevice& device, const PageList& pages, int first, int last, int exportFlag) {
     first = std::max(first, 1);
     last = std::min(last, static_cast<int>(pages.size()));
     if (first > last) return;
@@ -66,15 +68,14 @@ void DrawPagesOn(QPagedPaintDevice& device, const PageList& pages, int first, in
     }
 }
 
-QByteArray PdfDocument(const PageList& pages)
-{
+QByteArray PdfDocument(const PageList& pages) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         writer.setResolution(kPdfResolution);
         writer.setCreator(QString());
         writer.setTitle(QString());
@@ -88,25 +89,56 @@ QByteArray PdfDocument(const PageList& pages)
     return WithPdfAuthor(bytes, kPdfAuthor);
 }
 
-bool WritePdfFile(const QString& path, const PageList& pages, QString* error)
-{
-    return SaveAtomically(path, PdfDocument(pages), error);
+bool WritePdfFile(const QString& path, const PageList& pages, QString* error) {
+    return WritePdfFile(NativePath(path), pages, error);
 }
 
-QStringList PngFileNames(const QString& path, int count)
-{
-    QString base = path;
-    if (base.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) base.chop(4);
+bool WritePdfFile(const std::filesystem::path& path, const PageList& pages, QString* error) {
+    const QByteArray pdf = PdfDocument(pages);
+    return Save({{path, pdf.toStdString()}}, error);
+}
+
+QStringList PngFileNames(const QString& path, int count) {
     QStringList names;
-    for (int page = 1; page <= count; ++page) names << base + QLatin1Char('-') + QString::number(page) + ".png";
+    for (const std::filesystem::path& name : PngFilePaths(NativePath(path), count))
+        names << NativeName(name);
     return names;
 }
 
-bool WritePngFiles(const QString& path, const PageList& pages, int dpi, QString* error)
-{
-    const QStringList names = PngFileNames(path, static_cast<int>(pages.size()));
+namespace {
+
+// "OUT.png" and "OUT.PNG" as OUT; any other name as it is.
+std::string PngStem(const std::filesystem::path& path) {
+    std::string name = path.filename().string();
+    if (name.size() >= 4) {
+        std::string tail = name.substr(name.size() - 4);
+        std::transform(tail.begin(), tail.end(), tail.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
+        if (tail == ".png") name.resize(name.size() - 4);
+    }
+    return name + '-';
+}
+
+} // namespace
+
+std::vector<std::filesystem::path> PngFilePaths(const std::filesystem::path& path, int count) {
+    const std::string stem = PngStem(path);
+    std::vector<std::filesystem::path> paths;
+    for (int page = 1; page <= count; ++page)
+        paths.push_back(path.parent_path() / (stem + std::to_string(page) + ".png"));
+    return paths;
+}
+
+bool WritePngFiles(const QString& path, const PageList& pages, int dpi, QString* error) {
+    return WritePngFiles(NativePath(path), pages, dpi, error);
+}
+
+bool WritePngFiles(const std::filesystem::path& path, const PageList& pages, int dpi, QString* error,
+                   std::vector<std::filesystem::path>* removed) {
+    const std::vector<std::filesystem::path> names = PngFilePaths(path, static_cast<int>(pages.size()));
     const int width = static_cast<int>(std::lround(kPageWidth / 254.0 * dpi));
     const int height = static_cast<int>(std::lround(kPageHeight / 254.0 * dpi));
+    std::vector<FileContent> files;
     for (std::size_t page = 0; page < pages.size(); ++page) {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -124,13 +156,18 @@ bool WritePngFiles(const QString& path, const PageList& pages, int dpi, QString*
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         if (!image.save(&buffer, "PNG")) return Fail(error, QStringLiteral("cannot encode the picture"));
-        if (!SaveAtomically(names[static_cast<int>(page)], png, error)) return false;
+        files.push_back({names[page], png.toStdString()});
     }
+    // All pages or none: a set of pages half old and half new would pass for one document.
+    if (!Save(std::move(files), error)) return false;
+    // Pages of an earlier, longer run under the same name would pass for part of this one.
+    const std::vector<std::filesystem::path> stale =
+        RemoveNumberedFilesAbove(path.parent_path(), PngStem(path), ".png", pages.size());
+    if (removed) *removed = stale;
     return true;
 }
 
-QByteArray WithPdfAuthor(const QByteArray& pdf, const QString& author)
-{
+QByteArray WithPdfAuthor(const QByteArray& pdf, const QString& author) {
     // The last trailer names the document information and the cross-reference table before it.
     const qsizetype trailerAt = pdf.lastIndexOf("trailer");
     const qsizetype startAt = pdf.lastIndexOf("startxref");
@@ -144,7 +181,8 @@ QByteArray WithPdfAuthor(const QByteArray& pdf, const QString& author)
     if (!size.hasMatch() || !root.hasMatch() || !info.hasMatch() || !start.hasMatch()) return pdf;
 
     // The information dictionary as it stands, with the author added.
-    const QByteArray objectHead = (info.captured(1) + QLatin1Char(' ') + info.captured(2) + " obj").toLatin1();
+    const QByteArray objectHead =
+        (info.captured(1) + QLatin1Char(' ') + info.captured(2) + " obj").toLatin1();
     // At the start of a line: "1 0 obj" must not be found inside "21 0 obj".
     qsizetype objectAt = pdf.lastIndexOf('\n' + objectHead, trailerAt);
     if (objectAt < 0) return pdf;
@@ -163,9 +201,10 @@ QByteArray WithPdfAuthor(const QByteArray& pdf, const QString& author)
     out.append("xref\n" + info.captured(1).toLatin1() + " 1\n");
     out.append(QByteArray::number(newObjectAt).rightJustified(10, '0') + ' ' +
                info.captured(2).toLatin1().rightJustified(5, '0') + " n \n");
-    out.append("trailer\n<<\n/Size " + size.captured(1).toLatin1() + "\n/Info " + info.captured(1).toLatin1() + ' ' +
-               info.captured(2).toLatin1() + " R\n/Root " + root.captured(1).toLatin1() + "\n/Prev " +
-               start.captured(1).toLatin1() + "\n>>\nstartxref\n" + QByteArray::number(xrefAt) + "\n%%EOF\n");
+    out.append("trailer\n<<\n/Size " + size.captured(1).toLatin1() + "\n/Info " +
+               info.captured(1).toLatin1() + ' ' + info.captured(2).toLatin1() + " R\n/Root " +
+               root.captured(1).toLatin1() + "\n/Prev " + start.captured(1).toLatin1() + "\n>>\nstartxref\n" +
+               QByteArray::number(xrefAt) + "\n%%EOF\n");
     return out;
 }
 

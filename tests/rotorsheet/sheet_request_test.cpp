@@ -11,21 +11,18 @@
 namespace velmarsund::rotorsheet {
 namespace {
 
-Json Reference()
-{
+Json Reference() {
     return Json::parse(R"({"SeriesIndex":1,"Height":2000,"Width":2000,
         "State11":{"SVol":10000,"Temp":-12,"Humidity":90},"State21":{"SVol":10000,"Temp":22,"Humidity":40}})");
 }
 
-Json With(const char* patch)
-{
+Json With(const char* patch) {
     Json request = Reference();
     request.merge_patch(Json::parse(patch));
     return request;
 }
 
-std::string ErrorOf(const Json& request)
-{
+std::string ErrorOf(const Json& request) {
     try {
         ReadSheetRequest(request);
     } catch (const RequestError& e) {
@@ -34,8 +31,7 @@ std::string ErrorOf(const Json& request)
     return {};
 }
 
-TEST(SheetRequest, DefaultsAreThoseOfAFirstStart)
-{
+TEST(SheetRequest, DefaultsAreThoseOfAFirstStart) {
     const SheetRequest r = ReadSheetRequest(Reference());
     EXPECT_EQ(r.seriesIndex, 1);
     EXPECT_EQ(r.winter.MatrixType, 1);
@@ -62,8 +58,7 @@ TEST(SheetRequest, DefaultsAreThoseOfAFirstStart)
     EXPECT_EQ(summer.summer->State11.Temp, 32);
 }
 
-TEST(SheetRequest, AWrongFieldIsNamed)
-{
+TEST(SheetRequest, AWrongFieldIsNamed) {
     struct Case {
         const char* patch;
         const char* message;
@@ -77,27 +72,43 @@ TEST(SheetRequest, AWrongFieldIsNamed)
         {R"({"Units":"imperial"})", "field 'Units' must be \"SI\" or \"IP\""},
         {R"({"SeriesIndex":4})", "field 'SeriesIndex' must lie between 0 and 3"},
         {R"({"MatrixType":2})", "field 'MatrixType' must be 0 (P), 1 (E), 3 (K) or 6 (N)"},
-        {R"({"Profile":"E99"})", "field 'Profile': \"E99\" is not offered for this series and matrix type (offered: E20, E18, E16, E14)"},
+        {R"({"Profile":"E99"})", "field 'Profile': \"E99\" is not offered for this series and matrix type "
+                                 "(offered: E20, E18, E16, E14)"},
         {R"({"AirPressure":500})", "field 'AirPressure' must lie between 600 and 1100 mbar"},
-        {R"({"Pages":["datasheet","cover"]})", "field 'Pages[1]': unknown page \"cover\" (known: \"datasheet\", \"product\", \"controller\", \"leakage\", \"chart\")"},
+        {R"({"Pages":["datasheet","cover"]})",
+         "field 'Pages[1]': unknown page \"cover\" (known: \"datasheet\", \"product\", \"controller\", "
+         "\"leakage\", \"chart\")"},
         {R"({"Pages":[]})", "field 'Pages' names no page"},
         {R"({"Notes":["a","b","c","d"]})", "field 'Notes' holds at most 3 lines"},
         {R"({"Header":["a",1]})", "field 'Header[1]' must be a string"},
         {R"({"DecimalSeparator":"ab"})", "field 'DecimalSeparator' must be one character"},
-        {R"({"DecimalSeparator":"1"})", "field 'DecimalSeparator' must be no digit"},
+        {R"({"DecimalSeparator":"1"})", "field 'DecimalSeparator' must be one of \".\", \",\", \"'\""},
+        // Invisible ones would make -12.0 print as -120: a zero-width space, a soft hyphen, a
+        // combining accent.
+        {R"({"DecimalSeparator":"\u200B"})", "field 'DecimalSeparator' must be one of"},
+        {R"({"DecimalSeparator":"\u00AD"})", "field 'DecimalSeparator' must be one of"},
+        {R"({"DecimalSeparator":"\u0301"})", "field 'DecimalSeparator' must be one of"},
+        {R"({"ThousandSeparator":"\u200B"})",
+         "field 'ThousandSeparator' must differ from the decimal separator and be one of"},
+        {R"({"ThousandSeparator":"\u00AD"})", "field 'ThousandSeparator' must differ"},
+        {R"({"ThousandSeparator":"\u0301"})", "field 'ThousandSeparator' must differ"},
+        {R"({"DecimalSeparator":",","ThousandSeparator":"\t"})", "field 'ThousandSeparator' must differ"},
         {R"({"ThousandSeparator":"."})", "field 'ThousandSeparator' must differ from the decimal separator"},
-        {R"({"Summer":{"State11":{"Temp":32}},"UseSeasons":false})", "field 'UseSeasons' must be true with a summer case"},
+        {R"({"Summer":{"State11":{"Temp":32}},"UseSeasons":false})",
+         "field 'UseSeasons' must be true with a summer case"},
         {R"({"Summer":{"Mode":1}})", "unknown field 'Summer.Mode'"},
         {R"({"State11":{"Temp":"cold"}})", "field 'State11.Temp' must be a finite number"},
         {R"({"mode":"leakage"})", "field 'mode' must be \"rotor\""},
         {R"({"Operation":"Update"})", "field 'Operation' must be \"Calculate\""},
         {R"({"PrintHeader":1})", "field 'PrintHeader' must be true or false"},
-        {R"({"Format":2})", "field 'Format' is 2: a newer version of the program wrote it (this one reads up to 1)"},
+        {R"({"Format":2})",
+         "field 'Format' is 2: a newer version of the program wrote it (this one reads up to 1)"},
         {R"({"Format":0})", "field 'Format' must lie between 1 and 2147483647"},
         {R"({"ShowSummer":"no"})", "field 'ShowSummer' must be true or false"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ErrorOf(With(c.patch)).rfind(c.message, 0), 0u) << c.patch << "\n  gave: " << ErrorOf(With(c.patch));
+        EXPECT_EQ(ErrorOf(With(c.patch)).rfind(c.message, 0), 0u)
+            << c.patch << "\n  gave: " << ErrorOf(With(c.patch));
     // A long value is not repeated whole.
     const std::string long_value(100000, 'x');
     Json request = Reference();
@@ -105,8 +116,51 @@ TEST(SheetRequest, AWrongFieldIsNamed)
     EXPECT_LT(ErrorOf(request).size(), 200u);
 }
 
-TEST(SheetRequest, ASavedSelectionWithItsSummerCaseHiddenPrintsTheWinterCaseOnly)
-{
+TEST(SheetRequest, TextsLongerThanTheirPlaceAreRefusedWithTheField) {
+    struct Case {
+        const char* field; // where the text goes
+        const char* named; // as the refusal names it
+        int longest;
+    };
+    const Case cases[] = {
+        {"Header", "Header[0]", kMaxHeaderLineChars},
+        {"Notes", "Notes[0]", kMaxNoteLineChars},
+        {"ChartNotes", "ChartNotes[0]", kMaxNoteLineChars},
+        {"WinterCaption", "WinterCaption", kMaxCaptionChars},
+        {"SummerCaption", "SummerCaption", kMaxCaptionChars},
+    };
+    const auto with = [](const char* field, const std::string& text) {
+        Json request = Reference();
+        if (std::string_view(field).ends_with("Caption"))
+            request[field] = text;
+        else
+            request[field] = Json::array({text});
+        return request;
+    };
+    for (const Case& c : cases) {
+        // Exactly the limit is taken, in characters and not bytes: "ä" is two bytes.
+        std::string longest;
+        for (int i = 0; i < c.longest; ++i)
+            longest += "\xC3\xA4";
+        EXPECT_EQ(ErrorOf(with(c.field, longest)), "") << c.field;
+        const std::string message = "field '" + std::string(c.named) + "' is longer than " +
+                                    std::to_string(c.longest) + " characters";
+        EXPECT_EQ(ErrorOf(with(c.field, longest + "x")).rfind(message, 0), 0u)
+            << ErrorOf(with(c.field, longest + "x"));
+        // A line of a megabyte is refused as it is read, before anything would draw it.
+        try {
+            ReadSheetRequest(with(c.field, std::string(1 << 20, 'x')));
+            ADD_FAILURE() << c.field;
+        } catch (const RequestError& e) {
+            EXPECT_EQ(e.Field(), c.named);
+            EXPECT_EQ(e.Problem(), rotorcalc::RequestProblem::TooLong);
+            EXPECT_EQ(e.Values(), std::vector<std::string>{std::to_string(c.longest)});
+            EXPECT_LT(std::string(e.what()).size(), 200u);
+        }
+    }
+}
+
+TEST(SheetRequest, ASavedSelectionWithItsSummerCaseHiddenPrintsTheWinterCaseOnly) {
     // The field names what a program needs to word the message itself.
     try {
         ReadSheetRequest(With(R"({"Width":-1})"));
@@ -135,8 +189,7 @@ TEST(SheetRequest, ASavedSelectionWithItsSummerCaseHiddenPrintsTheWinterCaseOnly
     EXPECT_FALSE(page(shown).Operations() == page(hidden).Operations());
 }
 
-TEST(SheetJob, TheChecksRefuseInTheRequestsLanguage)
-{
+TEST(SheetJob, TheChecksRefuseInTheRequestsLanguage) {
     const auto refusal = [](const Json& request) -> std::pair<std::string, QString> {
         try {
             PrepareSheet(ReadSheetRequest(request));
@@ -162,8 +215,7 @@ TEST(SheetJob, TheChecksRefuseInTheRequestsLanguage)
     EXPECT_TRUE(summer.second.contains(QStringLiteral("Cooling"))) << summer.second.toStdString();
 }
 
-TEST(SheetJob, ADiameterAboveTheLargestWheelIsReducedAsThePanelDoesAndSaidSo)
-{
+TEST(SheetJob, ADiameterAboveTheLargestWheelIsReducedAsThePanelDoesAndSaidSo) {
     const PreparedSheet sheet = PrepareSheet(ReadSheetRequest(With(R"({"Diameter":2500})")));
     ASSERT_EQ(sheet.remarks.size(), 1u);
     EXPECT_NE(sheet.remarks[0].find("1880"), std::string::npos) << sheet.remarks[0];
@@ -172,11 +224,10 @@ TEST(SheetJob, ADiameterAboveTheLargestWheelIsReducedAsThePanelDoesAndSaidSo)
     EXPECT_TRUE(c.FindText(QStringLiteral("Type:   Enthalpy Rotor  HXG-E-E18-2000/2000-1880")));
 }
 
-TEST(SheetJob, WarningsOfTheCheckArePrintedOnTheSheet)
-{
+TEST(SheetJob, WarningsOfTheCheckArePrintedOnTheSheet) {
     // 1.6 times the air on the supply side: the air quantity ratio is a warning, not an error.
-    const PreparedSheet sheet = PrepareSheet(
-        ReadSheetRequest(With(R"({"State11":{"SVol":16000},"State21":{"SVol":10000}})")));
+    const PreparedSheet sheet =
+        PrepareSheet(ReadSheetRequest(With(R"({"State11":{"SVol":16000},"State21":{"SVol":10000}})")));
     RecordingCanvas c;
     sheet.pages[0](c, 1);
     const auto warning = c.FindText(LoadText(127, Language::English));

@@ -4,8 +4,8 @@
 // the notes and the pages to write.
 
 #include "daten_rwt.h"
-#include "leakage_view.h"
 #include "language.h"
+#include "leakage_view.h"
 #include "number_separators.h"
 #include "request_reader.h"
 #include "result_table_texts.h"
@@ -28,6 +28,14 @@ using rotorcalc::RequestError;
 // read as this one, a request of a later format is refused.
 inline constexpr int kSelectionFormat = 1;
 
+// The longest texts a request may hold, in characters (UTF-16 code units). Each is several times
+// what its place shows: a header line is clipped to its box of the page frame (at most 96 mm, some
+// 60 characters), a note line to the notes box (145 mm, some 90 characters), a season caption
+// heads a column of the result tables.
+inline constexpr int kMaxHeaderLineChars = 300;
+inline constexpr int kMaxNoteLineChars = 300;
+inline constexpr int kMaxCaptionChars = 100;
+
 // The pages a request may ask for, by the name it uses.
 enum class SheetPage { DataSheet, Product, Controller, Leakage, Chart };
 
@@ -40,12 +48,12 @@ struct SheetRequest {
     // The summer case is shown beside the winter one ("ShowSummer", default true); a selection
     // saved with the summer columns hidden keeps its summer case without printing it.
     bool summerShown = false;
-    bool useSeasons = false;          // the season captions are printed
-    int seriesIndex = 1;              // 0 HXL, 1 HXG, 2 HXV, 3 HXK
-    std::string profile;              // the shown profile, e.g. "E20"
-    std::int64_t height = 0;          // housing, mm
+    bool useSeasons = false; // the season captions are printed
+    int seriesIndex = 1;     // 0 HXL, 1 HXG, 2 HXV, 3 HXK
+    std::string profile;     // the shown profile, e.g. "E20"
+    std::int64_t height = 0; // housing, mm
     std::int64_t width = 0;
-    bool diameterGiven = false;       // else the largest wheel of the housing
+    bool diameterGiven = false; // else the largest wheel of the housing
     bool energyClass = true;
     LanguageNumber language = Language::English;
     UnitSystem units = UnitSystem::SI;
@@ -56,9 +64,9 @@ struct SheetRequest {
     NumberSeparators separators{QLatin1Char('.'), QLatin1Char(',')};
     bool printHeader = false;
     std::array<QString, 8> header;
-    std::vector<QString> notes;       // at most three
-    std::vector<QString> chartNotes;  // at most three
-    bool mollier = true;              // the chart page: Mollier, or the turned Carrier chart
+    std::vector<QString> notes;      // at most three
+    std::vector<QString> chartNotes; // at most three
+    bool mollier = true;             // the chart page: Mollier, or the turned Carrier chart
     std::vector<SheetPage> pages{SheetPage::DataSheet};
     // The leakage window's choices for the leakage page; pressures in the request's units.
     LeakageChoices leakage;
