@@ -29,22 +29,83 @@ const std::vector<std::string> kSeeds = {
 };
 
 const std::vector<std::string> kTokens = {
-    "1e400", "-1e400", "NaN", "2147483648", "-2147483649", "0", "-0", "1e-300", "5000", "-5000", "99999",
-    "\"\"", "\"xx\"", "\"\\u0000\"", "true", "null", "[]", "{}", "\"product\"", "\"controller\"", ",", "\"",
-    std::string(1, '\0'), "\xFF",
+    "1e400",
+    "-1e400",
+    "NaN",
+    "2147483648",
+    "-2147483649",
+    "0",
+    "-0",
+    "1e-300",
+    "5000",
+    "-5000",
+    "99999",
+    "\"\"",
+    "\"xx\"",
+    "\"\\u0000\"",
+    "true",
+    "null",
+    "[]",
+    "{}",
+    "\"product\"",
+    "\"controller\"",
+    ",",
+    "\"",
+    std::string(1, '\0'),
+    "\xFF",
+    "\xE2\x80\x8B",
+    "\xC2\xAD",
+    "\xCC\x81",
 };
 
 const std::vector<std::string> kValues = {
-    "0", "-0.0", "1", "-1", "0.5", "2147483647", "-2147483648", "2147483648", "1e300", "-1e300", "5e-324", "8", "-8",
-    "2000", "-2000", "2001", "30000", "-45", "100", "101", "true", "false", "null", "\"\"", "\"E20\"", "\"de\"",
-    "\"IP\"", "\",\"", "\".\"", "\"\\u0000\"", "[]", "{}", "[\"datasheet\",\"product\",\"controller\"]",
+    "0",
+    "-0.0",
+    "1",
+    "-1",
+    "0.5",
+    "2147483647",
+    "-2147483648",
+    "2147483648",
+    "1e300",
+    "-1e300",
+    "5e-324",
+    "8",
+    "-8",
+    "2000",
+    "-2000",
+    "2001",
+    "30000",
+    "-45",
+    "100",
+    "101",
+    "true",
+    "false",
+    "null",
+    "\"\"",
+    "\"E20\"",
+    "\"de\"",
+    "\"IP\"",
+    "\",\"",
+    "\".\"",
+    "\"\\u0000\"",
+    "[]",
+    "{}",
+    "[\"datasheet\",\"product\",\"controller\"]",
     "[\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\",\"i\"]",
+    // Separators that cannot be seen, and texts longer than their place.
+    "\"\\u200B\"",
+    "\"\\u00AD\"",
+    "\"\\u0301\"",
+    "\"\\u00A0\"",
+    "\"'\"",
+    "\"" + std::string(301, 'x') + "\"",
+    "[\"" + std::string(2000, 'x') + "\"]",
 };
 
 // One value of the request, anywhere in it, replaced or removed: the request mostly stays JSON
 // and reaches the checks and the drawing with one field at an edge.
-void MutateValue(Json& json, std::mt19937_64& random)
-{
+void MutateValue(Json& json, std::mt19937_64& random) {
     Json* node = &json;
     while ((node->is_object() || node->is_array()) && !node->empty() && random() % 4 != 0) {
         auto it = node->begin();
@@ -64,8 +125,7 @@ void MutateValue(Json& json, std::mt19937_64& random)
 
 } // namespace
 
-TEST(RotorsheetFuzz, MutatedRequestsGivePagesOrANamedRefusal)
-{
+TEST(RotorsheetFuzz, MutatedRequestsGivePagesOrANamedRefusal) {
     std::mt19937_64 random(308);
     const int count = FuzzCount(400);
     int drawn = 0, refused = 0;
@@ -75,7 +135,8 @@ TEST(RotorsheetFuzz, MutatedRequestsGivePagesOrANamedRefusal)
             input = Mutate(input, random, kTokens);
         } else {
             Json json = Json::parse(input);
-            for (int k = 1 + static_cast<int>(random() % 3); k > 0; --k) MutateValue(json, random);
+            for (int k = 1 + static_cast<int>(random() % 3); k > 0; --k)
+                MutateValue(json, random);
             input = json.dump();
         }
         std::string message;
@@ -92,7 +153,8 @@ TEST(RotorsheetFuzz, MutatedRequestsGivePagesOrANamedRefusal)
         ASSERT_FALSE(batch.pages.empty()) << input;
         ++drawn;
         RecordingCanvas canvas;
-        for (const PageProcedure& page : batch.pages) page(canvas, 1);
+        for (const PageProcedure& page : batch.pages)
+            page(canvas, 1);
         // Now and then the whole way to a PDF, which measures every text with its font.
         if (i % 25 == 0) {
             EXPECT_TRUE(PdfDocument(batch.pages).startsWith("%PDF")) << input;
@@ -102,6 +164,42 @@ TEST(RotorsheetFuzz, MutatedRequestsGivePagesOrANamedRefusal)
     RecordProperty("refused", refused);
     EXPECT_GT(drawn, 0);
     EXPECT_GT(refused, 0);
+}
+
+// Inputs of an outside fault hunt: each refused with the request and the field named, quickly,
+// and nothing drawn.
+TEST(RotorsheetFuzz, InputsOfTheFaultHuntAreRefusedWithTheField) {
+    const std::string base = R"({"Height":2000,"Width":2000,)";
+    const std::string megabyte(1 << 20, 'x');
+    struct Case {
+        std::string input;
+        const char* named;
+    };
+    const Case cases[] = {
+        {base + R"("DecimalSeparator":"\u200B"})", "request: field 'DecimalSeparator'"},
+        {base + R"("DecimalSeparator":"\u00AD"})", "request: field 'DecimalSeparator'"},
+        {base + R"("DecimalSeparator":"\u0301"})", "request: field 'DecimalSeparator'"},
+        {base + R"("ThousandSeparator":"\u200B"})", "request: field 'ThousandSeparator'"},
+        {base + R"("Header":[")" + megabyte + R"("]})", "request: field 'Header[0]' is longer than 300"},
+        {base + R"("Notes":["a","b",")" + megabyte + R"("]})",
+         "request: field 'Notes[2]' is longer than 300"},
+        {base + R"("ChartNotes":[")" + megabyte + R"("]})", "request: field 'ChartNotes[0]'"},
+        {base + R"("SummerCaption":")" + megabyte + R"("})", "request: field 'SummerCaption'"},
+        {"[{}," + base + R"("WinterCaption":")" + megabyte + R"("}])", "request[1]: field 'WinterCaption'"},
+    };
+    for (const Case& c : cases) {
+        std::string message;
+        const auto json = rotorcalc::ParseInput(c.input, message);
+        ASSERT_TRUE(json) << message;
+        const rotorsheet::SheetBatch batch = rotorsheet::PrepareBatch(*json);
+        ASSERT_FALSE(batch.errors.empty()) << c.named;
+        bool named = false;
+        for (const std::string& e : batch.errors)
+            named = named || e.starts_with(c.named);
+        EXPECT_TRUE(named) << c.named << "\n  got: " << batch.errors.back().substr(0, 200);
+        for (const std::string& e : batch.errors)
+            EXPECT_LT(e.size(), 300u);
+    }
 }
 
 } // namespace velmarsund
