@@ -7,6 +7,7 @@
 #include "language.h"
 #include "leakage_view.h"
 #include "number_separators.h"
+#include "page_frame.h"
 #include "request_reader.h"
 #include "result_table_texts.h"
 #include "unit_system.h"
@@ -27,14 +28,6 @@ using rotorcalc::RequestError;
 // The format of a selection as the program saves it ("Format"); a request without the field is
 // read as this one, a request of a later format is refused.
 inline constexpr int kSelectionFormat = 1;
-
-// The longest texts a request may hold, in characters (UTF-16 code units). Each is several times
-// what its place shows: a header line is clipped to its box of the page frame (at most 96 mm, some
-// 60 characters), a note line to the notes box (145 mm, some 90 characters), a season caption
-// heads a column of the result tables.
-inline constexpr int kMaxHeaderLineChars = 300;
-inline constexpr int kMaxNoteLineChars = 300;
-inline constexpr int kMaxCaptionChars = 100;
 
 // The pages a request may ask for, by the name it uses.
 enum class SheetPage { DataSheet, Product, Controller, Leakage, Chart };
