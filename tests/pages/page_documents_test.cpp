@@ -12,13 +12,17 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstring>
+
+#include <sys/resource.h>
+
 namespace velmarsund {
 namespace {
 
 using testing::RunTool;
 
-PageList TwoPages(LanguageNumber language)
-{
+PageList TwoPages(LanguageNumber language) {
     PageList pages;
     for (int page = 1; page <= 2; ++page)
         pages.push_back([page, language](PageCanvas& canvas, int exportFlag) {
@@ -32,8 +36,7 @@ PageList TwoPages(LanguageNumber language)
     return pages;
 }
 
-TEST(PageDocuments, PdfIsA4WithTheAuthorEmbeddedFontsAndSearchableText)
-{
+TEST(PageDocuments, PdfIsA4WithTheAuthorEmbeddedFontsAndSearchableText) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("two.pdf"));
     ASSERT_TRUE(WritePdfFile(path, TwoPages(Language::Chinese)));
@@ -57,8 +60,7 @@ TEST(PageDocuments, PdfIsA4WithTheAuthorEmbeddedFontsAndSearchableText)
     EXPECT_TRUE(text.contains(QStringLiteral("Velmarsund GmbH")));
 }
 
-TEST(PageDocuments, AWriteReplacesTheFileWholeOrReportsWhyNot)
-{
+TEST(PageDocuments, AWriteReplacesTheFileWholeOrReportsWhyNot) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("kept.pdf"));
     {
@@ -70,20 +72,56 @@ TEST(PageDocuments, AWriteReplacesTheFileWholeOrReportsWhyNot)
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.readAll().startsWith("%PDF-"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.pdf")}); // no leftovers
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("kept.pdf")}); // no leftovers
 
     QString error;
-    EXPECT_FALSE(WritePdfFile(dir.filePath(QStringLiteral("no/such/folder.pdf")), TwoPages(Language::English), &error));
+    EXPECT_FALSE(WritePdfFile(dir.filePath(QStringLiteral("no/such/folder.pdf")), TwoPages(Language::English),
+                              &error));
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(PageDocuments, OnePngPerPageAt150Dpi)
-{
+TEST(PageDocuments, AFullDiskIsReportedWithTheSystemsReasonAndKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kept.pdf"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old contents");
+    }
+    // Writes beyond 4 KB of one file fail as on a disk that is full.
+    rlimit kept{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &kept), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = kept;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString pdfError;
+    QString pngError;
+    const bool pdf = WritePdfFile(path, TwoPages(Language::English), &pdfError);
+    const bool png =
+        WritePngFiles(dir.filePath(QStringLiteral("kept.png")), TwoPages(Language::English), 150, &pngError);
+    ::setrlimit(RLIMIT_FSIZE, &kept);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(pdf);
+    EXPECT_FALSE(png);
+    // The system's words, not those of a writer that gave up.
+    EXPECT_EQ(pdfError, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_EQ(pngError, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old contents"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("kept.pdf")});
+}
+
+TEST(PageDocuments, OnePngPerPageAt150Dpi) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sheet.png"));
     ASSERT_TRUE(WritePngFiles(path, TwoPages(Language::English)));
-    EXPECT_EQ(PngFileNames(path, 2),
-              (QStringList{dir.filePath(QStringLiteral("sheet-1.png")), dir.filePath(QStringLiteral("sheet-2.png"))}));
+    EXPECT_EQ(PngFileNames(path, 2), (QStringList{dir.filePath(QStringLiteral("sheet-1.png")),
+                                                  dir.filePath(QStringLiteral("sheet-2.png"))}));
     for (const QString& name : PngFileNames(path, 2)) {
         const QImage image(name);
         ASSERT_FALSE(image.isNull()) << name.toStdString();
@@ -93,8 +131,7 @@ TEST(PageDocuments, OnePngPerPageAt150Dpi)
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST(PageDocuments, AuthorByAnIncrementalUpdate)
-{
+TEST(PageDocuments, AuthorByAnIncrementalUpdate) {
     const QByteArray pdf = "%PDF-1.4\n1 0 obj\n<<\n/Title ()\n>>\nendobj\n21 0 obj\n<< >>\nendobj\n"
                            "xref\n0 3\n0000000000 65535 f \n0000000009 00000 n \n0000000043 00000 n \n"
                            "trailer\n<<\n/Size 3\n/Info 1 0 R\n/Root 21 0 R\n>>\nstartxref\n62\n%%EOF\n";
