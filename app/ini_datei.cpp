@@ -40,13 +40,15 @@ TIniDatei::Opener gOpener = nullptr;
 
 } // namespace
 
-QString TIniDatei::AppDataFolder() {
+QString TIniDatei::AppDataFolder()
+{
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
                .filePath(QStringLiteral("Velmarsund")) +
            QLatin1Char('/');
 }
 
-TIniDatei::TIniDatei(const QString& fileName, const QString& folder) {
+TIniDatei::TIniDatei(const QString& fileName, const QString& folder)
+{
     QString dir = folder;
     if (folder == QLatin1String("#")) {
         dir = AppDataFolder();
@@ -56,11 +58,10 @@ TIniDatei::TIniDatei(const QString& fileName, const QString& folder) {
     document_ = ReadFile(path_, state_);
 }
 
-TIniDatei::~TIniDatei() {
-    UpdateFile();
-}
+TIniDatei::~TIniDatei() { UpdateFile(); }
 
-QString TIniDatei::RegularFile(const QString& path, FileState& state) {
+QString TIniDatei::RegularFile(const QString& path, FileState& state)
+{
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink()) {
         state = FileState::Missing;
@@ -132,101 +133,117 @@ IniDocument TIniDatei::ReadFile(const QString& path, FileState& state, QByteArra
     return document;
 }
 
-TIniDatei::Opener TIniDatei::SetOpenerForTests(Opener opener) {
+TIniDatei::Opener TIniDatei::SetOpenerForTests(Opener opener)
+{
     const Opener previous = gOpener;
     gOpener = opener;
     return previous;
 }
 
-TIniDatei::Writer TIniDatei::SetWriterForTests(Writer writer) {
+TIniDatei::Writer TIniDatei::SetWriterForTests(Writer writer)
+{
     const Writer previous = gWriter;
     gWriter = writer;
     return previous;
 }
 
-bool TIniDatei::WriteAndSync(QFileDevice& file, const QByteArray& bytes) {
+bool TIniDatei::WriteAndSync(QFileDevice& file, const QByteArray& bytes)
+{
     if (file.write(bytes) != bytes.size()) return false;
     // A full disk shows only here: the write above filled a buffer.
     if (!file.flush()) return false;
     return ::fsync(file.handle()) == 0;
 }
 
-bool TIniDatei::ReadBool(const QString& section, const QString& key, bool defaultValue) const {
+bool TIniDatei::ReadBool(const QString& section, const QString& key, bool defaultValue) const
+{
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-int TIniDatei::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
+int TIniDatei::ReadInteger(const QString& section, const QString& key, int defaultValue) const
+{
     const auto value = document_.Value(section, key);
     if (!value) return defaultValue;
     return TryTextToInteger(*value).value_or(defaultValue);
 }
 
-std::optional<int> TIniDatei::ReadOptionalInteger(const QString& section, const QString& key) const {
+std::optional<int> TIniDatei::ReadOptionalInteger(const QString& section, const QString& key) const
+{
     const auto value = document_.Value(section, key);
     if (!value) return std::nullopt;
     return TryTextToInteger(*value);
 }
 
-double TIniDatei::ReadFloat(const QString& section, const QString& key, double defaultValue) const {
+double TIniDatei::ReadFloat(const QString& section, const QString& key, double defaultValue) const
+{
     const auto value = document_.Value(section, key);
     if (!value) return defaultValue;
     return TryTextToNumber(*value, kFileSeparators).value_or(defaultValue);
 }
 
-QChar TIniDatei::ReadChar(const QString& section, const QString& key, QChar defaultValue) const {
+QChar TIniDatei::ReadChar(const QString& section, const QString& key, QChar defaultValue) const
+{
     const auto value = document_.Value(section, key);
     if (!value || value->isEmpty() || value->front().isSurrogate()) return defaultValue;
     return value->front();
 }
 
-QString TIniDatei::ReadString(const QString& section, const QString& key, const QString& defaultValue) const {
+QString TIniDatei::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
+{
     return document_.Value(section, key).value_or(defaultValue);
 }
 
-bool TIniDatei::ValueExists(const QString& section, const QString& key) const {
+bool TIniDatei::ValueExists(const QString& section, const QString& key) const
+{
     return document_.Value(section, key).has_value();
 }
 
-bool TIniDatei::SectionExists(const QString& section) const {
-    return document_.HasSection(section);
-}
+bool TIniDatei::SectionExists(const QString& section) const { return document_.HasSection(section); }
 
-void TIniDatei::WriteBool(const QString& section, const QString& key, bool value) {
+void TIniDatei::WriteBool(const QString& section, const QString& key, bool value)
+{
     WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void TIniDatei::WriteInteger(const QString& section, const QString& key, int value) {
+void TIniDatei::WriteInteger(const QString& section, const QString& key, int value)
+{
     WriteString(section, key, QString::number(value));
 }
 
-void TIniDatei::WriteFloat(const QString& section, const QString& key, double value) {
+void TIniDatei::WriteFloat(const QString& section, const QString& key, double value)
+{
     WriteString(section, key, QString::fromStdString(FormatFixedPoint(value, 10, '.')));
 }
 
-void TIniDatei::WriteChar(const QString& section, const QString& key, QChar value) {
+void TIniDatei::WriteChar(const QString& section, const QString& key, QChar value)
+{
     WriteString(section, key, value.isNull() ? QString() : QString(value));
 }
 
-void TIniDatei::WriteString(const QString& section, const QString& key, const QString& value) {
+void TIniDatei::WriteString(const QString& section, const QString& key, const QString& value)
+{
     Change change{false, section, key, value};
     Apply(change);
     pending_.push_back(std::move(change));
 }
 
-void TIniDatei::EraseSection(const QString& section) {
+void TIniDatei::EraseSection(const QString& section)
+{
     Change change{true, section, {}, {}};
     Apply(change);
     pending_.push_back(std::move(change));
 }
 
-void TIniDatei::Apply(const Change& change) {
+void TIniDatei::Apply(const Change& change)
+{
     if (change.erase)
         document_.EraseSection(change.section);
     else
         document_.SetValue(change.section, change.key, change.value);
 }
 
-bool TIniDatei::UpdateFile() {
+bool TIniDatei::UpdateFile()
+{
     if (pending_.empty()) return true;
     // Merge into what is on disk now, so that keys another object wrote meanwhile are kept; what
     // cannot be read is not replaced.

@@ -22,7 +22,7 @@
 namespace velmarsund {
 
 class TIniDatei {
-  public:
+public:
     // The folder "#" stands for the program's folder below the user's application-data folder
     // (AppDataFolder), created when missing. A file that cannot be read, or is damaged, reads as
     // far as it goes; every value it lacks takes its default.
@@ -87,7 +87,7 @@ class TIniDatei {
     static constexpr qsizetype kMaxEntryBytes = 64 * 1024;
     static constexpr qint64 kMaxKeptFileBytes = 64 * 1024 * 1024;
 
-  private:
+private:
     struct Change {
         bool erase = false;
         QString section;

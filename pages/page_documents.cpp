@@ -23,7 +23,8 @@ namespace {
 // One device unit of the PDF is one logical unit: 0.1 mm.
 constexpr int kPdfResolution = 254;
 
-bool Fail(QString* error, const QString& message) {
+bool Fail(QString* error, const QString& message)
+{
     if (error) *error = message;
     return false;
 }
@@ -42,7 +43,8 @@ bool Save(std::vector<FileContent> files, QString* error) {
     return Fail(error, QString::fromLocal8Bit(reason.c_str()));
 }
 
-QByteArray PdfHexString(const QString& text) {
+QByteArray PdfHexString(const QString& text)
+{
     QByteArray utf16("\xFE\xFF", 2);
     for (QChar c : text) {
         utf16.append(static_cast<char>(c.unicode() >> 8));
@@ -53,7 +55,8 @@ QByteArray PdfHexString(const QString& text) {
 
 } // namespace
 
-void DrawPagesOn(QPagedPaintDevice& device, const PageList& pages, int first, int last, int exportFlag) {
+void DrawPagesOn(QPagedPaintDevice& device, const PageList& pages, int first, int last, int exportFlag)
+{
     first = std::max(first, 1);
     last = std::min(last, static_cast<int>(pages.size()));
     if (first > last) return;
@@ -68,14 +71,15 @@ void DrawPagesOn(QPagedPaintDevice& device, const PageList& pages, int first, in
     }
 }
 
-QByteArray PdfDocument(const PageList& pages) {
+QByteArray PdfDocument(const PageList& pages)
+{
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         writer.setResolution(kPdfResolution);
         writer.setCreator(QString());
         writer.setTitle(QString());
@@ -167,7 +171,8 @@ bool WritePngFiles(const std::filesystem::path& path, const PageList& pages, int
     return true;
 }
 
-QByteArray WithPdfAuthor(const QByteArray& pdf, const QString& author) {
+QByteArray WithPdfAuthor(const QByteArray& pdf, const QString& author)
+{
     // The last trailer names the document information and the cross-reference table before it.
     const qsizetype trailerAt = pdf.lastIndexOf("trailer");
     const qsizetype startAt = pdf.lastIndexOf("startxref");
@@ -181,8 +186,7 @@ QByteArray WithPdfAuthor(const QByteArray& pdf, const QString& author) {
     if (!size.hasMatch() || !root.hasMatch() || !info.hasMatch() || !start.hasMatch()) return pdf;
 
     // The information dictionary as it stands, with the author added.
-    const QByteArray objectHead =
-        (info.captured(1) + QLatin1Char(' ') + info.captured(2) + " obj").toLatin1();
+    const QByteArray objectHead = (info.captured(1) + QLatin1Char(' ') + info.captured(2) + " obj").toLatin1();
     // At the start of a line: "1 0 obj" must not be found inside "21 0 obj".
     qsizetype objectAt = pdf.lastIndexOf('\n' + objectHead, trailerAt);
     if (objectAt < 0) return pdf;
@@ -201,10 +205,9 @@ QByteArray WithPdfAuthor(const QByteArray& pdf, const QString& author) {
     out.append("xref\n" + info.captured(1).toLatin1() + " 1\n");
     out.append(QByteArray::number(newObjectAt).rightJustified(10, '0') + ' ' +
                info.captured(2).toLatin1().rightJustified(5, '0') + " n \n");
-    out.append("trailer\n<<\n/Size " + size.captured(1).toLatin1() + "\n/Info " +
-               info.captured(1).toLatin1() + ' ' + info.captured(2).toLatin1() + " R\n/Root " +
-               root.captured(1).toLatin1() + "\n/Prev " + start.captured(1).toLatin1() + "\n>>\nstartxref\n" +
-               QByteArray::number(xrefAt) + "\n%%EOF\n");
+    out.append("trailer\n<<\n/Size " + size.captured(1).toLatin1() + "\n/Info " + info.captured(1).toLatin1() + ' ' +
+               info.captured(2).toLatin1() + " R\n/Root " + root.captured(1).toLatin1() + "\n/Prev " +
+               start.captured(1).toLatin1() + "\n>>\nstartxref\n" + QByteArray::number(xrefAt) + "\n%%EOF\n");
     return out;
 }
 

@@ -13,24 +13,20 @@
 namespace velmarsund {
 
 namespace PageGrid {
-constexpr int Left = 250;           // left edge of text and rules
-constexpr int Top = 100;            // top of text line 0
-constexpr int Right = 1950;         // right edge of text and rules
-constexpr int Bottom = 2870;        // bottom reference of the footer
-constexpr int FontHeight = 34;      // normal text height
-constexpr int LineHeight = 42;      // distance between text lines
+constexpr int Left = 250;          // left edge of text and rules
+constexpr int Top = 100;           // top of text line 0
+constexpr int Right = 1950;        // right edge of text and rules
+constexpr int Bottom = 2870;       // bottom reference of the footer
+constexpr int FontHeight = 34;     // normal text height
+constexpr int LineHeight = 42;     // distance between text lines
 constexpr int SmallFontHeight = 28; // 34 / 1.2 rounded
 constexpr int LargeFontHeight = 41; // 34 x 1.2 rounded
-constexpr int FrameRight = 1980;    // the vertical frame rule
+constexpr int FrameRight = 1980;   // the vertical frame rule
 
 // Top of text line n.
-constexpr int LineTop(int n) {
-    return Top + LineHeight * n;
-}
+constexpr int LineTop(int n) { return Top + LineHeight * n; }
 // A rule at line n runs through the middle of the line.
-constexpr int RuleY(int n) {
-    return LineTop(n) + LineHeight / 2;
-}
+constexpr int RuleY(int n) { return LineTop(n) + LineHeight / 2; }
 } // namespace PageGrid
 
 // What the frame prints besides its fixed parts.

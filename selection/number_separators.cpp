@@ -12,7 +12,8 @@ NumberSeparators& Current() {
 
 } // namespace
 
-NumberSeparators SystemSeparators() {
+NumberSeparators SystemSeparators()
+{
     const QLocale locale = QLocale::system();
     NumberSeparators result;
     const QString decimal = locale.decimalPoint();
@@ -22,11 +23,10 @@ NumberSeparators SystemSeparators() {
     return result;
 }
 
-const NumberSeparators& ProgramSeparators() {
-    return Current();
-}
+const NumberSeparators& ProgramSeparators() { return Current(); }
 
-void SetProgramSeparators(NumberSeparators separators) {
+void SetProgramSeparators(NumberSeparators separators)
+{
     Current() = MakeUsableSeparators(separators, Current());
 }
 

@@ -23,39 +23,40 @@ using namespace velmarsund::testing;
 
 // Each test starts on an English system without a settings file.
 class FormBasisTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
+protected:
+    void SetUp() override
+    {
         RemoveSettings();
         SetSystemLocaleSource([] { return QLocale(QStringLiteral("en_US")); });
     }
     void TearDown() override { SetSystemLocaleSource({}); }
 
     // The start sequence of the program: language from the settings file, then the window.
-    static std::unique_ptr<TFormBasis> StartWindow() {
+    static std::unique_ptr<TFormBasis> StartWindow()
+    {
         SetCurrentLanguage(ReadLanguage(kSettingsFileName, kGlobalSection, kLanguageKey));
         auto window = std::make_unique<TFormBasis>();
         window->Start();
         return window;
     }
     static QMenu* Menu(TFormBasis& w, const char* name) { return w.findChild<QMenu*>(QLatin1String(name)); }
-    static QAction* Item(TFormBasis& w, const char* name) {
-        return w.findChild<QAction*>(QLatin1String(name));
-    }
-    static std::vector<QAction*> LanguageItems(TFormBasis& w) {
+    static QAction* Item(TFormBasis& w, const char* name) { return w.findChild<QAction*>(QLatin1String(name)); }
+    static std::vector<QAction*> LanguageItems(TFormBasis& w)
+    {
         std::vector<QAction*> items;
-        for (QAction* a : Menu(w, "Menu_Optionen_Sprache")->actions())
-            items.push_back(a);
+        for (QAction* a : Menu(w, "Menu_Optionen_Sprache")->actions()) items.push_back(a);
         return items;
     }
-    static int StoredInteger(const char* key) {
-        return TIniDatei(kSettingsFileName, QStringLiteral("#"))
-            .ReadInteger(kGlobalSection, QLatin1String(key), -1);
+    static int StoredInteger(const char* key)
+    {
+        return TIniDatei(kSettingsFileName, QStringLiteral("#")).ReadInteger(kGlobalSection, QLatin1String(key), -1);
     }
 
     RecordingSeams seams_;
 };
 
-TEST_F(FormBasisTest, FirstStartInEnglishWritesVersionAndLanguageAtClose) {
+TEST_F(FormBasisTest, FirstStartInEnglishWritesVersionAndLanguageAtClose)
+{
     auto window = StartWindow();
     EXPECT_EQ(CurrentLanguage(), Language::English);
     EXPECT_EQ(Menu(*window, "Menu_Datei")->title(), QStringLiteral("File"));
@@ -70,12 +71,10 @@ TEST_F(FormBasisTest, FirstStartInEnglishWritesVersionAndLanguageAtClose) {
         captions << item->text();
         EXPECT_EQ(item->isChecked(), item->data().toInt() == Language::English) << item->text().toStdString();
     }
-    EXPECT_EQ(captions,
-              (QStringList{QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Francais"),
-                           QStringLiteral("Polski"), QStringLiteral("Chinese"), QStringLiteral("Russian")}));
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Francais"),
+                                     QStringLiteral("Polski"), QStringLiteral("Chinese"), QStringLiteral("Russian")}));
     EXPECT_EQ(window->GetUnitSystem(), UnitSystem::SI);
-    EXPECT_EQ(window->BasisSettings().header[1],
-              QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    EXPECT_EQ(window->BasisSettings().header[1], QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 
     window->show();
     Item(*window, "Menu_Datei_Beenden")->trigger(); // File / Exit closes the window
@@ -87,7 +86,8 @@ TEST_F(FormBasisTest, FirstStartInEnglishWritesVersionAndLanguageAtClose) {
     EXPECT_TRUE(ini.ValueExists(QStringLiteral("ROTOR"), QStringLiteral("DecimalSeparator")));
 }
 
-TEST_F(FormBasisTest, EachLanguageRelabelsTheMenusAndComesBackAtTheNextStart) {
+TEST_F(FormBasisTest, EachLanguageRelabelsTheMenusAndComesBackAtTheNextStart)
+{
     for (const LanguageInfo& language : OfferedLanguages()) {
         {
             auto window = StartWindow();
@@ -107,8 +107,7 @@ TEST_F(FormBasisTest, EachLanguageRelabelsTheMenusAndComesBackAtTheNextStart) {
                 EXPECT_NE(file, QStringLiteral("File")) << language.caption;
             }
             int checked = 0;
-            for (QAction* a : LanguageItems(*window))
-                checked += a->isChecked() ? 1 : 0;
+            for (QAction* a : LanguageItems(*window)) checked += a->isChecked() ? 1 : 0;
             EXPECT_EQ(checked, 1);
             EXPECT_TRUE(item->isChecked());
             window->close();
@@ -121,7 +120,8 @@ TEST_F(FormBasisTest, EachLanguageRelabelsTheMenusAndComesBackAtTheNextStart) {
     }
 }
 
-TEST_F(FormBasisTest, ChoosingTheCurrentLanguageAgainKeepsEverything) {
+TEST_F(FormBasisTest, ChoosingTheCurrentLanguageAgainKeepsEverything)
+{
     auto window = StartWindow();
     ApplyLanguage(Language::German);
     const QString title = Menu(*window, "Menu_Datei")->title();
@@ -130,18 +130,19 @@ TEST_F(FormBasisTest, ChoosingTheCurrentLanguageAgainKeepsEverything) {
     EXPECT_EQ(CurrentLanguage(), Language::German);
 }
 
-TEST_F(FormBasisTest, InfoOpensTheInformationBoxThroughTheModalSeam) {
+TEST_F(FormBasisTest, InfoOpensTheInformationBoxThroughTheModalSeam)
+{
     auto window = StartWindow();
     Item(*window, "Menu_Hilfe_Info")->trigger();
     Item(*window, "Menu_Hilfe_Info")->trigger(); // created once, shown again
     EXPECT_EQ(seams_.dialogs, (std::vector<QString>{QStringLiteral("FormInfo"), QStringLiteral("FormInfo")}));
 }
 
-TEST_F(FormBasisTest, DamagedSettingsFilesStartWithDefaults) {
+TEST_F(FormBasisTest, DamagedSettingsFilesStartWithDefaults)
+{
     std::mt19937 random(20171);
     QByteArray noise(64 * 1024, '\0');
-    for (char& c : noise)
-        c = static_cast<char>(random());
+    for (char& c : noise) c = static_cast<char>(random());
     const QByteArray malformed = "[GLOBAL]\nLanguage=ru\nVersion=abc\n[ROTOR]\nSI=maybe\nDecimalSeparator=\n"
                                  "ThousandSeparator=\nPrintHeader=x\npbar=abc\nProjectPath\n";
     const QByteArray digitSeparators =
@@ -167,11 +168,10 @@ TEST_F(FormBasisTest, DamagedSettingsFilesStartWithDefaults) {
     }
 }
 
-TEST_F(FormBasisTest, StoredSeparatorsAndUnitSystemAreTakenOver) {
-    WriteBytes(
-        SettingsPath(),
-        "[GLOBAL]\nVersion=201710\nLanguage=1\n[ROTOR]\nSI=0\nDecimalSeparator=,\nThousandSeparator=.\n"
-        "Header1=old date\nFutureKey=kept\n");
+TEST_F(FormBasisTest, StoredSeparatorsAndUnitSystemAreTakenOver)
+{
+    WriteBytes(SettingsPath(), "[GLOBAL]\nVersion=201710\nLanguage=1\n[ROTOR]\nSI=0\nDecimalSeparator=,\nThousandSeparator=.\n"
+                               "Header1=old date\nFutureKey=kept\n");
     {
         auto window = StartWindow();
         EXPECT_EQ(CurrentLanguage(), Language::German);
@@ -181,10 +181,8 @@ TEST_F(FormBasisTest, StoredSeparatorsAndUnitSystemAreTakenOver) {
         window->close();
     }
     TIniDatei ini(kSettingsFileName, QStringLiteral("#"));
-    EXPECT_EQ(ini.ReadString(QStringLiteral("ROTOR"), QStringLiteral("FutureKey"), {}),
-              QStringLiteral("kept"));
-    EXPECT_NE(ini.ReadString(QStringLiteral("ROTOR"), QStringLiteral("Header1"), {}),
-              QStringLiteral("old date"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("ROTOR"), QStringLiteral("FutureKey"), {}), QStringLiteral("kept"));
+    EXPECT_NE(ini.ReadString(QStringLiteral("ROTOR"), QStringLiteral("Header1"), {}), QStringLiteral("old date"));
     EXPECT_FALSE(ini.ReadBool(QStringLiteral("ROTOR"), QStringLiteral("SI"), true));
 }
 

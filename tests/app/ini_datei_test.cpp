@@ -16,12 +16,13 @@ using namespace velmarsund::testing;
 const QString kFile = QStringLiteral("Test.ini");
 
 class IniDateiTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { RemoveSettings(); }
     QString Path() const { return TIniDatei::AppDataFolder() + kFile; }
 };
 
-TEST_F(IniDateiTest, HashFolderIsCreatedBelowTheConfigFolder) {
+TEST_F(IniDateiTest, HashFolderIsCreatedBelowTheConfigFolder)
+{
     const QString folder = TIniDatei::AppDataFolder();
     EXPECT_TRUE(folder.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
     EXPECT_TRUE(folder.endsWith(QStringLiteral("/Velmarsund/")));
@@ -30,7 +31,8 @@ TEST_F(IniDateiTest, HashFolderIsCreatedBelowTheConfigFolder) {
     EXPECT_EQ(ini.FilePath(), Path());
 }
 
-TEST_F(IniDateiTest, RoundTripOfEveryTypeInItsFormat) {
+TEST_F(IniDateiTest, RoundTripOfEveryTypeInItsFormat)
+{
     {
         TIniDatei ini(kFile, QStringLiteral("#"));
         ini.WriteBool(QStringLiteral("ROTOR"), QStringLiteral("SI"), false);
@@ -39,8 +41,7 @@ TEST_F(IniDateiTest, RoundTripOfEveryTypeInItsFormat) {
         ini.WriteFloat(QStringLiteral("ROTOR"), QStringLiteral("Temp11"), -12.345678901234);
         ini.WriteChar(QStringLiteral("ROTOR"), QStringLiteral("DecimalSeparator"), QLatin1Char(','));
         ini.WriteChar(QStringLiteral("ROTOR"), QStringLiteral("ThousandSeparator"), QChar(0x00A0));
-        ini.WriteString(QStringLiteral("ROTOR"), QStringLiteral("Header0"),
-                        QStringLiteral("  Angebot Nr. 4711 – Müller  "));
+        ini.WriteString(QStringLiteral("ROTOR"), QStringLiteral("Header0"), QStringLiteral("  Angebot Nr. 4711 – Müller  "));
         ini.WriteString(QStringLiteral("ROTOR"), QStringLiteral("Header2"), QStringLiteral("\"quoted\""));
         ini.WriteString(QStringLiteral("ROTOR"), QStringLiteral("Header3"), QStringLiteral("项目"));
         ASSERT_TRUE(ini.UpdateFile());
@@ -58,21 +59,19 @@ TEST_F(IniDateiTest, RoundTripOfEveryTypeInItsFormat) {
     EXPECT_DOUBLE_EQ(ini.ReadFloat(r, QStringLiteral("Temp11"), 0), -12.3456789012);
     EXPECT_EQ(ini.ReadChar(r, QStringLiteral("DecimalSeparator"), QLatin1Char('.')), QLatin1Char(','));
     EXPECT_EQ(ini.ReadChar(r, QStringLiteral("ThousandSeparator"), QLatin1Char('.')), QChar(0x00A0));
-    EXPECT_EQ(ini.ReadString(r, QStringLiteral("Header0"), {}),
-              QStringLiteral("  Angebot Nr. 4711 – Müller  "));
+    EXPECT_EQ(ini.ReadString(r, QStringLiteral("Header0"), {}), QStringLiteral("  Angebot Nr. 4711 – Müller  "));
     EXPECT_EQ(ini.ReadString(r, QStringLiteral("Header2"), {}), QStringLiteral("\"quoted\""));
     EXPECT_EQ(ini.ReadString(r, QStringLiteral("Header3"), {}), QStringLiteral("项目"));
 }
 
-TEST_F(IniDateiTest, ReadingRulesAndDefaults) {
-    WriteBytes(
-        Path(),
-        "[S]\n"
-        "b2=2\nb0=0\nbx=x\nbneg=-1\n"
-        "i1= 42 \ni2=4.5\ni3=99999999999\ni4=\ni5=-17\n"
-        "f1=1013.5\nf2=abc\nf3=1,5\nf4=1e3\nf5=\nf6=nan\nf7=inf\nf8=1e999\nf9=.5\nf10=600.0000000000x\n"
-        "c1=,\nc2=\nc3=xyz\n"
-        "s1=\n");
+TEST_F(IniDateiTest, ReadingRulesAndDefaults)
+{
+    WriteBytes(Path(), "[S]\n"
+                       "b2=2\nb0=0\nbx=x\nbneg=-1\n"
+                       "i1= 42 \ni2=4.5\ni3=99999999999\ni4=\ni5=-17\n"
+                       "f1=1013.5\nf2=abc\nf3=1,5\nf4=1e3\nf5=\nf6=nan\nf7=inf\nf8=1e999\nf9=.5\nf10=600.0000000000x\n"
+                       "c1=,\nc2=\nc3=xyz\n"
+                       "s1=\n");
     TIniDatei ini(kFile, QStringLiteral("#"));
     const QString s = QStringLiteral("S");
     EXPECT_TRUE(ini.ReadBool(s, QStringLiteral("b2"), false));
@@ -83,8 +82,7 @@ TEST_F(IniDateiTest, ReadingRulesAndDefaults) {
     EXPECT_TRUE(ini.ReadBool(s, QStringLiteral("missing"), true));
 
     EXPECT_EQ(ini.ReadInteger(s, QStringLiteral("i1"), 0), 42);
-    for (const char* key : {"i2", "i3", "i4", "missing"})
-        EXPECT_EQ(ini.ReadInteger(s, QLatin1String(key), 7), 7) << key;
+    for (const char* key : {"i2", "i3", "i4", "missing"}) EXPECT_EQ(ini.ReadInteger(s, QLatin1String(key), 7), 7) << key;
     EXPECT_EQ(ini.ReadInteger(s, QStringLiteral("i5"), 0), -17);
 
     EXPECT_EQ(ini.ReadFloat(s, QStringLiteral("f1"), 0), 1013.5);
@@ -99,11 +97,11 @@ TEST_F(IniDateiTest, ReadingRulesAndDefaults) {
 
     EXPECT_EQ(ini.ReadString(s, QStringLiteral("s1"), QStringLiteral("d")), QString());
     EXPECT_EQ(ini.ReadString(s, QStringLiteral("missing"), QStringLiteral("d")), QStringLiteral("d"));
-    EXPECT_EQ(ini.ReadString(QStringLiteral("NoSection"), QStringLiteral("s1"), QStringLiteral("d")),
-              QStringLiteral("d"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("NoSection"), QStringLiteral("s1"), QStringLiteral("d")), QStringLiteral("d"));
 }
 
-TEST_F(IniDateiTest, SectionsAndKeysMatchWithoutRegardToCase) {
+TEST_F(IniDateiTest, SectionsAndKeysMatchWithoutRegardToCase)
+{
     WriteBytes(Path(), "[GLOBAL]\nLanguage=7\n\n[Global]\nVersion=200409\n\n[ROTOR]\nSI=0\n");
     {
         TIniDatei ini(kFile, QStringLiteral("#"));
@@ -119,35 +117,34 @@ TEST_F(IniDateiTest, SectionsAndKeysMatchWithoutRegardToCase) {
     EXPECT_EQ(ReadBytes(Path()), QByteArray("[GLOBAL]\nLanguage=9\n\n[Global]\nVersion=201710\n\n"));
 }
 
-TEST_F(IniDateiTest, UnknownKeysAndForeignLinesAreKeptByteForByte) {
-    const QByteArray original =
-        "; written by hand\r\n[ROTOR]\r\nEU=1\r\nFutureKey = some value \r\nnot an entry\r\n"
-        "\r\n[Other]\r\nbinary=\xff\xfe\x01\r\n";
+TEST_F(IniDateiTest, UnknownKeysAndForeignLinesAreKeptByteForByte)
+{
+    const QByteArray original = "; written by hand\r\n[ROTOR]\r\nEU=1\r\nFutureKey = some value \r\nnot an entry\r\n"
+                                "\r\n[Other]\r\nbinary=\xff\xfe\x01\r\n";
     WriteBytes(Path(), original);
     {
         TIniDatei ini(kFile, QStringLiteral("#"));
         ini.WriteBool(QStringLiteral("ROTOR"), QStringLiteral("SI"), true);
         ASSERT_TRUE(ini.UpdateFile());
     }
-    EXPECT_EQ(ReadBytes(Path()),
-              QByteArray("; written by hand\n[ROTOR]\nEU=1\nFutureKey = some value \nnot an entry\nSI=1\n"
-                         "\n[Other]\nbinary=\xff\xfe\x01\n"));
+    EXPECT_EQ(ReadBytes(Path()), QByteArray("; written by hand\n[ROTOR]\nEU=1\nFutureKey = some value \nnot an entry\nSI=1\n"
+                                            "\n[Other]\nbinary=\xff\xfe\x01\n"));
 }
 
-TEST_F(IniDateiTest, LineBreaksInAValueCannotInjectEntries) {
+TEST_F(IniDateiTest, LineBreaksInAValueCannotInjectEntries)
+{
     {
         TIniDatei ini(kFile, QStringLiteral("#"));
-        ini.WriteString(QStringLiteral("ROTOR"), QStringLiteral("NotesData1"),
-                        QStringLiteral("a\n[GLOBAL]\nLanguage=9\r\nb"));
+        ini.WriteString(QStringLiteral("ROTOR"), QStringLiteral("NotesData1"), QStringLiteral("a\n[GLOBAL]\nLanguage=9\r\nb"));
         ASSERT_TRUE(ini.UpdateFile());
     }
     TIniDatei ini(kFile, QStringLiteral("#"));
     EXPECT_FALSE(ini.SectionExists(QStringLiteral("GLOBAL")));
-    EXPECT_EQ(ini.ReadString(QStringLiteral("ROTOR"), QStringLiteral("NotesData1"), {}),
-              QStringLiteral("a [GLOBAL] Language=9  b"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("ROTOR"), QStringLiteral("NotesData1"), {}), QStringLiteral("a [GLOBAL] Language=9  b"));
 }
 
-TEST_F(IniDateiTest, TwoObjectsOnOneFileKeepEachOthersKeys) {
+TEST_F(IniDateiTest, TwoObjectsOnOneFileKeepEachOthersKeys)
+{
     TIniDatei window(kFile, QStringLiteral("#")); // opened at start, written at close
     {
         TIniDatei language(kFile, QStringLiteral("#"));
@@ -160,15 +157,14 @@ TEST_F(IniDateiTest, TwoObjectsOnOneFileKeepEachOthersKeys) {
     EXPECT_EQ(reread.ReadInteger(QStringLiteral("GLOBAL"), QStringLiteral("Version"), 0), 201710);
 }
 
-TEST_F(IniDateiTest, DamagedFilesReadWhatTheyCan) {
+TEST_F(IniDateiTest, DamagedFilesReadWhatTheyCan)
+{
     std::mt19937 random(4711);
     QByteArray noise(256 * 1024, '\0');
-    for (char& c : noise)
-        c = static_cast<char>(random());
+    for (char& c : noise) c = static_cast<char>(random());
     // Random bytes with ini characters mixed in, a binary file, and one over the size limit.
     QByteArray iniNoise = noise;
-    for (qsizetype i = 0; i < iniNoise.size(); i += 37)
-        iniNoise[i] = "[]=\n\r"[random() % 5];
+    for (qsizetype i = 0; i < iniNoise.size(); i += 37) iniNoise[i] = "[]=\n\r"[random() % 5];
     QByteArray huge(TIniDatei::kMaxFileBytes + 1024, 'x');
     huge.prepend("[ROTOR]\nSI=0\n");
     huge.append("\n[ROTOR]\nDiameter=1234\n"); // beyond the limit
@@ -186,8 +182,7 @@ TEST_F(IniDateiTest, DamagedFilesReadWhatTheyCan) {
         EXPECT_EQ(reread.ReadInteger(QStringLiteral("GLOBAL"), QStringLiteral("Version"), 0), 201710);
     }
     WriteBytes(Path(), huge);
-    EXPECT_FALSE(
-        TIniDatei(kFile, QStringLiteral("#")).ReadBool(QStringLiteral("ROTOR"), QStringLiteral("SI"), true));
+    EXPECT_FALSE(TIniDatei(kFile, QStringLiteral("#")).ReadBool(QStringLiteral("ROTOR"), QStringLiteral("SI"), true));
 }
 
 TEST_F(IniDateiTest, AFileOverTheReadLimitKeepsEveryEntryWhole) {

@@ -23,82 +23,17 @@ namespace {
 // Values that sit on the edges of every reader: the ends of the integer types, of a double, zero
 // of both signs, fractions where whole numbers are meant, and what is no number at all.
 const std::vector<std::string> kEdgeValues = {
-    "0",
-    "-0",
-    "-0.0",
-    "1",
-    "-1",
-    "0.5",
-    "2147483647",
-    "-2147483648",
-    "2147483648",
-    "-2147483649",
-    "4294967296",
-    "9223372036854775807",
-    "-9223372036854775808",
-    "18446744073709551615",
-    "18446744073709551616",
-    "1e15",
-    "1e19",
-    "-1e19",
-    "1e300",
-    "-1e300",
-    "1.7976931348623157e308",
-    "-1.7976931348623157e308",
-    "1e400",
-    "-1e400",
-    "5e-324",
-    "1e-400",
-    "NaN",
-    "Infinity",
-    "-Infinity",
-    "true",
-    "false",
-    "null",
-    "\"\"",
-    "\"E20\"",
-    "\"E-E20\"",
-    "\"x\"",
-    "[]",
-    "{}",
-    "[1,2]",
-    "\"Calculate\"",
-    "\"Update\"",
+    "0", "-0", "-0.0", "1", "-1", "0.5", "2147483647", "-2147483648", "2147483648", "-2147483649", "4294967296",
+    "9223372036854775807", "-9223372036854775808", "18446744073709551615", "18446744073709551616",
+    "1e15", "1e19", "-1e19", "1e300", "-1e300", "1.7976931348623157e308", "-1.7976931348623157e308", "1e400",
+    "-1e400", "5e-324", "1e-400", "NaN", "Infinity", "-Infinity", "true", "false", "null", "\"\"", "\"E20\"",
+    "\"E-E20\"", "\"x\"", "[]", "{}", "[1,2]", "\"Calculate\"", "\"Update\"",
 };
 
 const std::vector<std::string> kTokens = {
-    "1e400",
-    "-1e400",
-    "1e99999999999999999999",
-    "NaN",
-    "Infinity",
-    "-",
-    ".",
-    "e",
-    "E+",
-    "\"",
-    "\\",
-    "\\u0000",
-    "\\ud800",
-    "\xC3",
-    "\xFF",
-    std::string(1, '\0'),
-    ",",
-    ":",
-    "[",
-    "]",
-    "{",
-    "}",
-    " ",
-    "\n",
-    "2147483648",
-    "-2147483649",
-    "1e-400",
-    "0.0000001",
-    "true",
-    "null",
-    "\"mode\":\"sizes\"",
-    "{\"mode\":\"geometry\"}",
+    "1e400", "-1e400", "1e99999999999999999999", "NaN", "Infinity", "-", ".", "e", "E+", "\"", "\\", "\\u0000",
+    "\\ud800", "\xC3", "\xFF", std::string(1, '\0'), ",", ":", "[", "]", "{", "}", " ", "\n", "2147483648",
+    "-2147483649", "1e-400", "0.0000001", "true", "null", "\"mode\":\"sizes\"", "{\"mode\":\"geometry\"}",
 };
 
 struct ModeFields {
@@ -107,26 +42,20 @@ struct ModeFields {
 };
 
 const std::vector<ModeFields> kModes = {
-    {"rotor",
-     {"AirPressure", "HumidityKind", "VolumeKind", "MatrixType", "Diameter", "Profile", "FoilThickness",
-      "ProfileHeight", "ProfilePitch", "Speed", "WheelDepth", "State11", "State21", "Operation",
-      "EnergyClass"}},
+    {"rotor", {"AirPressure", "HumidityKind", "VolumeKind", "MatrixType", "Diameter", "Profile", "FoilThickness",
+               "ProfileHeight", "ProfilePitch", "Speed", "WheelDepth", "State11", "State21", "Operation", "EnergyClass"}},
     {"geometry", {"SeriesIndex", "Height", "Width", "Diameter", "MatrixType", "Profile"}},
-    {"weight",
-     {"HousingCode", "Height", "Width", "Diameter", "Profile", "ProfileHeight", "FoilThickness",
-      "ProfilePitch", "MatrixType", "DepthOverride"}},
-    {"leakage",
-     {"Diameter", "ProfileCode", "V12", "V21", "HousingCode", "MatrixType", "Speed", "FanPosition1",
-      "FanPosition2", "P11", "P12", "P21", "P22", "PurgeSector", "GapCircumference", "GapSeparation",
-      "ZetaCircumference", "ZetaSeparation"}},
-    {"sizes",
-     {"AirPressure", "HumidityKind", "VolumeKind", "MatrixType", "Profile", "SeriesIndex",
-      "UseAhriEffectiveness", "State11", "State21", "Speed", "WheelDepth"}},
+    {"weight", {"HousingCode", "Height", "Width", "Diameter", "Profile", "ProfileHeight", "FoilThickness",
+                "ProfilePitch", "MatrixType", "DepthOverride"}},
+    {"leakage", {"Diameter", "ProfileCode", "V12", "V21", "HousingCode", "MatrixType", "Speed", "FanPosition1",
+                 "FanPosition2", "P11", "P12", "P21", "P22", "PurgeSector", "GapCircumference", "GapSeparation",
+                 "ZetaCircumference", "ZetaSeparation"}},
+    {"sizes", {"AirPressure", "HumidityKind", "VolumeKind", "MatrixType", "Profile", "SeriesIndex",
+               "UseAhriEffectiveness", "State11", "State21", "Speed", "WheelDepth"}},
 };
 
-const std::vector<std::string> kStateFields = {"SVol",    "AVol",        "Temp",           "Humidity",
-                                               "X",       "DewPoint",    "WetBulb",        "Enthalpy",
-                                               "Density", "DryMassFlow", "VapourMassFlow", "MassFlow"};
+const std::vector<std::string> kStateFields = {"SVol", "AVol", "Temp", "Humidity", "X", "DewPoint", "WetBulb",
+                                               "Enthalpy", "Density", "DryMassFlow", "VapourMassFlow", "MassFlow"};
 
 struct AirFunction {
     const char* name;
@@ -134,13 +63,10 @@ struct AirFunction {
 };
 
 const std::vector<AirFunction> kAirFunctions = {
-    {"SatPressure", 1},          {"XFromPhi", 3},           {"PhiFromX", 3},
-    {"TempFromSatPressure", 1},  {"DewPointOf", 2},         {"TempFromXPhi", 3},
-    {"EnthalpyOf", 3},           {"TempOnEnthalpyLine", 4}, {"DensityOf", 3},
-    {"StdVolumeOf", 4},          {"ActVolumeOf", 4},        {"PressureFromAltitude", 1},
-    {"AltitudeFromPressure", 1}, {"KinViscosity", 1},       {"PrandtlNumber", 1},
-    {"ThermalConductivity", 1},  {"CpMoistAir", 2},         {"SmoothStep", 6},
-    {"MoistureFactor", 6}};
+    {"SatPressure", 1}, {"XFromPhi", 3}, {"PhiFromX", 3}, {"TempFromSatPressure", 1}, {"DewPointOf", 2},
+    {"TempFromXPhi", 3}, {"EnthalpyOf", 3}, {"TempOnEnthalpyLine", 4}, {"DensityOf", 3}, {"StdVolumeOf", 4},
+    {"ActVolumeOf", 4}, {"PressureFromAltitude", 1}, {"AltitudeFromPressure", 1}, {"KinViscosity", 1},
+    {"PrandtlNumber", 1}, {"ThermalConductivity", 1}, {"CpMoistAir", 2}, {"SmoothStep", 6}, {"MoistureFactor", 6}};
 
 // The range a field's plausible values come from; codes and kinds from their few valid values.
 struct FieldRange {
@@ -150,55 +76,29 @@ struct FieldRange {
 };
 
 const std::vector<FieldRange> kRanges = {
-    {"SeriesIndex", 0, 3, true},
-    {"HumidityKind", 0, 3, true},
-    {"VolumeKind", 0, 3, true},
-    {"FanPosition1", 0, 1, true},
-    {"FanPosition2", 0, 1, true},
-    {"PurgeSector", 0, 2, true},
-    {"Height", 300, 5200, true},
-    {"Width", 300, 5200, true},
-    {"Diameter", 250, 5000, true},
-    {"DepthOverride", 0, 600, true},
-    {"AirPressure", 600, 1100, false},
-    {"Speed", 0.5, 30, false},
-    {"WheelDepth", 100, 300, true},
-    {"FoilThickness", 0.03, 0.2, false},
-    {"ProfileHeight", 1, 3.5, false},
-    {"ProfilePitch", 2, 9, false},
-    {"V12", 0, 60000, false},
-    {"V21", 0, 60000, false},
-    {"P11", -2500, 2500, false},
-    {"P12", -2500, 2500, false},
-    {"P21", -2500, 2500, false},
-    {"P22", -2500, 2500, false},
-    {"GapCircumference", 0, 6, false},
-    {"GapSeparation", 0, 6, false},
-    {"ZetaCircumference", 0, 3, false},
-    {"ZetaSeparation", 0, 3, false},
-    {"SVol", 0, 60000, false},
-    {"AVol", 0, 60000, false},
-    {"Temp", -45, 70, false},
-    {"Humidity", 0, 105, false},
-    {"X", 0, 40, false},
-    {"DewPoint", -50, 40, false},
-    {"WetBulb", -40, 40, false},
-    {"Enthalpy", -40, 120, false},
-    {"Density", 0.8, 1.5, false},
-    {"DryMassFlow", 0, 70000, false},
-    {"VapourMassFlow", 0, 500, false},
-    {"MassFlow", 0, 70000, false},
+    {"SeriesIndex", 0, 3, true}, {"HumidityKind", 0, 3, true}, {"VolumeKind", 0, 3, true},
+    {"FanPosition1", 0, 1, true}, {"FanPosition2", 0, 1, true}, {"PurgeSector", 0, 2, true},
+    {"Height", 300, 5200, true}, {"Width", 300, 5200, true}, {"Diameter", 250, 5000, true},
+    {"DepthOverride", 0, 600, true}, {"AirPressure", 600, 1100, false}, {"Speed", 0.5, 30, false},
+    {"WheelDepth", 100, 300, true}, {"FoilThickness", 0.03, 0.2, false}, {"ProfileHeight", 1, 3.5, false},
+    {"ProfilePitch", 2, 9, false}, {"V12", 0, 60000, false}, {"V21", 0, 60000, false}, {"P11", -2500, 2500, false},
+    {"P12", -2500, 2500, false}, {"P21", -2500, 2500, false}, {"P22", -2500, 2500, false},
+    {"GapCircumference", 0, 6, false}, {"GapSeparation", 0, 6, false}, {"ZetaCircumference", 0, 3, false},
+    {"ZetaSeparation", 0, 3, false}, {"SVol", 0, 60000, false}, {"AVol", 0, 60000, false}, {"Temp", -45, 70, false},
+    {"Humidity", 0, 105, false}, {"X", 0, 40, false}, {"DewPoint", -50, 40, false}, {"WetBulb", -40, 40, false},
+    {"Enthalpy", -40, 120, false}, {"Density", 0.8, 1.5, false}, {"DryMassFlow", 0, 70000, false},
+    {"VapourMassFlow", 0, 500, false}, {"MassFlow", 0, 70000, false},
 };
 
 class RequestMaker {
-  public:
+public:
     explicit RequestMaker(std::uint64_t seed) : random_(seed) {}
 
     // Half of the numbers plausible (so that the calculations run deep), half from the edges.
-    std::string Value(const std::string& field) {
+    std::string Value(const std::string& field)
+    {
         if (field == "State11" || field == "State21") return State();
-        if (field == "Profile")
-            return Pick({"\"E20\"", "\"E18\"", "\"P14\"", "\"K16\"", "\"N22\"", "\"Z99\"", "\"\""});
+        if (field == "Profile") return Pick({"\"E20\"", "\"E18\"", "\"P14\"", "\"K16\"", "\"N22\"", "\"Z99\"", "\"\""});
         if (field == "ProfileCode") return Pick({"\"E-E20\"", "\"P-P14\"", "\"N-N22\"", "\"E20\"", "\"\""});
         if (field == "Operation") return Pick({"\"Calculate\"", "\"Update\"", "\"x\""});
         if (Edge()) return kEdgeValues[random_() % kEdgeValues.size()];
@@ -210,7 +110,8 @@ class RequestMaker {
 
     // Half of the requests are plausible throughout, so that they reach the end of the
     // calculations; in the other half any field may hold an edge value or be left out.
-    std::string Request() {
+    std::string Request()
+    {
         edgy_ = Chance(2);
         if (Chance(8)) return Air();
         const ModeFields& m = kModes[random_() % kModes.size()];
@@ -225,13 +126,15 @@ class RequestMaker {
         return text + "}";
     }
 
-  private:
+private:
     bool Chance(int oneIn) { return random_() % oneIn == 0; }
     bool Edge() { return edgy_ && Chance(4); }
-    std::string Pick(std::initializer_list<const char*> options) {
+    std::string Pick(std::initializer_list<const char*> options)
+    {
         return *(options.begin() + random_() % options.size());
     }
-    std::string Plausible(const std::string& field = {}) {
+    std::string Plausible(const std::string& field = {})
+    {
         FieldRange range{"", -50, 5000, false};
         for (const FieldRange& r : kRanges)
             if (field == r.field) range = r;
@@ -243,7 +146,8 @@ class RequestMaker {
         out << v;
         return out.str();
     }
-    std::string State() {
+    std::string State()
+    {
         if (Edge()) return kEdgeValues[random_() % kEdgeValues.size()];
         std::string text = "{";
         for (int i = 0; i < 3; ++i) {
@@ -253,13 +157,12 @@ class RequestMaker {
         }
         return text + "}";
     }
-    std::string Air() {
+    std::string Air()
+    {
         const AirFunction& f = kAirFunctions[random_() % kAirFunctions.size()];
         std::string text = "{\"mode\":\"air\",\"fn\":\"" + std::string(f.name) + "\",\"args\":[";
         const int n = Chance(8) ? static_cast<int>(random_() % 7) : f.arity;
-        for (int i = 0; i < n; ++i)
-            text += std::string(i ? "," : "") +
-                    (Edge() ? kEdgeValues[random_() % kEdgeValues.size()] : Plausible());
+        for (int i = 0; i < n; ++i) text += std::string(i ? "," : "") + (Edge() ? kEdgeValues[random_() % kEdgeValues.size()] : Plausible());
         return text + "]}";
     }
 
@@ -272,7 +175,8 @@ struct Outcome {
     std::string out;
 };
 
-Outcome Stream(const std::string& text) {
+Outcome Stream(const std::string& text)
+{
     std::istringstream in(text);
     std::ostringstream out;
     std::string message;
@@ -284,7 +188,8 @@ Outcome Stream(const std::string& text) {
 }
 
 // Every answer is an object: a result, or an error with its text.
-void ExpectAnswers(const Json& answers, std::size_t count, const std::string& input) {
+void ExpectAnswers(const Json& answers, std::size_t count, const std::string& input)
+{
     ASSERT_TRUE(answers.is_array()) << input;
     ASSERT_EQ(answers.size(), count) << input;
     for (const Json& a : answers) {
@@ -297,14 +202,14 @@ void ExpectAnswers(const Json& answers, std::size_t count, const std::string& in
 
 } // namespace
 
-TEST(RotorcalcFuzz, RandomRequestsOfEveryModeAreEachAnswered) {
+TEST(RotorcalcFuzz, RandomRequestsOfEveryModeAreEachAnswered)
+{
     RequestMaker maker(20261210);
     const int batches = FuzzCount(200);
     for (int b = 0; b < batches; ++b) {
         std::string batch = "[";
         constexpr int kPerBatch = 25;
-        for (int i = 0; i < kPerBatch; ++i)
-            batch += (i ? "," : "") + maker.Request();
+        for (int i = 0; i < kPerBatch; ++i) batch += (i ? "," : "") + maker.Request();
         batch += "]";
         const Outcome o = Stream(batch);
         ASSERT_EQ(o.status, 0) << batch;
@@ -313,22 +218,22 @@ TEST(RotorcalcFuzz, RandomRequestsOfEveryModeAreEachAnswered) {
         ASSERT_TRUE(answers) << message << "\n" << batch;
         ExpectAnswers(*answers, kPerBatch, batch);
         if (HasFatalFailure()) return;
+
     }
 }
 
-TEST(RotorcalcFuzz, MutatedInputsAreAnsweredOrRefusedAsNotJson) {
+TEST(RotorcalcFuzz, MutatedInputsAreAnsweredOrRefusedAsNotJson)
+{
     RequestMaker maker(7);
-    std::vector<std::string> seeds = {
-        velmarsund::testing::VariedRotorBatch(3), R"({"mode":"air","fn":"DewPointOf","args":[7.2581,1013]})",
-        R"({"AirPressure":1e99999999999999999999})", R"({"AirPressure":1e400-5})"};
-    for (int i = 0; i < 12; ++i)
-        seeds.push_back("[" + maker.Request() + "," + maker.Request() + "]");
+    std::vector<std::string> seeds = {velmarsund::testing::VariedRotorBatch(3),
+                                      R"({"mode":"air","fn":"DewPointOf","args":[7.2581,1013]})",
+                                      R"({"AirPressure":1e99999999999999999999})", R"({"AirPressure":1e400-5})"};
+    for (int i = 0; i < 12; ++i) seeds.push_back("[" + maker.Request() + "," + maker.Request() + "]");
     std::mt19937_64 random(42);
     const int count = FuzzCount(3000);
     int answered = 0;
     for (int i = 0; i < count; ++i) {
-        const std::string input =
-            velmarsund::testing::Mutate(seeds[random() % seeds.size()], random, kTokens);
+        const std::string input = velmarsund::testing::Mutate(seeds[random() % seeds.size()], random, kTokens);
         const Outcome o = Stream(input);
         ASSERT_TRUE(o.status == 0 || o.status == 2) << input;
         std::string message;
@@ -339,10 +244,8 @@ TEST(RotorcalcFuzz, MutatedInputsAreAnsweredOrRefusedAsNotJson) {
         ++answered;
         const auto answers = ParseInput(o.out, message);
         ASSERT_TRUE(answers) << input;
-        if (whole->is_array())
-            ExpectAnswers(*answers, whole->size(), input);
-        else
-            ASSERT_TRUE(answers->is_object()) << input;
+        if (whole->is_array()) ExpectAnswers(*answers, whole->size(), input);
+        else ASSERT_TRUE(answers->is_object()) << input;
     }
     RecordProperty("answered", answered);
 }

@@ -29,83 +29,25 @@ const std::vector<std::string> kSeeds = {
 };
 
 const std::vector<std::string> kTokens = {
-    "1e400",
-    "-1e400",
-    "NaN",
-    "2147483648",
-    "-2147483649",
-    "0",
-    "-0",
-    "1e-300",
-    "5000",
-    "-5000",
-    "99999",
-    "\"\"",
-    "\"xx\"",
-    "\"\\u0000\"",
-    "true",
-    "null",
-    "[]",
-    "{}",
-    "\"product\"",
-    "\"controller\"",
-    ",",
-    "\"",
-    std::string(1, '\0'),
-    "\xFF",
-    "\xE2\x80\x8B",
-    "\xC2\xAD",
-    "\xCC\x81",
+    "1e400", "-1e400", "NaN", "2147483648", "-2147483649", "0", "-0", "1e-300", "5000", "-5000", "99999",
+    "\"\"", "\"xx\"", "\"\\u0000\"", "true", "null", "[]", "{}", "\"product\"", "\"controller\"", ",", "\"",
+    std::string(1, '\0'), "\xFF", "\xE2\x80\x8B", "\xC2\xAD", "\xCC\x81",
 };
 
 const std::vector<std::string> kValues = {
-    "0",
-    "-0.0",
-    "1",
-    "-1",
-    "0.5",
-    "2147483647",
-    "-2147483648",
-    "2147483648",
-    "1e300",
-    "-1e300",
-    "5e-324",
-    "8",
-    "-8",
-    "2000",
-    "-2000",
-    "2001",
-    "30000",
-    "-45",
-    "100",
-    "101",
-    "true",
-    "false",
-    "null",
-    "\"\"",
-    "\"E20\"",
-    "\"de\"",
-    "\"IP\"",
-    "\",\"",
-    "\".\"",
-    "\"\\u0000\"",
-    "[]",
-    "{}",
-    "[\"datasheet\",\"product\",\"controller\"]",
+    "0", "-0.0", "1", "-1", "0.5", "2147483647", "-2147483648", "2147483648", "1e300", "-1e300", "5e-324", "8", "-8",
+    "2000", "-2000", "2001", "30000", "-45", "100", "101", "true", "false", "null", "\"\"", "\"E20\"", "\"de\"",
+    "\"IP\"", "\",\"", "\".\"", "\"\\u0000\"", "[]", "{}", "[\"datasheet\",\"product\",\"controller\"]",
     "[\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\",\"i\"]",
     // Separators that cannot be seen, and texts longer than their place.
-    "\"\\u200B\"",
-    "\"\\u00AD\"",
-    "\"\\u0301\"",
-    "\"\\u00A0\"",
-    "\"'\"",
-    "\"" + std::string(301, 'x') + "\"",
+    "\"\\u200B\"", "\"\\u00AD\"", "\"\\u0301\"", "\"\\u00A0\"", "\"'\"", "\"" + std::string(301, 'x') + "\"",
     "[\"" + std::string(2000, 'x') + "\"]",
 };
 
 // One value of the request, anywhere in it, replaced or removed: the request mostly stays JSON
 // and reaches the checks and the drawing with one field at an edge.
-void MutateValue(Json& json, std::mt19937_64& random) {
+void MutateValue(Json& json, std::mt19937_64& random)
+{
     Json* node = &json;
     while ((node->is_object() || node->is_array()) && !node->empty() && random() % 4 != 0) {
         auto it = node->begin();
@@ -125,7 +67,8 @@ void MutateValue(Json& json, std::mt19937_64& random) {
 
 } // namespace
 
-TEST(RotorsheetFuzz, MutatedRequestsGivePagesOrANamedRefusal) {
+TEST(RotorsheetFuzz, MutatedRequestsGivePagesOrANamedRefusal)
+{
     std::mt19937_64 random(308);
     const int count = FuzzCount(400);
     int drawn = 0, refused = 0;
@@ -135,8 +78,7 @@ TEST(RotorsheetFuzz, MutatedRequestsGivePagesOrANamedRefusal) {
             input = Mutate(input, random, kTokens);
         } else {
             Json json = Json::parse(input);
-            for (int k = 1 + static_cast<int>(random() % 3); k > 0; --k)
-                MutateValue(json, random);
+            for (int k = 1 + static_cast<int>(random() % 3); k > 0; --k) MutateValue(json, random);
             input = json.dump();
         }
         std::string message;
@@ -153,8 +95,7 @@ TEST(RotorsheetFuzz, MutatedRequestsGivePagesOrANamedRefusal) {
         ASSERT_FALSE(batch.pages.empty()) << input;
         ++drawn;
         RecordingCanvas canvas;
-        for (const PageProcedure& page : batch.pages)
-            page(canvas, 1);
+        for (const PageProcedure& page : batch.pages) page(canvas, 1);
         // Now and then the whole way to a PDF, which measures every text with its font.
         if (i % 25 == 0) {
             EXPECT_TRUE(PdfDocument(batch.pages).startsWith("%PDF")) << input;

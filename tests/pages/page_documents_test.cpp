@@ -22,7 +22,8 @@ namespace {
 
 using testing::RunTool;
 
-PageList TwoPages(LanguageNumber language) {
+PageList TwoPages(LanguageNumber language)
+{
     PageList pages;
     for (int page = 1; page <= 2; ++page)
         pages.push_back([page, language](PageCanvas& canvas, int exportFlag) {
@@ -36,7 +37,8 @@ PageList TwoPages(LanguageNumber language) {
     return pages;
 }
 
-TEST(PageDocuments, PdfIsA4WithTheAuthorEmbeddedFontsAndSearchableText) {
+TEST(PageDocuments, PdfIsA4WithTheAuthorEmbeddedFontsAndSearchableText)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("two.pdf"));
     ASSERT_TRUE(WritePdfFile(path, TwoPages(Language::Chinese)));
@@ -60,7 +62,8 @@ TEST(PageDocuments, PdfIsA4WithTheAuthorEmbeddedFontsAndSearchableText) {
     EXPECT_TRUE(text.contains(QStringLiteral("Velmarsund GmbH")));
 }
 
-TEST(PageDocuments, AWriteReplacesTheFileWholeOrReportsWhyNot) {
+TEST(PageDocuments, AWriteReplacesTheFileWholeOrReportsWhyNot)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("kept.pdf"));
     {
@@ -72,12 +75,10 @@ TEST(PageDocuments, AWriteReplacesTheFileWholeOrReportsWhyNot) {
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.readAll().startsWith("%PDF-"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
-              QStringList{QStringLiteral("kept.pdf")}); // no leftovers
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.pdf")}); // no leftovers
 
     QString error;
-    EXPECT_FALSE(WritePdfFile(dir.filePath(QStringLiteral("no/such/folder.pdf")), TwoPages(Language::English),
-                              &error));
+    EXPECT_FALSE(WritePdfFile(dir.filePath(QStringLiteral("no/such/folder.pdf")), TwoPages(Language::English), &error));
     EXPECT_FALSE(error.isEmpty());
 }
 
@@ -120,8 +121,8 @@ TEST(PageDocuments, OnePngPerPageAt150Dpi) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sheet.png"));
     ASSERT_TRUE(WritePngFiles(path, TwoPages(Language::English)));
-    EXPECT_EQ(PngFileNames(path, 2), (QStringList{dir.filePath(QStringLiteral("sheet-1.png")),
-                                                  dir.filePath(QStringLiteral("sheet-2.png"))}));
+    EXPECT_EQ(PngFileNames(path, 2),
+              (QStringList{dir.filePath(QStringLiteral("sheet-1.png")), dir.filePath(QStringLiteral("sheet-2.png"))}));
     for (const QString& name : PngFileNames(path, 2)) {
         const QImage image(name);
         ASSERT_FALSE(image.isNull()) << name.toStdString();
@@ -131,7 +132,8 @@ TEST(PageDocuments, OnePngPerPageAt150Dpi) {
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST(PageDocuments, AuthorByAnIncrementalUpdate) {
+TEST(PageDocuments, AuthorByAnIncrementalUpdate)
+{
     const QByteArray pdf = "%PDF-1.4\n1 0 obj\n<<\n/Title ()\n>>\nendobj\n21 0 obj\n<< >>\nendobj\n"
                            "xref\n0 3\n0000000000 65535 f \n0000000009 00000 n \n0000000043 00000 n \n"
                            "trailer\n<<\n/Size 3\n/Info 1 0 R\n/Root 21 0 R\n>>\nstartxref\n62\n%%EOF\n";

@@ -11,18 +11,21 @@
 namespace velmarsund::rotorsheet {
 namespace {
 
-Json Reference() {
+Json Reference()
+{
     return Json::parse(R"({"SeriesIndex":1,"Height":2000,"Width":2000,
         "State11":{"SVol":10000,"Temp":-12,"Humidity":90},"State21":{"SVol":10000,"Temp":22,"Humidity":40}})");
 }
 
-Json With(const char* patch) {
+Json With(const char* patch)
+{
     Json request = Reference();
     request.merge_patch(Json::parse(patch));
     return request;
 }
 
-std::string ErrorOf(const Json& request) {
+std::string ErrorOf(const Json& request)
+{
     try {
         ReadSheetRequest(request);
     } catch (const RequestError& e) {
@@ -31,7 +34,8 @@ std::string ErrorOf(const Json& request) {
     return {};
 }
 
-TEST(SheetRequest, DefaultsAreThoseOfAFirstStart) {
+TEST(SheetRequest, DefaultsAreThoseOfAFirstStart)
+{
     const SheetRequest r = ReadSheetRequest(Reference());
     EXPECT_EQ(r.seriesIndex, 1);
     EXPECT_EQ(r.winter.MatrixType, 1);
@@ -58,7 +62,8 @@ TEST(SheetRequest, DefaultsAreThoseOfAFirstStart) {
     EXPECT_EQ(summer.summer->State11.Temp, 32);
 }
 
-TEST(SheetRequest, AWrongFieldIsNamed) {
+TEST(SheetRequest, AWrongFieldIsNamed)
+{
     struct Case {
         const char* patch;
         const char* message;
@@ -72,12 +77,9 @@ TEST(SheetRequest, AWrongFieldIsNamed) {
         {R"({"Units":"imperial"})", "field 'Units' must be \"SI\" or \"IP\""},
         {R"({"SeriesIndex":4})", "field 'SeriesIndex' must lie between 0 and 3"},
         {R"({"MatrixType":2})", "field 'MatrixType' must be 0 (P), 1 (E), 3 (K) or 6 (N)"},
-        {R"({"Profile":"E99"})", "field 'Profile': \"E99\" is not offered for this series and matrix type "
-                                 "(offered: E20, E18, E16, E14)"},
+        {R"({"Profile":"E99"})", "field 'Profile': \"E99\" is not offered for this series and matrix type (offered: E20, E18, E16, E14)"},
         {R"({"AirPressure":500})", "field 'AirPressure' must lie between 600 and 1100 mbar"},
-        {R"({"Pages":["datasheet","cover"]})",
-         "field 'Pages[1]': unknown page \"cover\" (known: \"datasheet\", \"product\", \"controller\", "
-         "\"leakage\", \"chart\")"},
+        {R"({"Pages":["datasheet","cover"]})", "field 'Pages[1]': unknown page \"cover\" (known: \"datasheet\", \"product\", \"controller\", \"leakage\", \"chart\")"},
         {R"({"Pages":[]})", "field 'Pages' names no page"},
         {R"({"Notes":["a","b","c","d"]})", "field 'Notes' holds at most 3 lines"},
         {R"({"Header":["a",1]})", "field 'Header[1]' must be a string"},
@@ -94,21 +96,18 @@ TEST(SheetRequest, AWrongFieldIsNamed) {
         {R"({"ThousandSeparator":"\u0301"})", "field 'ThousandSeparator' must differ"},
         {R"({"DecimalSeparator":",","ThousandSeparator":"\t"})", "field 'ThousandSeparator' must differ"},
         {R"({"ThousandSeparator":"."})", "field 'ThousandSeparator' must differ from the decimal separator"},
-        {R"({"Summer":{"State11":{"Temp":32}},"UseSeasons":false})",
-         "field 'UseSeasons' must be true with a summer case"},
+        {R"({"Summer":{"State11":{"Temp":32}},"UseSeasons":false})", "field 'UseSeasons' must be true with a summer case"},
         {R"({"Summer":{"Mode":1}})", "unknown field 'Summer.Mode'"},
         {R"({"State11":{"Temp":"cold"}})", "field 'State11.Temp' must be a finite number"},
         {R"({"mode":"leakage"})", "field 'mode' must be \"rotor\""},
         {R"({"Operation":"Update"})", "field 'Operation' must be \"Calculate\""},
         {R"({"PrintHeader":1})", "field 'PrintHeader' must be true or false"},
-        {R"({"Format":2})",
-         "field 'Format' is 2: a newer version of the program wrote it (this one reads up to 1)"},
+        {R"({"Format":2})", "field 'Format' is 2: a newer version of the program wrote it (this one reads up to 1)"},
         {R"({"Format":0})", "field 'Format' must lie between 1 and 2147483647"},
         {R"({"ShowSummer":"no"})", "field 'ShowSummer' must be true or false"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ErrorOf(With(c.patch)).rfind(c.message, 0), 0u)
-            << c.patch << "\n  gave: " << ErrorOf(With(c.patch));
+        EXPECT_EQ(ErrorOf(With(c.patch)).rfind(c.message, 0), 0u) << c.patch << "\n  gave: " << ErrorOf(With(c.patch));
     // A long value is not repeated whole.
     const std::string long_value(100000, 'x');
     Json request = Reference();
@@ -189,7 +188,8 @@ TEST(SheetRequest, ASavedSelectionWithItsSummerCaseHiddenPrintsTheWinterCaseOnly
     EXPECT_FALSE(page(shown).Operations() == page(hidden).Operations());
 }
 
-TEST(SheetJob, TheChecksRefuseInTheRequestsLanguage) {
+TEST(SheetJob, TheChecksRefuseInTheRequestsLanguage)
+{
     const auto refusal = [](const Json& request) -> std::pair<std::string, QString> {
         try {
             PrepareSheet(ReadSheetRequest(request));
@@ -215,7 +215,8 @@ TEST(SheetJob, TheChecksRefuseInTheRequestsLanguage) {
     EXPECT_TRUE(summer.second.contains(QStringLiteral("Cooling"))) << summer.second.toStdString();
 }
 
-TEST(SheetJob, ADiameterAboveTheLargestWheelIsReducedAsThePanelDoesAndSaidSo) {
+TEST(SheetJob, ADiameterAboveTheLargestWheelIsReducedAsThePanelDoesAndSaidSo)
+{
     const PreparedSheet sheet = PrepareSheet(ReadSheetRequest(With(R"({"Diameter":2500})")));
     ASSERT_EQ(sheet.remarks.size(), 1u);
     EXPECT_NE(sheet.remarks[0].find("1880"), std::string::npos) << sheet.remarks[0];
@@ -224,10 +225,11 @@ TEST(SheetJob, ADiameterAboveTheLargestWheelIsReducedAsThePanelDoesAndSaidSo) {
     EXPECT_TRUE(c.FindText(QStringLiteral("Type:   Enthalpy Rotor  HXG-E-E18-2000/2000-1880")));
 }
 
-TEST(SheetJob, WarningsOfTheCheckArePrintedOnTheSheet) {
+TEST(SheetJob, WarningsOfTheCheckArePrintedOnTheSheet)
+{
     // 1.6 times the air on the supply side: the air quantity ratio is a warning, not an error.
-    const PreparedSheet sheet =
-        PrepareSheet(ReadSheetRequest(With(R"({"State11":{"SVol":16000},"State21":{"SVol":10000}})")));
+    const PreparedSheet sheet = PrepareSheet(
+        ReadSheetRequest(With(R"({"State11":{"SVol":16000},"State21":{"SVol":10000}})")));
     RecordingCanvas c;
     sheet.pages[0](c, 1);
     const auto warning = c.FindText(LoadText(127, Language::English));

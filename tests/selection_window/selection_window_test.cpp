@@ -585,7 +585,8 @@ TEST_F(SelectionWindowTest, FileAndEditMenusInEveryLanguage) {
     }
 }
 
-TEST_F(SelectionWindowTest, SaveAsAndOpenThroughTheirFileDialogs) {
+TEST_F(SelectionWindowTest, SaveAsAndOpenThroughTheirFileDialogs)
+{
     StartWindow();
     Enter("Edit_Temp11", QStringLiteral("-9"));
     // Save without a file asks where, proposing the designation in the project folder.
@@ -627,7 +628,8 @@ TEST_F(SelectionWindowTest, SaveAsAndOpenThroughTheirFileDialogs) {
     EXPECT_EQ(window_->WinterRecord().State11.Temp, -9);
 }
 
-TEST_F(SelectionWindowTest, AFailedWriteIsReportedAndKeepsTheChanges) {
+TEST_F(SelectionWindowTest, AFailedWriteIsReportedAndKeepsTheChanges)
+{
     StartWindow();
     ASSERT_TRUE(Commands().SaveTo(Path("w.vrsel")));
     Enter("Edit_Temp11", QStringLiteral("-4"));
@@ -643,7 +645,8 @@ TEST_F(SelectionWindowTest, AFailedWriteIsReportedAndKeepsTheChanges) {
     EXPECT_EQ(seams_.messages.size(), 1u);
 }
 
-TEST_F(SelectionWindowTest, CopyResultsFromTheKeyboardWhileAnEntryHasTheFocus) {
+TEST_F(SelectionWindowTest, CopyResultsFromTheKeyboardWhileAnEntryHasTheFocus)
+{
     StartWindow();
     Calculate();
     QGuiApplication::clipboard()->clear();

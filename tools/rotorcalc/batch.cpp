@@ -14,7 +14,8 @@
 
 namespace velmarsund::rotorcalc {
 
-Json RunRequest(const Json& request) {
+Json RunRequest(const Json& request)
+{
     try {
         if (!request.is_object()) throw RequestError("a request must be a JSON object");
         const RequestReader reader(request);
@@ -32,15 +33,16 @@ Json RunRequest(const Json& request) {
     }
 }
 
-Json RunInput(const Json& input) {
+Json RunInput(const Json& input)
+{
     if (!input.is_array()) return RunRequest(input);
     Json results = Json::array();
-    for (const Json& request : input)
-        results.push_back(RunRequest(request));
+    for (const Json& request : input) results.push_back(RunRequest(request));
     return results;
 }
 
-int RunStream(std::istream& in, std::ostream& out, std::string& message) {
+int RunStream(std::istream& in, std::ostream& out, std::string& message)
+{
     // The answers go out in blocks, and whatever is written goes out before the reader waits for
     // more input: a caller that sends one request at a time gets each answer, a batch already there
     // costs no system call per result.
@@ -93,14 +95,14 @@ std::optional<std::string> ReadInputText(const std::string& path, std::string& r
     return read.bytes;
 }
 
-std::optional<Json> ParseInput(std::string_view text, std::string& message) {
+std::optional<Json> ParseInput(std::string_view text, std::string& message)
+{
     std::istringstream in{std::string(text)};
     try {
         RequestStream values(in);
         if (!values.Begin()) return values.Next();
         Json all = Json::array();
-        while (auto value = values.Next())
-            all.push_back(std::move(*value));
+        while (auto value = values.Next()) all.push_back(std::move(*value));
         return all;
     } catch (const InputError& e) {
         message = e.what();
@@ -108,7 +110,8 @@ std::optional<Json> ParseInput(std::string_view text, std::string& message) {
     }
 }
 
-std::string WriteResult(const Json& result) {
+std::string WriteResult(const Json& result)
+{
     // Invalid UTF-8 in an echoed text is replaced rather than aborting the output.
     std::string text;
     text.reserve(2048);

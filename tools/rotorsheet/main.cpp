@@ -27,12 +27,14 @@ constexpr const char* kUsage = "usage: rotorsheet [FILE] -o OUT.pdf | -o OUT.png
 
 // Qt's notes about the environment of a session without a desktop are no concern of a tool that
 // only writes files; everything else Qt reports goes to standard error.
-void QtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+void QtMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
     if (type != QtFatalMsg && message.startsWith(QStringLiteral("QStandardPaths: "))) return;
     std::cerr << message.toStdString() << "\n";
 }
 
-int Usage(const std::string& message) {
+int Usage(const std::string& message)
+{
     if (!message.empty()) std::cerr << "rotorsheet: " << message << "\n";
     std::cerr << kUsage;
     return 2;
@@ -91,11 +93,9 @@ int Run(int argc, char** argv) {
     }
 
     const rotorsheet::SheetBatch batch = rotorsheet::PrepareBatch(*input);
-    for (const std::string& remark : batch.remarks)
-        std::cerr << "rotorsheet: note: " << remark << "\n";
+    for (const std::string& remark : batch.remarks) std::cerr << "rotorsheet: note: " << remark << "\n";
     if (!batch.errors.empty()) {
-        for (const std::string& error : batch.errors)
-            std::cerr << "rotorsheet: " << error << "\n";
+        for (const std::string& error : batch.errors) std::cerr << "rotorsheet: " << error << "\n";
         std::cerr << "rotorsheet: nothing written\n";
         return 1;
     }

@@ -19,53 +19,27 @@ using rotorcalc::RequestReader;
 // Housing and wheel dimensions a request may give, mm.
 constexpr std::int64_t kLargestDimension = 100000;
 
-constexpr std::string_view kSheetFields[] = {"mode",
-                                             "Operation",
-                                             "EnergyClass",
-                                             "SeriesIndex",
-                                             "Height",
-                                             "Width",
-                                             "Language",
-                                             "Units",
-                                             "Summer",
-                                             "UseSeasons",
-                                             "WinterCaption",
-                                             "SummerCaption",
-                                             "UseAhriEffectiveness",
-                                             "TotalEffectiveness",
-                                             "WetBulbOnDataSheet",
-                                             "EnergyEfficiencyClass",
-                                             "DecimalSeparator",
-                                             "ThousandSeparator",
-                                             "Header",
-                                             "PrintHeader",
-                                             "Notes",
-                                             "Pages",
-                                             "Leakage",
-                                             "Mollier",
-                                             "ChartNotes",
-                                             "Format",
-                                             "ShowSummer"};
+constexpr std::string_view kSheetFields[] = {
+    "mode", "Operation", "EnergyClass", "SeriesIndex", "Height", "Width", "Language", "Units", "Summer",
+    "UseSeasons", "WinterCaption", "SummerCaption", "UseAhriEffectiveness", "TotalEffectiveness",
+    "WetBulbOnDataSheet", "EnergyEfficiencyClass", "DecimalSeparator", "ThousandSeparator", "Header",
+    "PrintHeader", "Notes", "Pages", "Leakage", "Mollier", "ChartNotes", "Format", "ShowSummer"};
+
 
 struct PageName {
     std::string_view name;
     SheetPage page;
 };
-constexpr PageName kPages[] = {{"datasheet", SheetPage::DataSheet},
-                               {"product", SheetPage::Product},
-                               {"controller", SheetPage::Controller},
-                               {"leakage", SheetPage::Leakage},
-                               {"chart", SheetPage::Chart}};
+constexpr PageName kPages[] = {
+    {"datasheet", SheetPage::DataSheet}, {"product", SheetPage::Product}, {"controller", SheetPage::Controller},
+    {"leakage", SheetPage::Leakage}, {"chart", SheetPage::Chart}};
 
-QString Utf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
-std::string Quoted(std::string_view text) {
-    return "\"" + rotorcalc::CutForMessage(text) + "\"";
-}
+std::string Quoted(std::string_view text) { return "\"" + rotorcalc::CutForMessage(text) + "\""; }
 
-LanguageNumber ReadLanguage(const RequestReader& r) {
+LanguageNumber ReadLanguage(const RequestReader& r)
+{
     const auto code = r.OptString("Language");
     if (!code) return Language::English;
     for (const LanguageInfo& language : OfferedLanguages())
@@ -75,16 +49,17 @@ LanguageNumber ReadLanguage(const RequestReader& r) {
                      {"de", "en", "fr", "pl", "zh", "ru"});
 }
 
-UnitSystem ReadUnits(const RequestReader& r) {
+UnitSystem ReadUnits(const RequestReader& r)
+{
     const std::string units = r.OptString("Units").value_or("SI");
     if (units == "SI") return UnitSystem::SI;
     if (units == "IP") return UnitSystem::IP;
-    throw FieldError(RequestProblem::NotOffered, "Units", "must be \"SI\" or \"IP\", not " + Quoted(units),
-                     {"SI", "IP"});
+    throw FieldError(RequestProblem::NotOffered, "Units", "must be \"SI\" or \"IP\", not " + Quoted(units), {"SI", "IP"});
 }
 
 // A separator: one character; the thousand separator may be empty (no grouping).
-QChar ReadSeparator(const RequestReader& r, std::string_view name, QChar fallback, bool mayBeEmpty) {
+QChar ReadSeparator(const RequestReader& r, std::string_view name, QChar fallback, bool mayBeEmpty)
+{
     const auto text = r.OptString(name);
     if (!text) return fallback;
     const QString s = Utf8(*text);
@@ -112,8 +87,7 @@ std::vector<QString> ReadStrings(const RequestReader& r, std::string_view name, 
     const Json* array = r.OptArray(name);
     if (!array) return lines;
     if (array->size() > most)
-        throw FieldError(RequestProblem::Invalid, std::string(name),
-                         "holds at most " + std::to_string(most) + " lines");
+        throw FieldError(RequestProblem::Invalid, std::string(name), "holds at most " + std::to_string(most) + " lines");
     for (std::size_t i = 0; i < array->size(); ++i) {
         const Json& line = (*array)[i];
         if (!line.is_string() || rotorcalc::IsMarkedNonFinite(line))
@@ -125,7 +99,8 @@ std::vector<QString> ReadStrings(const RequestReader& r, std::string_view name, 
     return lines;
 }
 
-std::vector<SheetPage> ReadPages(const RequestReader& r) {
+std::vector<SheetPage> ReadPages(const RequestReader& r)
+{
     const Json* array = r.OptArray("Pages");
     if (!array) return {SheetPage::DataSheet};
     if (array->empty()) throw FieldError(RequestProblem::Invalid, "Pages", "names no page");
@@ -136,8 +111,7 @@ std::vector<SheetPage> ReadPages(const RequestReader& r) {
         if (!page.is_string() || rotorcalc::IsMarkedNonFinite(page))
             throw FieldError(RequestProblem::Invalid, field, "must be a page name");
         const std::string name = page.get<std::string>();
-        const auto known = std::find_if(std::begin(kPages), std::end(kPages),
-                                        [&](const PageName& p) { return p.name == name; });
+        const auto known = std::find_if(std::begin(kPages), std::end(kPages), [&](const PageName& p) { return p.name == name; });
         if (known != std::end(kPages)) {
             pages.push_back(known->page);
             continue;
@@ -152,61 +126,57 @@ std::vector<SheetPage> ReadPages(const RequestReader& r) {
 
 // The leakage window's choices; pressures as entered in the window, in the request's units, by
 // default the window's -300 Pa.
-LeakageChoices ReadLeakageChoices(const RequestReader& r, UnitSystem units) {
+LeakageChoices ReadLeakageChoices(const RequestReader& r, UnitSystem units)
+{
     LeakageChoices c;
     const double fallback = ConvertPressure(-300, UnitSystem::SI, units);
     c.pressure1 = c.pressure2 = fallback;
     const auto object = r.OptObject("Leakage");
     if (!object) return c;
-    object->RejectUnknown(
-        {"FanPosition1", "FanPosition2", "Pressure1", "Pressure2", "PurgeSector", "Details"});
+    object->RejectUnknown({"FanPosition1", "FanPosition2", "Pressure1", "Pressure2", "PurgeSector", "Details"});
     c.fan1 = static_cast<int>(object->Integer("FanPosition1", 0, 0, 1));
     c.fan2 = static_cast<int>(object->Integer("FanPosition2", 0, 0, 1));
     const double limit = PressureLimit(units);
     for (const auto& [name, value] : {std::pair{"Pressure1", &c.pressure1}, {"Pressure2", &c.pressure2}}) {
         *value = object->Number(name, fallback);
         if (std::abs(*value) > limit)
-            throw FieldError(
-                RequestProblem::OutOfRange, object->FieldName(name),
-                "must lie between " + std::to_string(static_cast<int>(-limit)) + " and " +
-                    std::to_string(static_cast<int>(limit)) + (units == UnitSystem::SI ? " Pa" : " in. W.G."),
-                {std::to_string(static_cast<int>(-limit)), std::to_string(static_cast<int>(limit))});
+            throw FieldError(RequestProblem::OutOfRange, object->FieldName(name),
+                             "must lie between " + std::to_string(static_cast<int>(-limit)) + " and " +
+                                 std::to_string(static_cast<int>(limit)) + (units == UnitSystem::SI ? " Pa" : " in. W.G."),
+                             {std::to_string(static_cast<int>(-limit)), std::to_string(static_cast<int>(limit))});
     }
     c.purgeSector = static_cast<int>(object->Integer("PurgeSector", 0, 0, 2));
     c.details = object->Boolean("Details", false);
     return c;
 }
 
-std::string OfferedProfiles(const std::vector<std::string>& profiles) {
+std::string OfferedProfiles(const std::vector<std::string>& profiles)
+{
     std::string list;
-    for (const std::string& p : profiles)
-        list += (list.empty() ? "" : ", ") + p;
+    for (const std::string& p : profiles) list += (list.empty() ? "" : ", ") + p;
     return list;
 }
 
 } // namespace
 
-SheetRequest ReadSheetRequest(const Json& json) {
-    if (!json.is_object())
-        throw RequestError(RequestProblem::NotObject, {}, "a request must be a JSON object");
+SheetRequest ReadSheetRequest(const Json& json)
+{
+    if (!json.is_object()) throw RequestError(RequestProblem::NotObject, {}, "a request must be a JSON object");
     const RequestReader r(json);
-    std::vector<std::string_view> known(rotorcalc::kRotorRecordFields.begin(),
-                                        rotorcalc::kRotorRecordFields.end());
+    std::vector<std::string_view> known(rotorcalc::kRotorRecordFields.begin(), rotorcalc::kRotorRecordFields.end());
     known.insert(known.end(), std::begin(kSheetFields), std::end(kSheetFields));
     r.RejectUnknownOf(known);
     // A selection saved by the program carries its format; a newer one may mean what this build
     // cannot know.
-    if (const auto format = r.OptInteger("Format", 1, rotorcalc::kInt32Max);
-        format && *format > kSelectionFormat)
+    if (const auto format = r.OptInteger("Format", 1, rotorcalc::kInt32Max); format && *format > kSelectionFormat)
         throw FieldError(RequestProblem::NewerFormat, "Format",
-                         "is " + std::to_string(*format) +
-                             ": a newer version of the program wrote it (this one reads up to " +
+                         "is " + std::to_string(*format) + ": a newer version of the program wrote it (this one reads up to " +
                              std::to_string(kSelectionFormat) + ")",
                          {std::to_string(*format), std::to_string(kSelectionFormat)});
 
     if (const auto mode = r.OptString("mode"); mode && *mode != "rotor")
-        throw FieldError(RequestProblem::NotOffered, "mode",
-                         "must be \"rotor\" (a data sheet is a rotor calculation)", {"rotor"});
+        throw FieldError(RequestProblem::NotOffered, "mode", "must be \"rotor\" (a data sheet is a rotor calculation)",
+                         {"rotor"});
     if (const auto operation = r.OptString("Operation"); operation && *operation != "Calculate")
         throw FieldError(RequestProblem::NotOffered, "Operation",
                          "must be \"Calculate\": the pages show calculated results", {"Calculate"});
@@ -225,8 +195,7 @@ SheetRequest ReadSheetRequest(const Json& json) {
     if (const auto profile = r.OptString("Profile")) {
         if (std::find(offered.begin(), offered.end(), *profile) == offered.end())
             throw RequestError(RequestProblem::NotOffered, "Profile",
-                               "field 'Profile': " + Quoted(*profile) +
-                                   " is not offered for this series and " +
+                               "field 'Profile': " + Quoted(*profile) + " is not offered for this series and " +
                                    "matrix type (offered: " + OfferedProfiles(offered) + ")",
                                offered);
         s.profile = *profile;
@@ -245,8 +214,7 @@ SheetRequest ReadSheetRequest(const Json& json) {
     firstStart(s.winter.State11, -12, 90);
     firstStart(s.winter.State21, 22, 40);
     rotorcalc::RotorRecordDefaults defaults;
-    defaults.diameter =
-        static_cast<std::int32_t>(std::clamp<std::int64_t>(geometry.LargestDiameter, 0, kLargestDimension));
+    defaults.diameter = static_cast<std::int32_t>(std::clamp<std::int64_t>(geometry.LargestDiameter, 0, kLargestDimension));
     defaults.profile = s.profile;
     rotorcalc::ReadRotorRecord(r, s.winter, defaults);
     if (s.winter.AirPressure < 600 || s.winter.AirPressure > 1100)

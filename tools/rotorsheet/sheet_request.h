@@ -4,8 +4,8 @@
 // the notes and the pages to write.
 
 #include "daten_rwt.h"
-#include "language.h"
 #include "leakage_view.h"
+#include "language.h"
 #include "number_separators.h"
 #include "page_frame.h"
 #include "request_reader.h"
@@ -41,12 +41,12 @@ struct SheetRequest {
     // The summer case is shown beside the winter one ("ShowSummer", default true); a selection
     // saved with the summer columns hidden keeps its summer case without printing it.
     bool summerShown = false;
-    bool useSeasons = false; // the season captions are printed
-    int seriesIndex = 1;     // 0 HXL, 1 HXG, 2 HXV, 3 HXK
-    std::string profile;     // the shown profile, e.g. "E20"
-    std::int64_t height = 0; // housing, mm
+    bool useSeasons = false;          // the season captions are printed
+    int seriesIndex = 1;              // 0 HXL, 1 HXG, 2 HXV, 3 HXK
+    std::string profile;              // the shown profile, e.g. "E20"
+    std::int64_t height = 0;          // housing, mm
     std::int64_t width = 0;
-    bool diameterGiven = false; // else the largest wheel of the housing
+    bool diameterGiven = false;       // else the largest wheel of the housing
     bool energyClass = true;
     LanguageNumber language = Language::English;
     UnitSystem units = UnitSystem::SI;
@@ -57,9 +57,9 @@ struct SheetRequest {
     NumberSeparators separators{QLatin1Char('.'), QLatin1Char(',')};
     bool printHeader = false;
     std::array<QString, 8> header;
-    std::vector<QString> notes;      // at most three
-    std::vector<QString> chartNotes; // at most three
-    bool mollier = true;             // the chart page: Mollier, or the turned Carrier chart
+    std::vector<QString> notes;       // at most three
+    std::vector<QString> chartNotes;  // at most three
+    bool mollier = true;              // the chart page: Mollier, or the turned Carrier chart
     std::vector<SheetPage> pages{SheetPage::DataSheet};
     // The leakage window's choices for the leakage page; pressures in the request's units.
     LeakageChoices leakage;
