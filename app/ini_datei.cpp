@@ -1,5 +1,6 @@
 #include "ini_datei.h"
 
+#include "file_access.h"
 #include "fixed_format.h"
 #include "number_parse.h"
 
@@ -19,6 +20,20 @@ namespace {
 
 // Values of the file are always written with '.' and without grouping, whatever the user's separators.
 const NumberSeparators kFileSeparators{QLatin1Char('.'), QChar()};
+
+// The last section header line of `text`, as it stands; empty when it has none.
+QByteArray LastSectionHeader(const QByteArray& text) {
+    qsizetype end = text.size();
+    while (end > 0) {
+        const qsizetype start = text.lastIndexOf('\n', end - 1) + 1;
+        const QByteArray line = text.mid(start, end - start);
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.startsWith('[') && trimmed.contains(']'))
+            return line.endsWith('\r') ? line.chopped(1) : line;
+        end = start - 1;
+    }
+    return {};
+}
 
 TIniDatei::Writer gWriter = nullptr;
 TIniDatei::Opener gOpener = nullptr;
@@ -63,19 +78,58 @@ QString TIniDatei::RegularFile(const QString& path, FileState& state)
     return target.absoluteFilePath();
 }
 
-IniDocument TIniDatei::ReadFile(const QString& path, FileState& state)
-{
+IniDocument TIniDatei::ReadFile(const QString& path, FileState& state, QByteArray* beyond) {
+    if (beyond) beyond->clear();
     const QString regular = RegularFile(path, state);
     if (regular.isEmpty()) return IniDocument::Parse({});
     QFile file(regular);
-    if (!(gOpener ? gOpener(file) : file.open(QIODevice::ReadOnly))) {
+    bool opened = false;
+    if (gOpener) {
+        opened = gOpener(file);
+    } else {
+        // Opened without waiting: what is there may have become a pipe since the look above.
+        ReadFault fault = ReadFault::None;
+        std::string reason;
+        const int fd = OpenRegularFile(QFile::encodeName(regular).toStdString(), fault, reason);
+        opened = fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+        if (fd >= 0 && !opened) ::close(fd);
+    }
+    if (!opened) {
         state = FileState::Unreadable;
         return IniDocument::Parse({});
     }
-    // Read up to the file's size: a buffer of the largest size for every small file costs time.
-    IniDocument document = IniDocument::Parse(file.read(std::clamp<qint64>(file.size(), 0, kMaxFileBytes)));
+    const qint64 size = file.size();
+    if (size <= kMaxFileBytes) {
+        IniDocument document = IniDocument::Parse(file.read(std::max<qint64>(size, 0)));
+        if (file.error() != QFileDevice::NoError) state = FileState::Unreadable;
+        return document;
+    }
+    // Too large to be ours: the entries of the first kMaxFileBytes are read, up to the last whole
+    // line, so that no entry is cut; the entries after it are kept as they are for writing back.
+    QByteArray head = file.read(kMaxFileBytes);
+    const qsizetype cut = head.lastIndexOf('\n') + 1;
+    QByteArray rest = head.mid(cut);
+    head.truncate(cut);
+    if (size > kMaxKeptFileBytes) {
+        // Far too large to be rewritten: read what can be read, and leave the file alone.
+        state = FileState::Unreadable;
+    } else {
+        rest += file.read(size - kMaxFileBytes);
+        if (beyond) {
+            IniDocument tail = IniDocument::Parse(rest);
+            tail.DropForeignLines(kMaxEntryBytes);
+            *beyond = tail.Serialize();
+            // Entries before the first header of the rest belong to the last section of the part
+            // read; the header again keeps them there whatever is added to that part.
+            if (!beyond->isEmpty() && !beyond->trimmed().startsWith('[')) {
+                const QByteArray header = LastSectionHeader(head);
+                if (!header.isEmpty()) beyond->prepend(header + '\n');
+            }
+        }
+    }
     if (file.error() != QFileDevice::NoError) state = FileState::Unreadable;
-    if (file.size() > kMaxFileBytes) document.DropForeignLines(kMaxEntryBytes);
+    IniDocument document = IniDocument::Parse(head);
+    document.DropForeignLines(kMaxEntryBytes);
     return document;
 }
 
@@ -194,7 +248,8 @@ bool TIniDatei::UpdateFile()
     // Merge into what is on disk now, so that keys another object wrote meanwhile are kept; what
     // cannot be read is not replaced.
     FileState state = FileState::Missing;
-    IniDocument current = ReadFile(path_, state);
+    QByteArray beyond;
+    IniDocument current = ReadFile(path_, state, &beyond);
     if (state == FileState::Unreadable || state_ == FileState::Unreadable) return false;
     const QString target = state == FileState::Readable ? RegularFile(path_, state) : path_;
     for (const Change& change : pending_) {
@@ -206,7 +261,11 @@ bool TIniDatei::UpdateFile()
     QDir().mkpath(QFileInfo(target).absolutePath());
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = current.Serialize();
+    QByteArray bytes = current.Serialize();
+    if (!beyond.isEmpty()) {
+        if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += '\n';
+        bytes += beyond;
+    }
     if (!(gWriter ? gWriter : &WriteAndSync)(file, bytes)) {
         file.cancelWriting();
         return false;

@@ -79,10 +79,13 @@ public:
     static Opener SetOpenerForTests(Opener opener);
     static bool WriteAndSync(QFileDevice& file, const QByteArray& bytes);
 
-    // A file larger than this is no settings file of ours: its first kMaxFileBytes are read for
-    // the entries they hold, and only those entries are written back.
+    // A file larger than this is no settings file of ours: the entries of its first kMaxFileBytes
+    // are read, up to the last whole line, and only entries and section headers are written back
+    // (at most kMaxEntryBytes a line): those beyond the limit unread but unchanged. A file larger
+    // than kMaxKeptFileBytes is read the same way and never written.
     static constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
     static constexpr qsizetype kMaxEntryBytes = 64 * 1024;
+    static constexpr qint64 kMaxKeptFileBytes = 64 * 1024 * 1024;
 
 private:
     struct Change {
@@ -95,7 +98,9 @@ private:
     // The regular file behind `path`: the path itself or the file its link names; empty when there
     // is none there (missing or not a regular file; `state` says which).
     static QString RegularFile(const QString& path, FileState& state);
-    static IniDocument ReadFile(const QString& path, FileState& state);
+    // `beyond`: the entries of an oversized file that lie beyond the part read, as bytes to write
+    // back after the document.
+    static IniDocument ReadFile(const QString& path, FileState& state, QByteArray* beyond = nullptr);
     void Apply(const Change& change);
 
     QString path_;

@@ -1,6 +1,7 @@
 #include "form_angebot.h"
 
 #include "modal_runner.h"
+#include "page_frame.h"
 #include "text_table.h"
 
 #include <QCheckBox>
@@ -42,6 +43,7 @@ TFormAngebot::TFormAngebot(QWidget* parent) : QDialog(parent)
         auto* e = new QLineEdit(this);
         e->setObjectName(QLatin1String(name));
         e->setGeometry(left, top, width, kEditHeight);
+        e->setMaxLength(kMaxHeaderLineChars);
         return e;
     };
     Edit0 = edit("Edit0", 6, 10, 85);

@@ -1,6 +1,7 @@
 #include "form_bemerkungen.h"
 
 #include "modal_runner.h"
+#include "page_frame.h"
 #include "text_table.h"
 
 #include <QEvent>
@@ -26,6 +27,7 @@ TFormBemerkungen::TFormBemerkungen(QWidget* parent) : QDialog(parent)
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(name));
         edit->setMinimumWidth(kFieldWidth);
+        edit->setMaxLength(kMaxNoteLineChars);
         layout->addWidget(edit);
         return edit;
     };

@@ -1,8 +1,10 @@
 #include "page_documents.h"
 
+#include "file_access.h"
 #include "painter_canvas.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -10,8 +12,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace velmarsund {
@@ -26,16 +29,18 @@ bool Fail(QString* error, const QString& message)
     return false;
 }
 
-bool SaveAtomically(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return Fail(error, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return Fail(error, file.errorString());
-    }
-    if (!file.commit()) return Fail(error, file.errorString());
-    return true;
+std::filesystem::path NativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString NativeName(const std::filesystem::path& path) {
+    return QFile::decodeName(QByteArray(path.c_str()));
+}
+
+bool Save(std::vector<FileContent> files, QString* error) {
+    std::string reason;
+    if (WriteFilesAtomically(files, reason)) return true;
+    return Fail(error, QString::fromLocal8Bit(reason.c_str()));
 }
 
 QByteArray PdfHexString(const QString& text)
@@ -88,25 +93,56 @@ QByteArray PdfDocument(const PageList& pages)
     return WithPdfAuthor(bytes, kPdfAuthor);
 }
 
-bool WritePdfFile(const QString& path, const PageList& pages, QString* error)
-{
-    return SaveAtomically(path, PdfDocument(pages), error);
+bool WritePdfFile(const QString& path, const PageList& pages, QString* error) {
+    return WritePdfFile(NativePath(path), pages, error);
 }
 
-QStringList PngFileNames(const QString& path, int count)
-{
-    QString base = path;
-    if (base.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) base.chop(4);
+bool WritePdfFile(const std::filesystem::path& path, const PageList& pages, QString* error) {
+    const QByteArray pdf = PdfDocument(pages);
+    return Save({{path, pdf.toStdString()}}, error);
+}
+
+QStringList PngFileNames(const QString& path, int count) {
     QStringList names;
-    for (int page = 1; page <= count; ++page) names << base + QLatin1Char('-') + QString::number(page) + ".png";
+    for (const std::filesystem::path& name : PngFilePaths(NativePath(path), count))
+        names << NativeName(name);
     return names;
 }
 
-bool WritePngFiles(const QString& path, const PageList& pages, int dpi, QString* error)
-{
-    const QStringList names = PngFileNames(path, static_cast<int>(pages.size()));
+namespace {
+
+// "OUT.png" and "OUT.PNG" as OUT; any other name as it is.
+std::string PngStem(const std::filesystem::path& path) {
+    std::string name = path.filename().string();
+    if (name.size() >= 4) {
+        std::string tail = name.substr(name.size() - 4);
+        std::transform(tail.begin(), tail.end(), tail.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
+        if (tail == ".png") name.resize(name.size() - 4);
+    }
+    return name + '-';
+}
+
+} // namespace
+
+std::vector<std::filesystem::path> PngFilePaths(const std::filesystem::path& path, int count) {
+    const std::string stem = PngStem(path);
+    std::vector<std::filesystem::path> paths;
+    for (int page = 1; page <= count; ++page)
+        paths.push_back(path.parent_path() / (stem + std::to_string(page) + ".png"));
+    return paths;
+}
+
+bool WritePngFiles(const QString& path, const PageList& pages, int dpi, QString* error) {
+    return WritePngFiles(NativePath(path), pages, dpi, error);
+}
+
+bool WritePngFiles(const std::filesystem::path& path, const PageList& pages, int dpi, QString* error,
+                   std::vector<std::filesystem::path>* removed) {
+    const std::vector<std::filesystem::path> names = PngFilePaths(path, static_cast<int>(pages.size()));
     const int width = static_cast<int>(std::lround(kPageWidth / 254.0 * dpi));
     const int height = static_cast<int>(std::lround(kPageHeight / 254.0 * dpi));
+    std::vector<FileContent> files;
     for (std::size_t page = 0; page < pages.size(); ++page) {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -124,8 +160,14 @@ bool WritePngFiles(const QString& path, const PageList& pages, int dpi, QString*
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         if (!image.save(&buffer, "PNG")) return Fail(error, QStringLiteral("cannot encode the picture"));
-        if (!SaveAtomically(names[static_cast<int>(page)], png, error)) return false;
+        files.push_back({names[page], png.toStdString()});
     }
+    // All pages or none: a set of pages half old and half new would pass for one document.
+    if (!Save(std::move(files), error)) return false;
+    // Pages of an earlier, longer run under the same name would pass for part of this one.
+    const std::vector<std::filesystem::path> stale =
+        RemoveNumberedFilesAbove(path.parent_path(), PngStem(path), ".png", pages.size());
+    if (removed) *removed = stale;
     return true;
 }
 

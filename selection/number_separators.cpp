@@ -5,16 +5,8 @@
 namespace velmarsund {
 namespace {
 
-bool ClashesWithNumbers(QChar c)
-{
-    return c.isDigit() || c == QLatin1Char('-') || c == QLatin1Char('+') || c == QLatin1Char('e') ||
-           c == QLatin1Char('E');
-}
-
-NumberSeparators& Current()
-{
-    static NumberSeparators separators =
-        MakeUsableSeparators(SystemSeparators(), NumberSeparators{});
+NumberSeparators& Current() {
+    static NumberSeparators separators = MakeUsableSeparators(SystemSeparators(), NumberSeparators{});
     return separators;
 }
 
@@ -38,17 +30,22 @@ void SetProgramSeparators(NumberSeparators separators)
     Current() = MakeUsableSeparators(separators, Current());
 }
 
-NumberSeparators MakeUsableSeparators(NumberSeparators separators, NumberSeparators fallback)
-{
-    const auto usableDecimal = [](QChar c) {
-        return !c.isNull() && !ClashesWithNumbers(c) && !c.isSpace() && c.category() != QChar::Other_Control &&
-               !c.isSurrogate();
-    };
-    if (!usableDecimal(separators.decimal))
-        separators.decimal = usableDecimal(fallback.decimal) ? fallback.decimal : QLatin1Char('.');
+bool IsDecimalSeparator(QChar c) {
+    return c == QLatin1Char('.') || c == QLatin1Char(',') || c == QLatin1Char('\'');
+}
+
+bool IsThousandSeparator(QChar c) {
+    return c.isNull() || c == QLatin1Char('.') || c == QLatin1Char(',') || c == QLatin1Char('\'') ||
+           c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F);
+}
+
+NumberSeparators MakeUsableSeparators(NumberSeparators separators, NumberSeparators fallback) {
+    // What is allowed is listed, not what is refused: a zero-width space, a soft hyphen or a
+    // combining accent would make -12.0 read as -120.
+    if (!IsDecimalSeparator(separators.decimal))
+        separators.decimal = IsDecimalSeparator(fallback.decimal) ? fallback.decimal : QLatin1Char('.');
     const QChar t = separators.thousand;
-    if (!t.isNull() && (ClashesWithNumbers(t) || t == separators.decimal || t.isSurrogate() ||
-                        t.category() == QChar::Other_Control))
+    if (!IsThousandSeparator(t) || t == separators.decimal)
         separators.thousand = separators.decimal == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
     return separators;
 }

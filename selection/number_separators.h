@@ -21,10 +21,20 @@ const NumberSeparators& ProgramSeparators();
 // Makes `separators` the program's after MakeUsableSeparators.
 void SetProgramSeparators(NumberSeparators separators);
 
-// A pair that keeps numbers readable and parsable: a decimal separator that is a digit, a sign,
-// an exponent letter, a space or a control character becomes `fallback.decimal`; a thousand
-// separator that is a digit, a sign, an exponent letter or equal to the decimal separator
-// becomes the one of "." and "," that the decimal separator is not.
+// The separators a number may be written with, each one visible character: "." "," "'" for the
+// decimal separator; these, a space, a no-break space (U+00A0), a narrow no-break space (U+202F)
+// or none (a null character) for the thousand separator.
+bool IsDecimalSeparator(QChar c);
+bool IsThousandSeparator(QChar c);
+// The allowed ones as a request or a message names them.
+inline constexpr const char* kDecimalSeparatorNames[] = {"\".\"", "\",\"", "\"'\""};
+inline constexpr const char* kThousandSeparatorNames[] = {"\".\"",  "\",\"",  "\"'\"", "\" \"",
+                                                          "U+00A0", "U+202F", "\"\""};
+
+// A pair that keeps numbers readable and parsable: a decimal separator that is not allowed
+// becomes `fallback.decimal` (or "." when that is not allowed either); a thousand separator that
+// is not allowed or equal to the decimal separator becomes the one of "." and "," that the
+// decimal separator is not.
 NumberSeparators MakeUsableSeparators(NumberSeparators separators, NumberSeparators fallback);
 
 } // namespace velmarsund

@@ -15,6 +15,7 @@ constexpr TextId kNoSelection = 603;
 constexpr TextId kNewerFormat = 604;
 constexpr TextId kWindowKeeps = 616;
 constexpr TextId kOpenedWithChanges = 617;
+constexpr TextId kTooLong = 640;
 constexpr TextId kChange = 618;
 
 QString Utf8(const std::string& text) {
@@ -49,6 +50,8 @@ QString FieldReason(const SelectionRefused& r) {
         return FormatText(LoadText(614), {field, values.join(QStringLiteral(", "))});
     case RequestProblem::NewerFormat:
         return FormatText(LoadText(kNewerFormat), values);
+    case RequestProblem::TooLong:
+        return FormatText(LoadText(kTooLong), {field, values.value(0)});
     case RequestProblem::Invalid:
     case RequestProblem::Other:
         break;
@@ -63,6 +66,7 @@ QString Reason(const SelectionRefused& r) {
                           {Utf8(r.Values().empty() ? std::string() : r.Values().front())});
     case SelectionFault::TooLarge:
         return LoadText(kTooLarge);
+    case SelectionFault::NotAFile:
     case SelectionFault::NotJson:
     case SelectionFault::NotRequest:
         return LoadText(kNoSelection);

@@ -1,6 +1,7 @@
 #include "selection_file_reader.h"
 
 #include "air_completion.h"
+#include "file_access.h"
 #include "panel_geometry.h"
 
 #include <QFile>
@@ -106,16 +107,18 @@ OpenedSelection ReadSelection(const QByteArray& bytes) {
 }
 
 OpenedSelection ReadSelectionFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw SelectionRefused(SelectionFault::Unreadable, file.errorString().toStdString(), {}, {},
-                               {file.errorString().toStdString()});
-    // One byte more than a selection may have tells a file that is too large.
-    const QByteArray bytes = file.read(kMaxSelectionFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw SelectionRefused(SelectionFault::Unreadable, file.errorString().toStdString(), {}, {},
-                               {file.errorString().toStdString()});
-    return ReadSelection(bytes);
+    const FileRead read = ReadRegularFile(QFile::encodeName(path).toStdString(), kMaxSelectionFileBytes);
+    switch (read.fault) {
+    case ReadFault::None:
+        break;
+    case ReadFault::NotRegular:
+        throw SelectionRefused(SelectionFault::NotAFile, "not a regular file: " + read.reason);
+    case ReadFault::System:
+        throw SelectionRefused(SelectionFault::Unreadable, read.reason, {}, {}, {read.reason});
+    case ReadFault::TooLarge:
+        throw SelectionRefused(SelectionFault::TooLarge, "the file is larger than any selection");
+    }
+    return ReadSelection(QByteArray(read.bytes.data(), static_cast<qsizetype>(read.bytes.size())));
 }
 
 } // namespace velmarsund

@@ -19,6 +19,7 @@ namespace velmarsund {
 // Why a file opens nothing.
 enum class SelectionFault {
     Unreadable, // values: the system's reason
+    NotAFile,   // a folder, a pipe, a device: nothing that holds a selection
     TooLarge,   // no selection is this large
     NotJson,    // damaged, or no text of ours
     NotRequest, // JSON, but not one request object (an array of requests, a number ...)
@@ -66,7 +67,8 @@ inline constexpr double kSummerTempMax = 80;
 
 // Reads the bytes of a selection file; raises SelectionRefused.
 OpenedSelection ReadSelection(const QByteArray& bytes);
-// Reads the file at `path`; raises SelectionRefused.
+// Reads the file at `path`, a regular file or a link to one, without ever waiting for a writer
+// (a pipe named as a selection must not hold up the window); raises SelectionRefused.
 OpenedSelection ReadSelectionFile(const QString& path);
 
 } // namespace velmarsund

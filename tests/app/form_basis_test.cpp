@@ -145,9 +145,16 @@ TEST_F(FormBasisTest, DamagedSettingsFilesStartWithDefaults)
     for (char& c : noise) c = static_cast<char>(random());
     const QByteArray malformed = "[GLOBAL]\nLanguage=ru\nVersion=abc\n[ROTOR]\nSI=maybe\nDecimalSeparator=\n"
                                  "ThousandSeparator=\nPrintHeader=x\npbar=abc\nProjectPath\n";
-    const QByteArray digitSeparators = "[GLOBAL]\nVersion=201710\n[ROTOR]\nDecimalSeparator=5\nThousandSeparator=5\n";
+    const QByteArray digitSeparators =
+        "[GLOBAL]\nVersion=201710\n[ROTOR]\nDecimalSeparator=5\nThousandSeparator=5\n";
+    // Invisible ones would show 1.78 m/s as "178": a zero-width space, a soft hyphen, a combining accent.
+    const QByteArray invisibleSeparators = "[GLOBAL]\nVersion=201710\n[ROTOR]\nDecimalSeparator=\u200B\n"
+                                           "ThousandSeparator=\u00AD\n";
+    const QByteArray combiningSeparators = "[GLOBAL]\nVersion=201710\n[ROTOR]\nDecimalSeparator=\u0301\n"
+                                           "ThousandSeparator=\u0301\n";
     const NumberSeparators system = MakeUsableSeparators(SystemSeparators(), {});
-    for (const QByteArray& content : {noise, malformed, digitSeparators}) {
+    for (const QByteArray& content :
+         {noise, malformed, digitSeparators, invisibleSeparators, combiningSeparators}) {
         WriteBytes(SettingsPath(), content);
         auto window = StartWindow();
         EXPECT_EQ(CurrentLanguage(), Language::English);
@@ -155,6 +162,7 @@ TEST_F(FormBasisTest, DamagedSettingsFilesStartWithDefaults)
         EXPECT_FALSE(window->BasisSettings().printHeader);
         EXPECT_EQ(ProgramSeparators().decimal, system.decimal);
         EXPECT_NE(ProgramSeparators().thousand, ProgramSeparators().decimal);
+        EXPECT_TRUE(IsThousandSeparator(ProgramSeparators().thousand));
         window->close();
         EXPECT_EQ(StoredInteger("Version"), 201710);
     }

@@ -2,6 +2,7 @@
 #include "test_files.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -184,8 +185,53 @@ TEST_F(IniDateiTest, DamagedFilesReadWhatTheyCan)
     EXPECT_FALSE(TIniDatei(kFile, QStringLiteral("#")).ReadBool(QStringLiteral("ROTOR"), QStringLiteral("SI"), true));
 }
 
-TEST_F(IniDateiTest, AFailedWriteKeepsThePreviousFileAndReportsIt)
-{
+TEST_F(IniDateiTest, AFileOverTheReadLimitKeepsEveryEntryWhole) {
+    // 5 MB of entries of 83 bytes each, in two sections; one of them straddles the read limit.
+    QByteArray content = "[GLOBAL]\nVersion=201710\n[ROTOR]\n";
+    QList<QByteArray> lines;
+    for (int i = 0; content.size() < 5 * 1024 * 1024; ++i) {
+        if (i == 40000) {
+            lines << "[Recent]";
+            content += "[Recent]\n";
+        }
+        QByteArray line = "Key" + QByteArray::number(i).rightJustified(6, '0') + '=';
+        line += QByteArray(82 - line.size(), 'v');
+        lines << line;
+        content += line + '\n';
+    }
+    const qsizetype straddleAt = content.lastIndexOf('\n', TIniDatei::kMaxFileBytes) + 1;
+    const QByteArray straddling = content.mid(straddleAt, content.indexOf('=', straddleAt) - straddleAt);
+    ASSERT_LT(straddleAt, TIniDatei::kMaxFileBytes);
+    ASSERT_GT(content.indexOf('\n', straddleAt), TIniDatei::kMaxFileBytes);
+    WriteBytes(Path(), content);
+    {
+        TIniDatei ini(kFile, QStringLiteral("#"));
+        // An entry is read whole or not at all.
+        EXPECT_EQ(
+            ini.ReadString(QStringLiteral("Recent"), QString::fromLatin1(straddling), QStringLiteral("none")),
+            QStringLiteral("none"));
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Recent"), QStringLiteral("Key045000"), {}).size(), 72);
+        ini.WriteInteger(QStringLiteral("GLOBAL"), QStringLiteral("Language"), 3);
+        ini.WriteInteger(QStringLiteral("ROTOR"), QStringLiteral("Diameter"), 1500);
+        ASSERT_TRUE(ini.UpdateFile());
+    }
+    const QByteArray written = ReadBytes(Path());
+    const QList<QByteArray> writtenLines = written.split('\n');
+    QSet<QByteArray> present(writtenLines.begin(), writtenLines.end());
+    for (const QByteArray& line : lines)
+        ASSERT_TRUE(present.contains(line)) << line.toStdString();
+    for (const QByteArray& line : writtenLines)
+        EXPECT_TRUE(line.isEmpty() || line.startsWith('[') || line.size() == 82 || line == "Version=201710" ||
+                    line == "Language=3" || line == "Diameter=1500")
+            << "a cut entry: " << line.toStdString();
+    // The entries after the limit stay in their section, whatever was added before them.
+    EXPECT_LT(written.indexOf("\n[Recent]\n"), written.indexOf("\nKey040000="));
+    TIniDatei reread(kFile, QStringLiteral("#"));
+    EXPECT_EQ(reread.ReadInteger(QStringLiteral("GLOBAL"), QStringLiteral("Language"), 0), 3);
+    EXPECT_EQ(reread.ReadInteger(QStringLiteral("ROTOR"), QStringLiteral("Diameter"), 0), 1500);
+}
+
+TEST_F(IniDateiTest, AFailedWriteKeepsThePreviousFileAndReportsIt) {
     // A folder where the file should be: nothing can replace it.
     QDir().mkpath(Path());
     {

@@ -3,6 +3,7 @@
 // for input that is not JSON. Run under the sanitizers, any undefined behaviour fails the test.
 
 #include "batch.h"
+#include "file_access.h"
 #include "fuzz_scale.h"
 #include "varied_requests.h"
 
@@ -10,6 +11,9 @@
 
 #include <cmath>
 #include <sstream>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace velmarsund::rotorcalc;
 using velmarsund::testing::FuzzCount;
@@ -244,4 +248,29 @@ TEST(RotorcalcFuzz, MutatedInputsAreAnsweredOrRefusedAsNotJson)
         else ASSERT_TRUE(answers->is_object()) << input;
     }
     RecordProperty("answered", answered);
+}
+
+// Inputs of an outside fault hunt that ended the program with an uncaught exception: a read error
+// of the input (a folder, /proc/self/mem) ends the stream without one, and the error is kept for
+// the message.
+TEST(RotorcalcFuzz, ReadErrorsOfTheInputEndItWithoutAnException) {
+    struct Case {
+        const char* path;
+        int flags;
+        int error;
+    };
+    const Case cases[] = {{"/proc/self/mem", O_RDONLY, EIO}, {"/tmp", O_RDONLY | O_DIRECTORY, EISDIR}};
+    for (const Case& c : cases) {
+        const int fd = ::open(c.path, c.flags);
+        ASSERT_GE(fd, 0) << c.path;
+        velmarsund::DescriptorBuffer buffer(fd);
+        std::istream in(&buffer);
+        std::ostringstream out;
+        std::string message;
+        int status = -1;
+        EXPECT_NO_THROW(status = RunStream(in, out, message)) << c.path;
+        EXPECT_EQ(status, 2) << c.path;
+        EXPECT_EQ(buffer.Error(), c.error) << c.path;
+        ::close(fd);
+    }
 }

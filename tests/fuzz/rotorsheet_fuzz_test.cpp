@@ -31,7 +31,7 @@ const std::vector<std::string> kSeeds = {
 const std::vector<std::string> kTokens = {
     "1e400", "-1e400", "NaN", "2147483648", "-2147483649", "0", "-0", "1e-300", "5000", "-5000", "99999",
     "\"\"", "\"xx\"", "\"\\u0000\"", "true", "null", "[]", "{}", "\"product\"", "\"controller\"", ",", "\"",
-    std::string(1, '\0'), "\xFF",
+    std::string(1, '\0'), "\xFF", "\xE2\x80\x8B", "\xC2\xAD", "\xCC\x81",
 };
 
 const std::vector<std::string> kValues = {
@@ -39,6 +39,9 @@ const std::vector<std::string> kValues = {
     "2000", "-2000", "2001", "30000", "-45", "100", "101", "true", "false", "null", "\"\"", "\"E20\"", "\"de\"",
     "\"IP\"", "\",\"", "\".\"", "\"\\u0000\"", "[]", "{}", "[\"datasheet\",\"product\",\"controller\"]",
     "[\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\",\"i\"]",
+    // Separators that cannot be seen, and texts longer than their place.
+    "\"\\u200B\"", "\"\\u00AD\"", "\"\\u0301\"", "\"\\u00A0\"", "\"'\"", "\"" + std::string(301, 'x') + "\"",
+    "[\"" + std::string(2000, 'x') + "\"]",
 };
 
 // One value of the request, anywhere in it, replaced or removed: the request mostly stays JSON
@@ -102,6 +105,42 @@ TEST(RotorsheetFuzz, MutatedRequestsGivePagesOrANamedRefusal)
     RecordProperty("refused", refused);
     EXPECT_GT(drawn, 0);
     EXPECT_GT(refused, 0);
+}
+
+// Inputs of an outside fault hunt: each refused with the request and the field named, quickly,
+// and nothing drawn.
+TEST(RotorsheetFuzz, InputsOfTheFaultHuntAreRefusedWithTheField) {
+    const std::string base = R"({"Height":2000,"Width":2000,)";
+    const std::string megabyte(1 << 20, 'x');
+    struct Case {
+        std::string input;
+        const char* named;
+    };
+    const Case cases[] = {
+        {base + R"("DecimalSeparator":"\u200B"})", "request: field 'DecimalSeparator'"},
+        {base + R"("DecimalSeparator":"\u00AD"})", "request: field 'DecimalSeparator'"},
+        {base + R"("DecimalSeparator":"\u0301"})", "request: field 'DecimalSeparator'"},
+        {base + R"("ThousandSeparator":"\u200B"})", "request: field 'ThousandSeparator'"},
+        {base + R"("Header":[")" + megabyte + R"("]})", "request: field 'Header[0]' is longer than 300"},
+        {base + R"("Notes":["a","b",")" + megabyte + R"("]})",
+         "request: field 'Notes[2]' is longer than 300"},
+        {base + R"("ChartNotes":[")" + megabyte + R"("]})", "request: field 'ChartNotes[0]'"},
+        {base + R"("SummerCaption":")" + megabyte + R"("})", "request: field 'SummerCaption'"},
+        {"[{}," + base + R"("WinterCaption":")" + megabyte + R"("}])", "request[1]: field 'WinterCaption'"},
+    };
+    for (const Case& c : cases) {
+        std::string message;
+        const auto json = rotorcalc::ParseInput(c.input, message);
+        ASSERT_TRUE(json) << message;
+        const rotorsheet::SheetBatch batch = rotorsheet::PrepareBatch(*json);
+        ASSERT_FALSE(batch.errors.empty()) << c.named;
+        bool named = false;
+        for (const std::string& e : batch.errors)
+            named = named || e.starts_with(c.named);
+        EXPECT_TRUE(named) << c.named << "\n  got: " << batch.errors.back().substr(0, 200);
+        for (const std::string& e : batch.errors)
+            EXPECT_LT(e.size(), 300u);
+    }
 }
 
 } // namespace velmarsund

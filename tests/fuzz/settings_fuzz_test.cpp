@@ -30,6 +30,8 @@ const std::vector<std::string> kIniValues = {
     "", "0", "-0", "1", "-1", "2147483647", "-2147483648", "2147483648", "-2147483649", "99999999999999",
     "2017.10", "1e308", "-1e308", "1e400", "nan", "inf", "0x10", " 12", "12 ", "+5", "abc", "\xE2\x80\x94",
     "\xFF\xFE", ".", ",", "1,5", "1.5", std::string(5000, '9'),
+    // Separators that cannot be seen: a zero-width space, a soft hyphen, a combining accent.
+    "\xE2\x80\x8B", "\xC2\xAD", "\xCC\x81", "\xC2\xA0", "'",
 };
 
 // Every value of the file replaced, now and then, by one from the edges.

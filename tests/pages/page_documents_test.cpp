@@ -12,6 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstring>
+
+#include <sys/resource.h>
+
 namespace velmarsund {
 namespace {
 
@@ -77,8 +82,42 @@ TEST(PageDocuments, AWriteReplacesTheFileWholeOrReportsWhyNot)
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(PageDocuments, OnePngPerPageAt150Dpi)
-{
+TEST(PageDocuments, AFullDiskIsReportedWithTheSystemsReasonAndKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kept.pdf"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old contents");
+    }
+    // Writes beyond 4 KB of one file fail as on a disk that is full.
+    rlimit kept{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &kept), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = kept;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString pdfError;
+    QString pngError;
+    const bool pdf = WritePdfFile(path, TwoPages(Language::English), &pdfError);
+    const bool png =
+        WritePngFiles(dir.filePath(QStringLiteral("kept.png")), TwoPages(Language::English), 150, &pngError);
+    ::setrlimit(RLIMIT_FSIZE, &kept);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(pdf);
+    EXPECT_FALSE(png);
+    // The system's words, not those of a writer that gave up.
+    EXPECT_EQ(pdfError, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_EQ(pngError, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old contents"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("kept.pdf")});
+}
+
+TEST(PageDocuments, OnePngPerPageAt150Dpi) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sheet.png"));
     ASSERT_TRUE(WritePngFiles(path, TwoPages(Language::English)));

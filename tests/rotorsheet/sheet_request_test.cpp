@@ -84,7 +84,17 @@ TEST(SheetRequest, AWrongFieldIsNamed)
         {R"({"Notes":["a","b","c","d"]})", "field 'Notes' holds at most 3 lines"},
         {R"({"Header":["a",1]})", "field 'Header[1]' must be a string"},
         {R"({"DecimalSeparator":"ab"})", "field 'DecimalSeparator' must be one character"},
-        {R"({"DecimalSeparator":"1"})", "field 'DecimalSeparator' must be no digit"},
+        {R"({"DecimalSeparator":"1"})", "field 'DecimalSeparator' must be one of \".\", \",\", \"'\""},
+        // Invisible ones would make -12.0 print as -120: a zero-width space, a soft hyphen, a
+        // combining accent.
+        {R"({"DecimalSeparator":"\u200B"})", "field 'DecimalSeparator' must be one of"},
+        {R"({"DecimalSeparator":"\u00AD"})", "field 'DecimalSeparator' must be one of"},
+        {R"({"DecimalSeparator":"\u0301"})", "field 'DecimalSeparator' must be one of"},
+        {R"({"ThousandSeparator":"\u200B"})",
+         "field 'ThousandSeparator' must differ from the decimal separator and be one of"},
+        {R"({"ThousandSeparator":"\u00AD"})", "field 'ThousandSeparator' must differ"},
+        {R"({"ThousandSeparator":"\u0301"})", "field 'ThousandSeparator' must differ"},
+        {R"({"DecimalSeparator":",","ThousandSeparator":"\t"})", "field 'ThousandSeparator' must differ"},
         {R"({"ThousandSeparator":"."})", "field 'ThousandSeparator' must differ from the decimal separator"},
         {R"({"Summer":{"State11":{"Temp":32}},"UseSeasons":false})", "field 'UseSeasons' must be true with a summer case"},
         {R"({"Summer":{"Mode":1}})", "unknown field 'Summer.Mode'"},
@@ -105,8 +115,51 @@ TEST(SheetRequest, AWrongFieldIsNamed)
     EXPECT_LT(ErrorOf(request).size(), 200u);
 }
 
-TEST(SheetRequest, ASavedSelectionWithItsSummerCaseHiddenPrintsTheWinterCaseOnly)
-{
+TEST(SheetRequest, TextsLongerThanTheirPlaceAreRefusedWithTheField) {
+    struct Case {
+        const char* field; // where the text goes
+        const char* named; // as the refusal names it
+        int longest;
+    };
+    const Case cases[] = {
+        {"Header", "Header[0]", kMaxHeaderLineChars},
+        {"Notes", "Notes[0]", kMaxNoteLineChars},
+        {"ChartNotes", "ChartNotes[0]", kMaxNoteLineChars},
+        {"WinterCaption", "WinterCaption", kMaxCaptionChars},
+        {"SummerCaption", "SummerCaption", kMaxCaptionChars},
+    };
+    const auto with = [](const char* field, const std::string& text) {
+        Json request = Reference();
+        if (std::string_view(field).ends_with("Caption"))
+            request[field] = text;
+        else
+            request[field] = Json::array({text});
+        return request;
+    };
+    for (const Case& c : cases) {
+        // Exactly the limit is taken, in characters and not bytes: "ä" is two bytes.
+        std::string longest;
+        for (int i = 0; i < c.longest; ++i)
+            longest += "\xC3\xA4";
+        EXPECT_EQ(ErrorOf(with(c.field, longest)), "") << c.field;
+        const std::string message = "field '" + std::string(c.named) + "' is longer than " +
+                                    std::to_string(c.longest) + " characters";
+        EXPECT_EQ(ErrorOf(with(c.field, longest + "x")).rfind(message, 0), 0u)
+            << ErrorOf(with(c.field, longest + "x"));
+        // A line of a megabyte is refused as it is read, before anything would draw it.
+        try {
+            ReadSheetRequest(with(c.field, std::string(1 << 20, 'x')));
+            ADD_FAILURE() << c.field;
+        } catch (const RequestError& e) {
+            EXPECT_EQ(e.Field(), c.named);
+            EXPECT_EQ(e.Problem(), rotorcalc::RequestProblem::TooLong);
+            EXPECT_EQ(e.Values(), std::vector<std::string>{std::to_string(c.longest)});
+            EXPECT_LT(std::string(e.what()).size(), 200u);
+        }
+    }
+}
+
+TEST(SheetRequest, ASavedSelectionWithItsSummerCaseHiddenPrintsTheWinterCaseOnly) {
     // The field names what a program needs to word the message itself.
     try {
         ReadSheetRequest(With(R"({"Width":-1})"));

@@ -82,5 +82,28 @@ TEST(NumberSeparators, UnusablePairsAreRepaired)
     EXPECT_TRUE(make(QLatin1Char(','), QChar()).thousand.isNull());
 }
 
+TEST(NumberSeparators, OnlyVisibleSeparatorsOfTheListAreKept) {
+    const NumberSeparators fallback{QLatin1Char(','), QLatin1Char('.')};
+    // Invisible or joining characters that would make -12.0 read as -120, and others not listed.
+    for (const char16_t c : {u'\u200B', u'\u00AD', u'\u0301', u'\u200D', u'\uFEFF', u'\u2028', u'\t',
+                             u'\u00B7', u'\u066B', u';', u'_', u'e'}) {
+        const NumberSeparators made = MakeUsableSeparators({QChar(c), QChar(c)}, fallback);
+        EXPECT_EQ(made.decimal, QLatin1Char(',')) << int(c);
+        EXPECT_EQ(made.thousand, QLatin1Char('.')) << int(c);
+        EXPECT_EQ(MakeUsableSeparators({QLatin1Char('.'), QChar(c)}, fallback).thousand, QLatin1Char(','))
+            << int(c);
+    }
+    for (const char16_t c : {u'.', u',', u'\''})
+        EXPECT_EQ(MakeUsableSeparators({QChar(c), QChar()}, fallback).decimal, QChar(c)) << int(c);
+    // Blanks group thousands but never part a number from its decimals.
+    for (const char16_t c : {u' ', u'\u00A0', u'\u202F'}) {
+        EXPECT_EQ(MakeUsableSeparators({QLatin1Char('.'), QChar(c)}, fallback).thousand, QChar(c)) << int(c);
+        EXPECT_EQ(MakeUsableSeparators({QChar(c), QChar()}, fallback).decimal, QLatin1Char(',')) << int(c);
+    }
+    // A fallback that is not allowed either gives the point.
+    EXPECT_EQ(MakeUsableSeparators({QChar(0x200B), QChar()}, {QChar(0x00AD), QChar()}).decimal,
+              QLatin1Char('.'));
+}
+
 } // namespace
 } // namespace velmarsund

@@ -21,6 +21,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -32,8 +33,15 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include <atomic>
 #include <bit>
+#include <chrono>
 #include <functional>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velmarsund {
 namespace {
@@ -282,6 +290,85 @@ TEST_F(SelectionWindowTest, ARefusedFileIsNamedWithItsFieldAndChangesNothing) {
               QStringLiteral("Die Auswahl „pressure.vrsel“ kann nicht geöffnet werden.\n"
                              "Das Feld „AirPressure“ muss zwischen 600 und 1100 liegen.\n"
                              "Das Fenster behält die angezeigte Auswahl."));
+}
+
+TEST_F(SelectionWindowTest, APipeAFolderOrADeviceNamedAtStartIsRefusedWithoutWaiting) {
+    // As at a start with FILE named: the window is shown, then the file is opened.
+    StartWindow();
+    const QString pipe = Path("pipe.vrsel");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), Path("device.vrsel")));
+    QDir(dir_.path()).mkdir(QStringLiteral("folder.vrsel"));
+    const QString before = SelectionText();
+    for (const char* name : {"pipe.vrsel", "device.vrsel", "folder.vrsel"}) {
+        // Should opening wait for a writer, one comes after a while, so that the test ends and fails.
+        std::atomic<bool> done{false};
+        std::atomic<bool> rescued{false};
+        std::thread writer([&] {
+            for (int i = 0; i < 100 && !done; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (done) return;
+            rescued = true;
+            const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) ::close(fd);
+        });
+        seams_.messages.clear();
+        const bool opened = Commands().OpenFile(Path(name), false);
+        done = true;
+        writer.join();
+        EXPECT_FALSE(rescued) << name << ": the window waited for a writer";
+        EXPECT_FALSE(opened) << name;
+        EXPECT_TRUE(window_->isVisible());
+        ASSERT_EQ(seams_.messages.size(), 1u) << name;
+        EXPECT_EQ(seams_.messages[0].text, QStringLiteral("The selection \"") + QLatin1String(name) +
+                                               QStringLiteral("\" cannot be opened.\n"
+                                                              "The file is damaged or is no selection file.\n"
+                                                              "The window keeps the selection it shows."));
+        EXPECT_EQ(SelectionText(), before);
+        EXPECT_FALSE(Commands().RecentFiles().contains(Path(name)));
+    }
+}
+
+TEST_F(SelectionWindowTest, InvisibleSeparatorsAndOverlongTextsInAFileAreRefusedWithTheField) {
+    StartWindow();
+    const QString before = SelectionText();
+    struct Case {
+        QByteArray bytes;
+        const char* reason;
+    };
+    const QByteArray line(1 << 20, 'x');
+    const Case cases[] = {
+        {R"({"Height":2000,"Width":2000,"DecimalSeparator":"\u200B"})",
+         "The field \"DecimalSeparator\" must be one of: \".\", \",\", \"'\"."},
+        {R"({"Height":2000,"Width":2000,"DecimalSeparator":"\u00AD"})",
+         "The field \"DecimalSeparator\" must be one of"},
+        {R"({"Height":2000,"Width":2000,"ThousandSeparator":"\u0301"})",
+         "The field \"ThousandSeparator\" must be one of"},
+        {R"({"Height":2000,"Width":2000,"Header":[")" + QByteArray(301, 'x') + R"("]})",
+         "The field \"Header[0]\" is longer than 300 characters."},
+        {R"({"Height":2000,"Width":2000,"Notes":["a",")" + line.left(900000) + R"("]})",
+         "The field \"Notes[1]\" is longer than 300 characters."},
+        {R"({"Height":2000,"Width":2000,"WinterCaption":")" + QByteArray(101, 'x') + R"("})",
+         "The field \"WinterCaption\" is longer than 100 characters."},
+    };
+    int i = 0;
+    for (const Case& c : cases) {
+        const QString path = Path("case.vrsel") + QString::number(++i);
+        WriteFile(path, c.bytes);
+        seams_.messages.clear();
+        EXPECT_FALSE(Commands().OpenFile(path, false)) << c.reason;
+        ASSERT_EQ(seams_.messages.size(), 1u);
+        EXPECT_TRUE(seams_.messages[0].text.contains(QString::fromUtf8(c.reason)))
+            << seams_.messages[0].text.toStdString();
+        EXPECT_EQ(SelectionText(), before);
+    }
+    ApplyLanguage(Language::German);
+    seams_.messages.clear();
+    EXPECT_FALSE(Commands().OpenFile(Path("case.vrsel4"), false));
+    ASSERT_EQ(seams_.messages.size(), 1u);
+    EXPECT_TRUE(
+        seams_.messages[0].text.contains(QStringLiteral("Das Feld „Header[0]“ ist länger als 300 Zeichen.")))
+        << seams_.messages[0].text.toStdString();
 }
 
 TEST_F(SelectionWindowTest, AWheelTooLargeForTheHousingIsReportedAndMarked) {

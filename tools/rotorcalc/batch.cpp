@@ -1,5 +1,6 @@
 #include "batch.h"
 
+#include "file_access.h"
 #include "modes.h"
 #include "request_stream.h"
 #include "result_text.h"
@@ -8,6 +9,8 @@
 #include <iostream>
 #include <iterator>
 #include <sstream>
+
+#include <unistd.h>
 
 namespace velmarsund::rotorcalc {
 
@@ -82,16 +85,14 @@ int RunStream(std::istream& in, std::ostream& out, std::string& message)
     }
 }
 
-std::optional<std::string> ReadInputText(const std::string& path)
-{
-    if (path.empty() || path == "-") {
-        std::ostringstream text;
-        text << std::cin.rdbuf();
-        return text.str();
+std::optional<std::string> ReadInputText(const std::string& path, std::string& reason) {
+    const FileRead read = path.empty() || path == "-" ? ReadDescriptor(STDIN_FILENO, kMaxInputBytes)
+                                                      : ReadRegularFile(path, kMaxInputBytes);
+    if (!read.Ok()) {
+        reason = read.reason;
+        return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return read.bytes;
 }
 
 std::optional<Json> ParseInput(std::string_view text, std::string& message)

@@ -3,6 +3,7 @@
 
 #include "request_reader.h"
 
+#include <cstddef>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -23,9 +24,13 @@ Json RunInput(const Json& input);
 // ends without its closing bracket.
 int RunStream(std::istream& in, std::ostream& out, std::string& message);
 
+// The most input that is read as a whole, bytes.
+inline constexpr std::size_t kMaxInputBytes = std::size_t{1} << 30;
+
 // The whole text of the file at `path`, or of standard input when `path` is empty or "-"; no value
-// when the file cannot be read.
-std::optional<std::string> ReadInputText(const std::string& path);
+// and the system's reason when it cannot be read (a folder, a pipe or a device named as the file,
+// a read error, more than kMaxInputBytes).
+std::optional<std::string> ReadInputText(const std::string& path, std::string& reason);
 
 // Parses the whole input text, as strictly as RunStream reads it; no value (and a message) when it
 // is not one JSON document.

@@ -38,6 +38,7 @@ enum class RequestProblem {
     NotOffered,     // values: the allowed ones
     Invalid,        // any other fault of the value
     NewerFormat,    // values: the format found and the newest one known
+    TooLong,        // a text; values: the most characters it may have
 };
 
 // A request that cannot be computed; its text names the field. Readers that know the field also

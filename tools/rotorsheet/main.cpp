@@ -3,7 +3,8 @@
 // (OUT-1.png, OUT-2.png, ...). Needs no display.
 //
 // Exit status: 0 written; 1 a request was refused (nothing written); 2 usage, unreadable input or
-// input that is not JSON; 3 the output could not be written.
+// input that is not JSON; 3 the output could not be written (the files named keep what they held).
+// File names are used as the bytes they are given as.
 
 #include "batch.h"
 #include "page_documents.h"
@@ -11,8 +12,14 @@
 
 #include <QGuiApplication>
 
+#include <cctype>
+#include <exception>
+#include <filesystem>
 #include <iostream>
+#include <new>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -33,10 +40,15 @@ int Usage(const std::string& message)
     return 2;
 }
 
-} // namespace
+bool EndsWithNoCase(const std::string& text, std::string_view tail) {
+    if (text.size() < tail.size()) return false;
+    for (std::size_t i = 0; i < tail.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[text.size() - tail.size() + i])) != tail[i])
+            return false;
+    return true;
+}
 
-int main(int argc, char** argv)
-{
+int Run(int argc, char** argv) {
     using namespace velmarsund;
     std::string inputPath;
     std::string outputPath;
@@ -55,10 +67,9 @@ int main(int argc, char** argv)
         }
     }
     if (outputPath.empty()) return Usage("no output file (-o OUT.pdf or -o OUT.png)");
-    const QString output = QString::fromLocal8Bit(outputPath.c_str());
-    const bool png = output.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
-    if (!png && !output.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        return Usage("the output file must end in .pdf or .png");
+    const std::filesystem::path output = outputPath;
+    const bool png = EndsWithNoCase(outputPath, ".png");
+    if (!png && !EndsWithNoCase(outputPath, ".pdf")) return Usage("the output file must end in .pdf or .png");
 
     // Pages need fonts, not a screen: without a platform of its own the program draws offscreen.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -66,8 +77,14 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
 
-    const auto text = rotorcalc::ReadInputText(inputPath);
-    if (!text) return Usage("cannot read " + inputPath);
+    std::string reason;
+    const auto text = rotorcalc::ReadInputText(inputPath, reason);
+    if (!text) {
+        const bool named = !inputPath.empty() && inputPath != "-";
+        std::cerr << "rotorsheet: cannot read " << (named ? inputPath : "standard input") << ": " << reason
+                  << "\n";
+        return 2;
+    }
     std::string message;
     const auto input = rotorcalc::ParseInput(*text, message);
     if (!input) {
@@ -84,11 +101,30 @@ int main(int argc, char** argv)
     }
 
     QString error;
-    const bool written =
-        png ? WritePngFiles(output, batch.pages, 150, &error) : WritePdfFile(output, batch.pages, &error);
+    std::vector<std::filesystem::path> removed;
+    const bool written = png ? WritePngFiles(output, batch.pages, 150, &error, &removed)
+                             : WritePdfFile(output, batch.pages, &error);
     if (!written) {
         std::cerr << "rotorsheet: cannot write " << outputPath << ": " << error.toStdString() << "\n";
         return 3;
     }
+    for (const std::filesystem::path& stale : removed)
+        std::cerr << "rotorsheet: note: removed " << stale.string() << " of an earlier, longer run\n";
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Nothing may end the program without a word: whatever escapes is reported.
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "rotorsheet: out of memory\n";
+    } catch (const std::exception& e) {
+        std::cerr << "rotorsheet: " << e.what() << "\n";
+    } catch (...) {
+        std::cerr << "rotorsheet: an unknown fault\n";
+    }
+    return 2;
 }

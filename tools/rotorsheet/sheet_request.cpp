@@ -71,8 +71,19 @@ QChar ReadSeparator(const RequestReader& r, std::string_view name, QChar fallbac
     return s[0];
 }
 
-std::vector<QString> ReadStrings(const RequestReader& r, std::string_view name, std::size_t most)
-{
+// A text of at most `longest` characters; one that is longer is refused before anything draws it.
+QString Bounded(const std::string& text, const std::string& field, int longest) {
+    const QString s = Utf8(text);
+    if (s.size() > longest)
+        throw FieldError(RequestProblem::TooLong, field,
+                         "is longer than " + std::to_string(longest) + " characters (" +
+                             std::to_string(s.size()) + ")",
+                         {std::to_string(longest)});
+    return s;
+}
+
+std::vector<QString> ReadStrings(const RequestReader& r, std::string_view name, std::size_t most,
+                                 int longest) {
     std::vector<QString> lines;
     const Json* array = r.OptArray(name);
     if (!array) return lines;
@@ -83,7 +94,8 @@ std::vector<QString> ReadStrings(const RequestReader& r, std::string_view name, 
         if (!line.is_string() || rotorcalc::IsMarkedNonFinite(line))
             throw FieldError(RequestProblem::NotString, std::string(name) + "[" + std::to_string(i) + "]",
                              "must be a string");
-        lines.push_back(Utf8(line.get<std::string>()));
+        lines.push_back(
+            Bounded(line.get<std::string>(), std::string(name) + "[" + std::to_string(i) + "]", longest));
     }
     return lines;
 }
@@ -230,8 +242,10 @@ SheetRequest ReadSheetRequest(const Json& json)
 
     s.language = ReadLanguage(r);
     s.units = ReadUnits(r);
-    if (const auto caption = r.OptString("WinterCaption")) s.winterCaption = Utf8(*caption);
-    if (const auto caption = r.OptString("SummerCaption")) s.summerCaption = Utf8(*caption);
+    if (const auto caption = r.OptString("WinterCaption"))
+        s.winterCaption = Bounded(*caption, "WinterCaption", kMaxCaptionChars);
+    if (const auto caption = r.OptString("SummerCaption"))
+        s.summerCaption = Bounded(*caption, "SummerCaption", kMaxCaptionChars);
     s.effectiveness.useAhriEffectiveness = r.Boolean("UseAhriEffectiveness", false);
     s.effectiveness.totalEffectiveness = r.Boolean("TotalEffectiveness", false);
     s.effectiveness.energyEfficiencyClass = r.Boolean("EnergyEfficiencyClass", true);
@@ -242,19 +256,31 @@ SheetRequest ReadSheetRequest(const Json& json)
     const QChar thousand = decimal == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
     const NumberSeparators wanted{decimal, ReadSeparator(r, "ThousandSeparator", thousand, true)};
     const NumberSeparators usable = MakeUsableSeparators(wanted, {QLatin1Char('.'), QLatin1Char(',')});
+    const auto names = [](const auto& list) {
+        return std::vector<std::string>(std::begin(list), std::end(list));
+    };
+    const auto joined = [](const std::vector<std::string>& list) {
+        std::string text;
+        for (const std::string& name : list)
+            text += (text.empty() ? "" : ", ") + name;
+        return text;
+    };
     if (usable.decimal != wanted.decimal)
-        throw FieldError(RequestProblem::Invalid, "DecimalSeparator",
-                         "must be no digit, sign, exponent letter, blank or control character");
+        throw FieldError(RequestProblem::NotOffered, "DecimalSeparator",
+                         "must be one of " + joined(names(kDecimalSeparatorNames)),
+                         names(kDecimalSeparatorNames));
     if (usable.thousand != wanted.thousand)
-        throw FieldError(RequestProblem::Invalid, "ThousandSeparator",
-                         "must differ from the decimal separator and be no digit, sign or exponent letter");
+        throw FieldError(RequestProblem::NotOffered, "ThousandSeparator",
+                         "must differ from the decimal separator and be one of " +
+                             joined(names(kThousandSeparatorNames)),
+                         names(kThousandSeparatorNames));
     s.separators = wanted;
 
     s.printHeader = r.Boolean("PrintHeader", false);
-    const std::vector<QString> header = ReadStrings(r, "Header", 8);
+    const std::vector<QString> header = ReadStrings(r, "Header", 8, kMaxHeaderLineChars);
     std::copy(header.begin(), header.end(), s.header.begin());
-    s.notes = ReadStrings(r, "Notes", 3);
-    s.chartNotes = ReadStrings(r, "ChartNotes", 3);
+    s.notes = ReadStrings(r, "Notes", 3, kMaxNoteLineChars);
+    s.chartNotes = ReadStrings(r, "ChartNotes", 3, kMaxNoteLineChars);
     s.mollier = r.Boolean("Mollier", true);
     s.pages = ReadPages(r);
     s.leakage = ReadLeakageChoices(r, s.units);

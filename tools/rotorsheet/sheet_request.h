@@ -7,6 +7,7 @@
 #include "leakage_view.h"
 #include "language.h"
 #include "number_separators.h"
+#include "page_frame.h"
 #include "request_reader.h"
 #include "result_table_texts.h"
 #include "unit_system.h"
