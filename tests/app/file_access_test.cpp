@@ -2,17 +2,16 @@
 // write failure says, and several files replaced all or none.
 
 #include "file_access.h"
+#include "file_size_limit.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -101,16 +100,13 @@ TEST_F(FileAccessTest, ADiskFullAfterTwoOfFiveFilesChangesNone) {
     const auto before = Files();
 
     // Writes beyond 2000 bytes of one file fail: the first two files fit, the third does not.
-    rlimit kept{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &kept), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = kept;
-    small.rlim_cur = 2000;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     std::string reason;
-    const bool written = WriteFilesAtomically(files, reason);
-    ::setrlimit(RLIMIT_FSIZE, &kept);
-    std::signal(SIGXFSZ, previousHandler);
+    bool written = false;
+    {
+        const testing::FileSizeLimit limit(2000);
+        ASSERT_TRUE(limit.Active());
+        written = WriteFilesAtomically(files, reason);
+    }
 
     EXPECT_FALSE(written);
     EXPECT_EQ(reason, SystemReason(EFBIG));

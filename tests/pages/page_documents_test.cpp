@@ -1,6 +1,7 @@
 // Pages written as PDF and PNG: A4, the author set, every font embedded, the text searchable.
 
 #include "page_documents.h"
+#include "file_size_limit.h"
 #include "page_frame.h"
 #include "poppler_tools.h"
 
@@ -12,10 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
 
-#include <sys/resource.h>
 
 namespace velmarsund {
 namespace {
@@ -91,19 +90,17 @@ TEST(PageDocuments, AFullDiskIsReportedWithTheSystemsReasonAndKeepsTheOldFile) {
         old.write("old contents");
     }
     // Writes beyond 4 KB of one file fail as on a disk that is full.
-    rlimit kept{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &kept), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = kept;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     QString pdfError;
     QString pngError;
-    const bool pdf = WritePdfFile(path, TwoPages(Language::English), &pdfError);
-    const bool png =
-        WritePngFiles(dir.filePath(QStringLiteral("kept.png")), TwoPages(Language::English), 150, &pngError);
-    ::setrlimit(RLIMIT_FSIZE, &kept);
-    std::signal(SIGXFSZ, previousHandler);
+    bool pdf = false;
+    bool png = false;
+    {
+        const testing::FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.Active());
+        pdf = WritePdfFile(path, TwoPages(Language::English), &pdfError);
+        png = WritePngFiles(dir.filePath(QStringLiteral("kept.png")), TwoPages(Language::English), 150,
+                            &pngError);
+    }
 
     EXPECT_FALSE(pdf);
     EXPECT_FALSE(png);
