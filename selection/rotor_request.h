@@ -16,7 +16,7 @@ class TDatenRWT;
 struct AirStreamState;
 } // namespace velmarsund
 
-namespace velmarsund::rotorcalc {
+namespace velmarsund::request {
 
 inline constexpr std::array<std::string_view, 13> kRotorRecordFields{
     "AirPressure", "HumidityKind", "VolumeKind", "MatrixType",    "Diameter", "Profile", "FoilThickness",
@@ -38,4 +38,4 @@ struct RotorRecordDefaults {
 // The fields of kRotorRecordFields into `record`; raises RequestError naming a wrong field.
 void ReadRotorRecord(const RequestReader& request, TDatenRWT& record, const RotorRecordDefaults& defaults = {});
 
-} // namespace velmarsund::rotorcalc
+} // namespace velmarsund::request

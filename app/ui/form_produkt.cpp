@@ -149,6 +149,8 @@ void TFormProdukt::CreateSeasonControls()
     };
     Edit_Winter = caption("Edit_Winter");
     Edit_Sommer = caption("Edit_Sommer");
+    for (QLineEdit* edit : {Edit_Winter, Edit_Sommer})
+        connect(edit, &QLineEdit::editingFinished, this, [this] { SelectionEdited(); });
 
     Panel_Seasons = new QWidget(central);
     Panel_Seasons->setObjectName(QStringLiteral("Panel_Seasons"));
@@ -835,12 +837,14 @@ void TFormProdukt::Menu_Optionen_UseSeasonsClick()
         return;
     }
     SetUseSeasons(!useSeasons_);
+    SelectionEdited();
 }
 
 void TFormProdukt::Button_SeasonsClick()
 {
     if (!CommitPendingEntries()) return;
     SetSeasonView(SummerShown() ? SeasonView::WinterOnly : SeasonView::WinterAndSummer);
+    SelectionEdited();
 }
 
 } // namespace velmarsund

@@ -4,7 +4,7 @@
 #include "daten_rwt.h"
 #include "rotor_data.h"
 
-namespace velmarsund::rotorcalc {
+namespace velmarsund::request {
 
 std::uint8_t ReadMatrixType(const RequestReader& request)
 {
@@ -52,4 +52,4 @@ void ReadRotorRecord(const RequestReader& request, TDatenRWT& r, const RotorReco
     ReadState(request, "State21", r.State21);
 }
 
-} // namespace velmarsund::rotorcalc
+} // namespace velmarsund::request

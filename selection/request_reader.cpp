@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace velmarsund::rotorcalc {
+namespace velmarsund::request {
 
 
 RequestError FieldError(RequestProblem problem, const std::string& field, const std::string& tail,
@@ -125,4 +125,4 @@ std::string CutForMessage(std::string_view text)
 
 std::string QuotedForMessage(std::string_view text) { return "'" + CutForMessage(text) + "'"; }
 
-} // namespace velmarsund::rotorcalc
+} // namespace velmarsund::request

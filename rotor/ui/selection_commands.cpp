@@ -28,6 +28,7 @@
 #include <QMimeData>
 #include <QSaveFile>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace velmarsund {
 namespace {
@@ -117,21 +118,26 @@ TSelectionCommands::TSelectionCommands(TFormRotor& window, QMenu* fileMenu, QAct
 // ---------------------------------------------------------------------------------------------
 // The state of the file
 
-QByteArray TSelectionCommands::Snapshot() const {
-    rotorsheet::Json json = SelectionJson(window_.CurrentSelection());
-    json.erase("Language");
-    return QByteArray::fromStdString(json.dump());
-}
-
 bool TSelectionCommands::Modified() const {
-    return adjusted_ || Snapshot() != saved_;
+    if (adjusted_) return true;
+    // What the window shows now, also before the current action's change is committed; the
+    // language is the window's and no change of the selection.
+    Selection shown = window_.SelectionOfWindow();
+    shown.language = saved_.language;
+    return shown != saved_;
 }
 
 void TSelectionCommands::TakeAsSaved(const QString& path) {
     path_ = path;
-    saved_ = Snapshot();
+    saved_ = window_.CurrentSelection();
+    window_.UndoStack().setClean();
     adjusted_ = false;
     UpdateCaption();
+}
+
+void TSelectionCommands::StartAnew(const QString& path) {
+    window_.UndoStack().clear();
+    TakeAsSaved(path);
 }
 
 void TSelectionCommands::UpdateCaption() {
@@ -148,13 +154,12 @@ void TSelectionCommands::UpdateCaption() {
 void TSelectionCommands::TakeStartState() {
     const QString path =
         window_.IniDatei().ReadString(TFormRotor::SettingsSection(), kShownFileKey, QString());
-    TakeAsSaved(QString());
+    StartAnew(QString());
     if (path.isEmpty() || !QFileInfo(path).isFile()) return;
     try {
-        const OpenedSelection opened = ReadSelectionFile(path);
-        rotorsheet::Json json = SelectionJson(opened.request);
-        json.erase("Language");
-        if (opened.adjustments.empty() && QByteArray::fromStdString(json.dump()) == saved_)
+        OpenedSelection opened = ReadSelectionFile(path);
+        opened.selection.language = saved_.language;
+        if (opened.adjustments.empty() && opened.selection == saved_)
             TakeAsSaved(QFileInfo(path).absoluteFilePath());
     } catch (const SelectionRefused&) {
         // A file that cannot be read now names nothing; the inputs stay as the settings keep them.
@@ -228,8 +233,7 @@ bool TSelectionCommands::MayDiscardChanges(bool closing) {
         // At the end the file stays as it was saved, and so do the inputs the settings keep for
         // the next start: what the user last agreed to keep, under the file's name.
         if (closing && !path_.isEmpty()) {
-            window_.ApplySelection(
-                rotorsheet::ReadSheetRequest(rotorsheet::Json::parse(saved_.toStdString())));
+            window_.ApplySelection(saved_);
             adjusted_ = false;
         }
         return true;
@@ -241,7 +245,7 @@ bool TSelectionCommands::MayDiscardChanges(bool closing) {
 void TSelectionCommands::Menu_Datei_NeuClick() {
     if (!MayDiscardChanges(false)) return;
     window_.NewSelection();
-    TakeAsSaved(QString());
+    StartAnew(QString());
 }
 
 void TSelectionCommands::Menu_Datei_OeffnenClick() {
@@ -267,8 +271,8 @@ bool TSelectionCommands::OpenFile(const QString& path, bool ask) {
         ShowMessageBox(RefusalMessage(refused, name), LoadText(kErrorCaption), MessageKind::Error);
         return false;
     }
-    window_.ApplySelection(opened.request);
-    TakeAsSaved(QFileInfo(path).absoluteFilePath());
+    window_.ApplySelection(opened.selection);
+    StartAnew(QFileInfo(path).absoluteFilePath());
     RememberFile(path);
     if (!opened.adjustments.empty()) {
         adjusted_ = true;

@@ -1,7 +1,6 @@
 #include "form_rotor.h"
 
 #include "chart_handover.h"
-#include "data_sheet_builder.h"
 #include "data_sheet_page.h"
 #include "daten_grid.h"
 #include "description_pages.h"
@@ -25,8 +24,8 @@
 #include "program_fonts.h"
 #include "rotor_data.h"
 #include "rotor_settings.h"
-#include "season_calculation.h"
 #include "selection_commands.h"
+#include "selection_pages.h"
 #include "size_tables.h"
 #include "text_format.h"
 #include "text_table.h"
@@ -74,7 +73,8 @@ constexpr int kLastListRow = 3;
 constexpr int kWeightRow = 9;
 constexpr int kMotorRow = 10;
 constexpr int kValueRowHeight = 20; // the weight and motor rows
-constexpr TextId kCalculationFailed = 578; // the records could not be calculated
+constexpr TextId kUndo = 690;
+constexpr TextId kRedo = 691;
 constexpr TextId kWeight = 64;
 constexpr TextId kMotor = 466;
 constexpr TextId kMotorPower = 350;
@@ -118,11 +118,6 @@ void SetLabelText(QLabel* label, const QString& text) {
     label->setText(text);
 }
 
-char DecimalChar() {
-    const char c = ProgramSeparators().decimal.toLatin1();
-    return c ? c : '.';
-}
-
 } // namespace
 
 TFormRotor::TFormRotor(QWidget* parent) : TFormProdukt(parent) {
@@ -131,6 +126,7 @@ TFormRotor::TFormRotor(QWidget* parent) : TFormProdukt(parent) {
     CreatePanel();
     CreateCommands();
     selectionCommands_ = new TSelectionCommands(*this, Menu_Datei, Menu_Datei_Beenden, Menu_Edit);
+    CreateUndoCommands();
     SetTabChain();
     PlaceControls();
 }
@@ -444,6 +440,8 @@ void TFormRotor::SetTexts() {
     L_Titel->setText(title);
     L_Titel_S->setText(title);
     PlaceControls();
+    if (Menu_Edit_Undo) Menu_Edit_Undo->setText(LoadText(kUndo));
+    if (Menu_Edit_Redo) Menu_Edit_Redo->setText(LoadText(kRedo));
     if (selectionCommands_) selectionCommands_->SetTexts();
     MarkAccessKeys(*menuBar());
 }
@@ -661,6 +659,7 @@ void TFormRotor::CopyDeviceToRecords() {
 void TFormRotor::ShowDeviceCaption() {
     L_Baugroesse->setText(QString::fromStdString(designation_.ModelDesignation));
     if (selectionCommands_) selectionCommands_->UpdateCaption();
+    ScheduleCommit();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -669,30 +668,36 @@ void TFormRotor::ShowDeviceCaption() {
 void TFormRotor::Button_BerechnenClick() {
     // What was typed and not yet committed counts, and is checked like every other entry.
     if (!CommitPendingEntries()) return;
-    const GeometryCheckResult geometry =
-        GeometryCheck(height_, width_, FieldValue(Edit_Rad, WinterRecord().Diameter),
-                      geometry_.SmallestDiameter, geometry_.LargestDiameter, SeriesIndex(), DecimalChar());
-    if (!geometry.Valid()) {
-        QStringList values;
-        for (const std::string& value : geometry.Values)
-            values << QString::fromStdString(value);
-        ShowMessageBox(FormatText(LoadText(geometry.TextId), values), LoadText(104), MessageKind::Error);
+    try {
+        calculated_ = CalculateSelection(CurrentSelection());
+    } catch (const SelectionNotCalculated& refused) {
+        switch (refused.Why()) {
+        case SelectionNotCalculated::Reason::Geometry:
+            ShowMessageBox(refused.Message(), refused.Caption(), MessageKind::Error);
+            break;
+        case SelectionNotCalculated::Reason::Plausibility:
+            PlausibilityCheck(); // shows the same report, and keeps its numbers as the last check's
+            break;
+        case SelectionNotCalculated::Reason::Calculation:
+            // A run that failed has no results to show: the tables stay empty and the result
+            // commands disabled, rather than showing the states of a run that did not complete.
+            InvalidateResults();
+            ShowMessageBox(refused.Message(), refused.Caption(), MessageKind::Error);
+            RefreshInletTables();
+            ShowDeviceCaption();
+            break;
+        }
         return;
     }
-    if (!PlausibilityCheck()) return;
     InvalidateResults();
-    CopyAirInputs();
-    CopyRotorToRecords();
-    const auto calculate = [](TDatenRWT& r) { CalculateSeason(r, DecimalChar()); };
-    calculate(WinterRecord());
-    const bool summer = GetSeasonView() == SeasonView::WinterAndSummer;
-    if (summer) calculate(SummerRecord());
-    // A run that failed has no results to show: the tables stay empty and the result commands
-    // disabled, rather than showing the states of a run that did not complete.
-    if (WinterRecord().Status == 0 && (!summer || SummerRecord().Status == 0))
-        SetResultsValid();
-    else
-        ShowMessageBox(LoadText(kCalculationFailed), LoadText(104), MessageKind::Error);
+    TakeCheckReport(calculated_.check);
+    if (calculated_.check.ShowsMessage())
+        ShowMessageBox(calculated_.check.text, calculated_.check.caption, MessageKind::Warning);
+    // The window's records are the calculated ones: the tables, the chart and the leakage window
+    // show them.
+    WinterRecord() = calculated_.winter;
+    if (calculated_.summer) SummerRecord() = *calculated_.summer;
+    SetResultsValid();
     RefreshInletTables();
     ShowDeviceCaption();
 }
@@ -731,6 +736,7 @@ void TFormRotor::Menu_Ansicht_DiagrammClick() {
                                          WinterCaption(), SummerCaption()));
     RunModal(chart);
     SetMollier(!chart.Carrier());
+    CommitSelection();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -751,73 +757,32 @@ void TFormRotor::Menu_Ansicht_LeakageClick() {
     leakage.Fill(selection, L_Baugroesse->text(), WinterCaption(), SummerCaption());
     leakage.move(pos());
     RunHidden(*this, [&] { RunModal(leakage); });
+    // The choices made there belong to the selection.
+    CommitSelection();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Data sheet
 
-DataSheetValues TFormRotor::DataSheetData() const {
-    const auto texts = [](const TDatenGrid* grid) {
-        GridTexts t(grid->ColCount(), grid->RowCount());
-        for (int row = 0; row < grid->RowCount(); ++row)
-            for (int col = 0; col < grid->ColCount(); ++col)
-                t.SetCell(col, row, grid->Cell(col, row));
-        return t;
-    };
-    DataSheetValues v;
-    v.frame = PageFrame(BasisSettings().notesData);
-    v.tables = {texts(Tabelle_Lufteintritt), texts(Tabelle_w_dp), texts(Tabelle_Luftaustritt),
-                texts(Tabelle_Prozessdaten)};
-    v.hint = LB_Hinweis->text();
-    v.headings = StreamHeadingTexts();
-    v.winterCaption = Edit_Winter->text();
-    v.summerCaption = Edit_Sommer->text();
-
-    v.designation = L_Baugroesse->text();
-    v.seriesIndex = SeriesIndex();
-    v.seriesText = Combo_RahmenMaterial->currentText();
-    v.profileText = ProfileText();
-    v.heightText = Edit_Hoehe->text();
-    v.widthText = Edit_Breite->text();
-    v.diameterText = Edit_Rad->text();
-    v.depthText = L_Tiefe->text();
-    v.height = height_;
-    v.width = width_;
-    v.depth = geometry_.Depth;
-
-    TakeWinterRecord(v, WinterRecord());
-
-    v.units = GetUnitSystem();
-    v.view = GetSeasonView();
-    v.useSeasons = UseSeasons();
-    v.wetBulbOnDataSheet = WetBulbOnDataSheet();
-    v.effectiveness = Effectiveness();
-    v.checkMessages = LastCheckMessages();
-    v.weightKg = rotorWeight_;
-    v.separators = ProgramSeparators();
-    return v;
-}
-
 void TFormRotor::Menu_Ansicht_DatenblattClick() {
     // What was typed counts; a typed change leaves no results to print.
     if (!CommitPendingEntries() || !ResultsValid()) return;
-    ShowPages({[this](PageCanvas& canvas, int) { DrawDataSheet(canvas, DataSheetData()); }},
+    // Drawn from the calculated selection on every repaint, so that notes edited in the preview
+    // show at once.
+    ShowPages({[this](PageCanvas& canvas, int) { DrawDataSheet(canvas, DataSheetValuesOf(CalculatedForPages())); }},
               &DataSheetNotes());
 }
 
 void TFormRotor::Menu_Ansicht_ProduktbeschreibungClick() {
     ShowPages({[this](PageCanvas& canvas, int) {
-                  DrawProductDescription(canvas, ProductDescriptionValues(CurrentLanguage(), SeriesIndex(),
-                                                                          L_Baugroesse->text(),
-                                                                          ProgramVersionText().shortForm));
+                  DrawProductDescription(canvas, ProductDescriptionOf(CurrentSelection()));
               }},
               nullptr);
 }
 
 void TFormRotor::Menu_Ansicht_ReglerbeschreibungClick() {
-    ShowPages({[](PageCanvas& canvas, int) {
-                  DrawControllerDescription(canvas,
-                                            ControllerDescriptionValues(CurrentLanguage(), ProgramVersionText().shortForm));
+    ShowPages({[this](PageCanvas& canvas, int) {
+                  DrawControllerDescription(canvas, ControllerDescriptionOf(CurrentSelection()));
               }},
               nullptr);
 }

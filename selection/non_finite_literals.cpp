@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdint>
 
-namespace velmarsund::rotorcalc {
+namespace velmarsund::request {
 
 namespace {
 
@@ -181,4 +181,4 @@ bool IsMarkedNonFinite(const nlohmann::ordered_json& v)
     return v.is_string() && v.get_ref<const std::string&>().starts_with(kNonFiniteMark);
 }
 
-} // namespace velmarsund::rotorcalc
+} // namespace velmarsund::request

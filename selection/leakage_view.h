@@ -4,6 +4,7 @@
 // unit system, with the checks the window makes. The window writes these texts into its labels;
 // the leakage page and rotorsheet take them from here too.
 
+#include "leakage_choices.h"
 #include "rot_leakage.h"
 #include "unit_system.h"
 
@@ -31,28 +32,6 @@ class TDatenRWT;
 // shown profile (e.g. "E20"): both standard volume flows, the wheel, its speed and matrix, and the
 // profile code of matrix letter and profile (e.g. "E-E20").
 LeakageSelection LeakageSelectionOf(const TDatenRWT& winter, int housingCode, const std::string& profile);
-
-namespace Fan {
-constexpr int DrawThrough = 0; // the fan after the rotor: the pressure is entered at the section after it
-constexpr int BlowThrough = 1; // the fan before it
-} // namespace Fan
-
-// The window's choices. Pressures are in the window's unit (Pa or in. W.G.).
-struct LeakageChoices {
-    int fan1 = Fan::DrawThrough;
-    int fan2 = Fan::DrawThrough;
-    double pressure1 = -300; // Edit_p_1
-    double pressure2 = -300; // Edit_p_2
-    int purgeSector = 0;     // 0 none, 1 "2 x 2.5", 2 "2 x 5"
-    bool details = false;
-};
-
-// The largest pressure difference across the rotor's seals the window accepts, Pa.
-constexpr double kLargestPressureDifference = 2500;
-// The limits of an entered pressure: ±2000 Pa, ±8 in. W.G.
-double PressureLimit(UnitSystem system);
-// An entered pressure with the sign of its fan: negative where the fan draws, positive where it blows.
-double SignedForFan(double pressure, int fan);
 
 // Every label the window fills, in the unit system; empty when the calculation failed.
 struct LeakageTexts {

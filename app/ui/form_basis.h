@@ -62,6 +62,9 @@ protected:
     // Runs at the end of Start, after the settings were read and the language applied; each
     // level completes its start after its base level.
     virtual void CompleteStart() {}
+    // After the user changed something of the selection outside the entry fields (offer header,
+    // notes, season captions, a window's choices): the next level takes it into its selection.
+    virtual void SelectionEdited() {}
 
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -163,6 +163,7 @@ void TFormBasis::Menu_Edit_KopfzeileClick()
     if (const auto header = formAngebot_->Edit({basis_.printHeader, basis_.header})) {
         basis_.printHeader = header->printHeader;
         basis_.header = header->lines;
+        SelectionEdited();
     }
 }
 
@@ -174,7 +175,9 @@ void TFormBasis::Menu_Edit_BemClick()
 bool TFormBasis::EditNotes(std::array<QString, 3>& notes)
 {
     if (!formBemerkungen_) formBemerkungen_ = new TFormBemerkungen(this);
-    return formBemerkungen_->Edit(notes);
+    const bool edited = formBemerkungen_->Edit(notes);
+    if (edited) SelectionEdited();
+    return edited;
 }
 
 PageFrameValues TFormBasis::PageFrame(const std::array<QString, 3>& notes) const

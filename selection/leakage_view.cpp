@@ -64,10 +64,6 @@ LeakageCaptions CurrentLeakageCaptions()
     return c;
 }
 
-double PressureLimit(UnitSystem system) { return UnitChoice(system, 2000.0, 8.0); }
-
-double SignedForFan(double pressure, int fan) { return std::fabs(pressure) * (fan == Fan::BlowThrough ? 1 : -1); }
-
 LeakageView CalculateLeakageView(const LeakageSelection& s, const LeakageChoices& c, UnitSystem system)
 {
     LeakageView v;

@@ -11,10 +11,13 @@
 #include "matrix_types.h"
 #include "number_separators.h"
 #include "options_values.h"
+#include "selection_change.h"
 #include "selection_commands.h"
+#include "selection_json.h"
 #include "size_tables.h"
 #include "text_table.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
@@ -22,12 +25,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QMenu>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <QUndoStack>
 
 namespace velmarsund {
 namespace {
-
-using rotorsheet::SheetRequest;
 
 constexpr TextId kHeating = 272;
 constexpr TextId kCooling = 273;
@@ -59,6 +63,14 @@ AirStreamState FirstSummerInlet(double temp, double humidity, double pressure) {
     return s;
 }
 
+// The lines up to the last one that is not empty, as a selection keeps them.
+template <std::size_t N> std::vector<QString> KeptLines(const std::array<QString, N>& lines) {
+    std::size_t end = N;
+    while (end > 0 && lines[end - 1].isEmpty())
+        --end;
+    return std::vector<QString>(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(end));
+}
+
 template <std::size_t N> std::array<QString, N> Lines(const std::vector<QString>& lines) {
     std::array<QString, N> out;
     for (std::size_t i = 0; i < N && i < lines.size(); ++i)
@@ -68,20 +80,26 @@ template <std::size_t N> std::array<QString, N> Lines(const std::vector<QString>
 
 } // namespace
 
-SheetRequest TFormRotor::CurrentSelection() const {
-    SheetRequest s;
-    s.winter = WinterRecord();
-    s.winter.HumidityKind = static_cast<std::uint8_t>(HumidityInputKind());
-    s.winter.VolumeKind = static_cast<std::uint8_t>(AirVolumeInputKind());
-    s.winter.AirPressure = AirPressure();
-    s.summer = SummerRecord();
+Selection TFormRotor::SelectionOfWindow() const {
+    Selection s;
+    const TDatenRWT& winter = WinterRecord();
+    s.airPressure = AirPressure();
+    s.humidityKind = HumidityInputKind();
+    s.volumeKind = AirVolumeInputKind();
+    const auto entered = [&s](const TDatenRWT& r) {
+        return SeasonInlets{EnteredQuantities(r.State11, s.humidityKind, s.volumeKind),
+                            EnteredQuantities(r.State21, s.humidityKind, s.volumeKind)};
+    };
+    s.winter = entered(winter);
+    s.summer = entered(SummerRecord());
     s.summerShown = GetSeasonView() == SeasonView::WinterAndSummer;
     s.useSeasons = UseSeasons();
     s.seriesIndex = SeriesIndex();
+    s.matrixType = winter.MatrixType;
     s.profile = ProfileText().toStdString();
     s.height = height_;
     s.width = width_;
-    s.diameterGiven = true;
+    s.diameter = winter.Diameter;
     s.language = CurrentLanguage();
     s.units = GetUnitSystem();
     // Captions as the language gives them are left to the language of whoever opens the file.
@@ -92,8 +110,8 @@ SheetRequest TFormRotor::CurrentSelection() const {
     s.separators = ProgramSeparators();
     s.printHeader = basis_.printHeader;
     s.header = basis_.header;
-    s.notes.assign(basis_.notesData.begin(), basis_.notesData.end());
-    s.chartNotes.assign(basis_.notesChart.begin(), basis_.notesChart.end());
+    s.notes = KeptLines(basis_.notesData);
+    s.chartNotes = KeptLines(basis_.notesChart);
     s.mollier = Mollier();
     s.leakage = FirstLeakageChoices(s.units);
     if (formLeakage_) {
@@ -104,31 +122,70 @@ SheetRequest TFormRotor::CurrentSelection() const {
     return s;
 }
 
-void TFormRotor::ApplySelection(const SheetRequest& s) {
+const Selection& TFormRotor::CurrentSelection() {
+    CommitSelection();
+    return selection_;
+}
+
+void TFormRotor::ScheduleCommit() {
+    if (commitScheduled_ || applying_ || !undoStack_) return;
+    commitScheduled_ = true;
+    QTimer::singleShot(0, this, [this] { CommitSelection(); });
+}
+
+void TFormRotor::CommitSelection() {
+    commitScheduled_ = false;
+    if (applying_ || !undoStack_) return;
+    Selection now = SelectionOfWindow();
+    // The language is the window's, not an edit of the selection.
+    selection_.language = now.language;
+    if (now == selection_) return;
+    undoStack_->push(new TSelectionChange(*this, selection_, now));
+    selection_ = std::move(now);
+    if (selectionCommands_) selectionCommands_->UpdateCaption();
+}
+
+CalculatedSelection TFormRotor::CalculatedForPages() {
+    CalculatedSelection c = calculated_;
+    const Selection& now = CurrentSelection();
+    c.selection.language = now.language;
+    c.selection.winterCaption = now.winterCaption;
+    c.selection.summerCaption = now.summerCaption;
+    c.selection.printHeader = now.printHeader;
+    c.selection.header = now.header;
+    c.selection.notes = now.notes;
+    c.selection.chartNotes = now.chartNotes;
+    c.winterCaption = WinterCaptionOf(now);
+    c.summerCaption = SummerCaptionOf(now);
+    return c;
+}
+
+void TFormRotor::ApplySelection(const Selection& s) {
+    const bool wasApplying = applying_;
+    applying_ = true;
     CloseSizeList();
     // The air as entered, into both records; the fields show it once the input kinds are set.
-    const TDatenRWT& winter = s.winter;
     for (TDatenRWT* r : {&WinterRecord(), &SummerRecord()}) {
-        r->AirPressure = winter.AirPressure;
-        r->HumidityKind = winter.HumidityKind;
-        r->VolumeKind = winter.VolumeKind;
+        r->AirPressure = s.airPressure;
+        r->HumidityKind = static_cast<std::uint8_t>(s.humidityKind);
+        r->VolumeKind = static_cast<std::uint8_t>(s.volumeKind);
     }
-    WinterRecord().State11 = winter.State11;
-    WinterRecord().State21 = winter.State21;
+    WinterRecord().State11 = s.winter.supply;
+    WinterRecord().State21 = s.winter.exhaust;
     if (s.summer) {
-        SummerRecord().State11 = s.summer->State11;
-        SummerRecord().State21 = s.summer->State21;
+        SummerRecord().State11 = s.summer->supply;
+        SummerRecord().State21 = s.summer->exhaust;
     } else {
-        SummerRecord().State11 = FirstSummerInlet(32, 40, winter.AirPressure);
-        SummerRecord().State21 = FirstSummerInlet(22, 50, winter.AirPressure);
+        SummerRecord().State11 = FirstSummerInlet(32, 40, s.airPressure);
+        SummerRecord().State21 = FirstSummerInlet(22, 50, s.airPressure);
     }
 
     // The settings window's switches, as its OK would apply them.
     TOptionsValues options;
     options.unitSystem = s.units;
-    options.airPressure = winter.AirPressure;
-    options.airVolumeKind = winter.VolumeKind;
-    options.humidityKind = winter.HumidityKind;
+    options.airPressure = s.airPressure;
+    options.airVolumeKind = s.volumeKind;
+    options.humidityKind = s.humidityKind;
     options.separators = s.separators;
     options.useAhriEffectiveness = s.effectiveness.useAhriEffectiveness;
     options.totalEffectiveness = s.effectiveness.totalEffectiveness;
@@ -154,7 +211,7 @@ void TFormRotor::ApplySelection(const SheetRequest& s) {
         const QSignalBlocker type(Combo_Rotortyp);
         Combo_RahmenMaterial->setCurrentIndex(KeptListIndex(s.seriesIndex, Combo_RahmenMaterial->count()));
         Combo_Rotortyp->setCurrentIndex(KeptListIndex(
-            MatrixTypeIndexOf(winter.MatrixType, Combo_Rotortyp->currentIndex()), Combo_Rotortyp->count()));
+            MatrixTypeIndexOf(s.matrixType, Combo_Rotortyp->currentIndex()), Combo_Rotortyp->count()));
     }
     RebuildMatrixTypes();
     RebuildSizeList();
@@ -168,8 +225,7 @@ void TFormRotor::ApplySelection(const SheetRequest& s) {
         const QSignalBlocker block(Liste_Baugroessen);
         for (std::size_t row = 0; row < sizeTable_.size(); ++row) {
             const auto size = ParseSizeRow(sizeTable_[row]);
-            if (size && size->Height == s.height && size->Width == s.width &&
-                size->Diameter == winter.Diameter) {
+            if (size && size->Height == s.height && size->Width == s.width && size->Diameter == s.diameter) {
                 Liste_Baugroessen->setCurrentRow(static_cast<int>(row));
                 break;
             }
@@ -177,23 +233,58 @@ void TFormRotor::ApplySelection(const SheetRequest& s) {
     }
     Edit_Hoehe->SetValue(static_cast<int>(s.height));
     Edit_Breite->SetValue(static_cast<int>(s.width));
-    Edit_Rad->SetValue(winter.Diameter);
+    Edit_Rad->SetValue(s.diameter);
     // The change handler of an entered dimension: records, geometry, weight, results invalid.
     Aenderung_Geraet(Edit_Rad);
+    applying_ = wasApplying;
+    if (!applying_) selection_ = SelectionOfWindow();
+    if (selectionCommands_) selectionCommands_->UpdateCaption();
 }
 
 void TFormRotor::NewSelection() {
-    rotorsheet::Json first = {{"Height", 2000},
-                              {"Width", 2000},
-                              {"Summer", rotorsheet::Json::object()},
-                              {"ShowSummer", false},
-                              {"UseSeasons", false}};
-    SheetRequest s = rotorsheet::ReadSheetRequest(first);
+    const request::Json first = {{"Height", 2000},
+                                 {"Width", 2000},
+                                 {"Summer", request::Json::object()},
+                                 {"ShowSummer", false},
+                                 {"UseSeasons", false}};
+    Selection s = SelectionFromJson(first);
     s.language = CurrentLanguage();
     s.separators = SystemSeparators();
     s.header = {};
     s.header[1] = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     ApplySelection(s);
+}
+
+void TFormRotor::CreateUndoCommands() {
+    undoStack_ = new QUndoStack(this);
+    undoStack_->setObjectName(QStringLiteral("SelectionUndoStack"));
+    Menu_Edit_Undo = new QAction(this);
+    Menu_Edit_Undo->setObjectName(QStringLiteral("Menu_Edit_Undo"));
+    Menu_Edit_Undo->setShortcuts(QKeySequence::Undo);
+    Menu_Edit_Redo = new QAction(this);
+    Menu_Edit_Redo->setObjectName(QStringLiteral("Menu_Edit_Redo"));
+    // Ctrl+Y and Ctrl+Shift+Z alike, on every desktop.
+    Menu_Edit_Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // What was typed and not yet committed is a change of its own: committed first, then undone.
+    connect(Menu_Edit_Undo, &QAction::triggered, this, [this] {
+        if (CommitPendingEntries()) {
+            CommitSelection();
+            undoStack_->undo();
+        }
+    });
+    connect(Menu_Edit_Redo, &QAction::triggered, this, [this] {
+        if (CommitPendingEntries()) undoStack_->redo();
+    });
+    Menu_Edit_Undo->setEnabled(false);
+    Menu_Edit_Redo->setEnabled(false);
+    connect(undoStack_, &QUndoStack::canUndoChanged, Menu_Edit_Undo, &QAction::setEnabled);
+    connect(undoStack_, &QUndoStack::canRedoChanged, Menu_Edit_Redo, &QAction::setEnabled);
+    const QList<QAction*> editItems = Menu_Edit->actions();
+    QAction* first = editItems.isEmpty() ? nullptr : editItems.front();
+    Menu_Edit->insertAction(first, Menu_Edit_Undo);
+    Menu_Edit->insertAction(first, Menu_Edit_Redo);
+    Menu_Edit->insertSeparator(first);
+    selection_ = SelectionOfWindow();
 }
 
 QString TFormRotor::HintLine() const {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace velmarsund::rotorcalc {
+namespace velmarsund::request {
 
 // Length of the JSON number literal (RFC 8259 grammar) at the start of `text`; 0 when none.
 std::size_t JsonNumberLength(std::string_view text);
@@ -27,4 +27,4 @@ std::string MarkNonFiniteLiterals(std::string_view text);
 
 bool IsMarkedNonFinite(const nlohmann::ordered_json& v);
 
-} // namespace velmarsund::rotorcalc
+} // namespace velmarsund::request

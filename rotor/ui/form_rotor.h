@@ -3,17 +3,18 @@
 // type, profile, standard size or free housing dimensions, wheel diameter) with its change
 // handler, the calculate command (button and F9), the standard-size list and the title panel.
 
-#include "data_sheet_values.h"
+#include "calculate_selection.h"
 #include "designation.h"
 #include "form_produkt.h"
 #include "panel_geometry.h"
-#include "sheet_request.h"
+#include "selection.h"
 
 #include <string>
 #include <vector>
 
 class QComboBox;
 class QListWidget;
+class QUndoStack;
 
 namespace velmarsund {
 
@@ -50,17 +51,28 @@ class TFormRotor : public TFormProdukt {
     TFormRotLeakage& FormLeakage();
     TFormMollier& FormMollier();
 
-    // What the data sheet prints now: the texts of the tables, fields and captions as shown.
-    DataSheetValues DataSheetData() const;
-
-    // The selection as a selection file holds it: records, panel, the settings window's switches,
-    // captions, header, notes, chart kind and leakage choices.
-    rotorsheet::SheetRequest CurrentSelection() const;
+    // The selection the window shows: the air, the panel, the settings window's switches, captions,
+    // header, notes, chart kind and leakage choices. The window's fields and panel edit it; every
+    // committed change is one step of the undo history.
+    const Selection& CurrentSelection();
+    // The last calculation of the selection; valid while ResultsValid().
+    const CalculatedSelection& Calculated() const { return calculated_; }
+    // What the pages print now: the last calculation, with the selection's language, captions,
+    // header and notes as they are now (they change no result).
+    CalculatedSelection CalculatedForPages();
     // Fills the window from a selection as if the user had typed it (the language stays); results
-    // are invalid until the next Calculate.
-    void ApplySelection(const rotorsheet::SheetRequest& selection);
+    // are invalid until the next Calculate. Not a step of the undo history.
+    void ApplySelection(const Selection& selection);
     // The selection of a first start.
     void NewSelection();
+    // Takes what the window shows into its selection; a change becomes a step of the undo history.
+    void CommitSelection();
+    // The same once the current user action has ended, so that all it changed is one step.
+    void ScheduleCommit();
+    // What the window's fields, panel and windows hold now, as a selection.
+    Selection SelectionOfWindow() const;
+    // The undo history of the selection; a file opened or started anew begins a new one.
+    QUndoStack& UndoStack() { return *undoStack_; }
     // The text of the hint line under the outlet table.
     QString HintLine() const;
     // The File and Edit commands for selection files and results.
@@ -70,6 +82,7 @@ class TFormRotor : public TFormProdukt {
     void Button_BerechnenClick();
 
   protected:
+    void SelectionEdited() override { CommitSelection(); }
     void ReadSettings() override;
     void WriteSettings() override;
     void SetTexts() override;
@@ -111,6 +124,7 @@ class TFormRotor : public TFormProdukt {
     void ShowPanelValues();
     // The committed value of an integer field; its last valid value when the text is no integer.
     int FieldValue(TIntEdit* field, int fallback);
+    void CreateUndoCommands();
 
     QWidget* Panel_Logo = nullptr;
     QLabel* Image_Logo = nullptr;
@@ -170,6 +184,14 @@ class TFormRotor : public TFormProdukt {
     TFormRotLeakage* formLeakage_ = nullptr;
     TFormMollier* formMollier_ = nullptr;
     TSelectionCommands* selectionCommands_ = nullptr;
+
+    Selection selection_;
+    CalculatedSelection calculated_;
+    QUndoStack* undoStack_ = nullptr;
+    bool applying_ = false;        // a selection is being filled in: no step of its own
+    bool commitScheduled_ = false;
+    QAction* Menu_Edit_Undo = nullptr;
+    QAction* Menu_Edit_Redo = nullptr;
 };
 
 } // namespace velmarsund

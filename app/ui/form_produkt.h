@@ -98,6 +98,12 @@ public:
     // The chart kind the chart window was left with: Mollier, or the turned Carrier chart.
     void SetMollier(bool mollier) { mollier_ = mollier; }
     double PressureDropLimit() const { return pressureDropLimit_; }
+    // Takes the report of a check made elsewhere (the calculation of the selection) as the last one.
+    void TakeCheckReport(const PlausibilityReport& report)
+    {
+        checkMessages_ = report.messages;
+        onlyWarnings_ = report.onlyWarnings;
+    }
     // The numbers of the last plausibility check (the data sheet prints their warnings).
     const CheckMessages& LastCheckMessages() const { return checkMessages_; }
     bool LastCheckOnlyWarnings() const { return onlyWarnings_; }

@@ -5,9 +5,11 @@
 // dropped on the window. The window is changed only through its own selection operations, so that
 // an opened file fills it as if the user had typed it.
 //
-// A selection counts as changed when what it would write differs from what was last opened or
-// saved (the language aside, which a file does not set in the window). Without a file, closing
+// A selection counts as changed when it differs from the one last opened or saved (the language
+// aside, which a file does not set in the window). Without a file, closing
 // loses nothing (the settings file keeps the inputs) and asks nothing.
+
+#include "selection.h"
 
 #include <QObject>
 #include <QString>
@@ -48,6 +50,8 @@ class TSelectionCommands : public QObject {
 
     // Makes the window's selection the one in `path` (empty: none) as it was opened or saved.
     void TakeAsSaved(const QString& path);
+    // The same for a selection opened or started anew: its undo history begins here.
+    void StartAnew(const QString& path);
     // At start, with the last inputs restored from the settings: the file the window showed when
     // the program ended, named again when it still holds exactly these inputs; otherwise none.
     void TakeStartState();
@@ -82,13 +86,11 @@ class TSelectionCommands : public QObject {
     void RecentClick(int index);
     void RememberFile(const QString& path);
     void ShowRecentFiles();
-    // What the selection would write, without the language.
-    QByteArray Snapshot() const;
     QString FolderForDialogs() const;
 
     TFormRotor& window_;
     QString path_;          // the window's file; empty when it has none
-    QByteArray saved_;      // the snapshot when it was last opened, saved or started anew
+    Selection saved_;       // as it was last opened, saved or started anew
     bool adjusted_ = false; // opened with values the window changed: not what the file holds
     QStringList recent_;
 };

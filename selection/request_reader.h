@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-namespace velmarsund::rotorcalc {
+namespace velmarsund::request {
 
 using Json = nlohmann::ordered_json;
 
@@ -121,4 +121,4 @@ private:
     std::string where_;
 };
 
-} // namespace velmarsund::rotorcalc
+} // namespace velmarsund::request
