@@ -108,6 +108,13 @@ TEST(SheetRequest, AWrongFieldIsNamed)
         {R"({"Format":2})", "field 'Format' is 2: a newer version of the program wrote it (this one reads up to 1)"},
         {R"({"Format":0})", "field 'Format' must lie between 1 and 2147483647"},
         {R"({"ShowSummer":"no"})", "field 'ShowSummer' must be true or false"},
+        // The profile and the matrix type define the rotor; rotorcalc alone takes its values.
+        {R"({"FoilThickness":0.12})", "field 'FoilThickness' is a catalogue value"},
+        {R"({"ProfileHeight":2.5})", "field 'ProfileHeight' is a catalogue value"},
+        {R"({"ProfilePitch":6})", "field 'ProfilePitch' is a catalogue value"},
+        {R"({"Speed":5})", "field 'Speed' is a catalogue value"},
+        {R"({"WheelDepth":250})", "field 'WheelDepth' is a catalogue value"},
+        {R"({"EnergyClass":false})", "field 'EnergyClass' must be true"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ErrorOf(With(c.patch)).rfind(c.message, 0), 0u) << c.patch << "\n  gave: " << ErrorOf(With(c.patch));

@@ -140,6 +140,12 @@ TEST(SelectionFile, AnythingElseIsRefusedNamingTheField) {
          "Leakage.Pressure1"},
         {with(R"({"Notes":["1","2","3","4"]})"), SelectionFault::Field, RequestProblem::Invalid, "Notes"},
         {with(R"({"UseSeasons":false})"), SelectionFault::Field, RequestProblem::Invalid, "UseSeasons"},
+        // The profile and the matrix type define the rotor: the file cannot set its values.
+        {with(R"({"FoilThickness":0.12})"), SelectionFault::Field, RequestProblem::Invalid, "FoilThickness"},
+        {with(R"({"ProfileHeight":2.5})"), SelectionFault::Field, RequestProblem::Invalid, "ProfileHeight"},
+        {with(R"({"ProfilePitch":6})"), SelectionFault::Field, RequestProblem::Invalid, "ProfilePitch"},
+        {with(R"({"Speed":5})"), SelectionFault::Field, RequestProblem::Invalid, "Speed"},
+        {with(R"({"WheelDepth":250})"), SelectionFault::Field, RequestProblem::Invalid, "WheelDepth"},
     };
     for (const Case& c : cases) {
         try {
