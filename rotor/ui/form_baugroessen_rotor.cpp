@@ -38,8 +38,10 @@ void TFormBaugroessen_Rotor::Fill(UnitSystem units)
 {
     units_ = units;
     SetTexts();
-    evaluation_ = EvaluateSizes(main_->WinterRecord(), main_->SeriesIndex(), main_->ProfileText().toStdString(),
-                                main_->Effectiveness().useAhriEffectiveness);
+    // The sizes of the selection's series for its air, each on a copy of its winter record.
+    const Selection& selection = main_->CurrentSelection();
+    evaluation_ = EvaluateSizes(SeasonRecordOf(selection, selection.winter), selection.seriesIndex, selection.profile,
+                                selection.effectiveness.useAhriEffectiveness);
     std::vector<QStringList> rows;
     for (const SizeEvaluationRow& row : evaluation_.rows) rows.push_back(ListOf(SizeTableRow(row, units)));
     SetDataRows(rows);

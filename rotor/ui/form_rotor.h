@@ -73,6 +73,8 @@ class TFormRotor : public TFormProdukt {
     Selection SelectionOfWindow() const;
     // The undo history of the selection; a file opened or started anew begins a new one.
     QUndoStack& UndoStack() { return *undoStack_; }
+    // Takes what the window shows as its selection and begins a new undo history with it.
+    void StartHistory();
     // The text of the hint line under the outlet table.
     QString HintLine() const;
     // The File and Edit commands for selection files and results.

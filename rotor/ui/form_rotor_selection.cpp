@@ -30,6 +30,7 @@
 #include <QTimer>
 #include <QUndoStack>
 
+
 namespace velmarsund {
 namespace {
 
@@ -130,12 +131,16 @@ const Selection& TFormRotor::CurrentSelection() {
 void TFormRotor::ScheduleCommit() {
     if (commitScheduled_ || applying_ || !undoStack_) return;
     commitScheduled_ = true;
+    // The change is there to undo before its step is taken.
+    if (Menu_Edit_Undo) Menu_Edit_Undo->setEnabled(true);
     QTimer::singleShot(0, this, [this] { CommitSelection(); });
 }
 
 void TFormRotor::CommitSelection() {
     commitScheduled_ = false;
     if (applying_ || !undoStack_) return;
+    // Enabled ahead for a change pending; now as the history says.
+    Menu_Edit_Undo->setEnabled(undoStack_->canUndo());
     Selection now = SelectionOfWindow();
     // The language is the window's, not an edit of the selection.
     selection_.language = now.language;
@@ -143,6 +148,13 @@ void TFormRotor::CommitSelection() {
     undoStack_->push(new TSelectionChange(*this, selection_, now));
     selection_ = std::move(now);
     if (selectionCommands_) selectionCommands_->UpdateCaption();
+}
+
+void TFormRotor::StartHistory() {
+    commitScheduled_ = false;
+    selection_ = SelectionOfWindow();
+    if (undoStack_) undoStack_->clear();
+    if (Menu_Edit_Undo) Menu_Edit_Undo->setEnabled(false);
 }
 
 CalculatedSelection TFormRotor::CalculatedForPages() {

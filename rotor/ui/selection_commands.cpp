@@ -136,7 +136,7 @@ void TSelectionCommands::TakeAsSaved(const QString& path) {
 }
 
 void TSelectionCommands::StartAnew(const QString& path) {
-    window_.UndoStack().clear();
+    window_.StartHistory();
     TakeAsSaved(path);
 }
 
