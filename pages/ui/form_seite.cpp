@@ -159,7 +159,8 @@ void TFormSeite::CreateToolBar()
         b->setIcon(QIcon(QStringLiteral(":/velmarsund/pages/") + QLatin1String(icon)));
         b->setIconSize(QSize(24, 24));
         b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::NoFocus);
+        // Reached with Tab, never taken by a click: the page keeps the keys that turn it.
+        b->setFocusPolicy(Qt::TabFocus);
         connect(b, &QToolButton::clicked, this, handler);
         row->addWidget(b);
         return b;
@@ -170,7 +171,7 @@ void TFormSeite::CreateToolBar()
     Button_Edit = button("Button_Edit", "button-notes.svg", &TFormSeite::Button_EditClick);
     Combo_Zoom = new QComboBox(bar);
     Combo_Zoom->setObjectName(QStringLiteral("Combo_Zoom"));
-    Combo_Zoom->setFocusPolicy(Qt::NoFocus);
+    Combo_Zoom->setFocusPolicy(Qt::TabFocus);
     for (const char* item : {"25 %", "50 %", "75 %", "100 %", "125 %", "150 %", "175 %", "200 %", "300 %"})
         Combo_Zoom->addItem(QString::fromLatin1(item));
     Combo_Zoom->addItem(QString());

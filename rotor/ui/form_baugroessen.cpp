@@ -35,6 +35,8 @@ TFormBaugroessen::TFormBaugroessen(QWidget* parent) : QDialog(parent)
     Tabelle_Baugroessen->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tabelle_Baugroessen->setSelectionMode(QAbstractItemView::SingleSelection);
     Tabelle_Baugroessen->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The arrow keys choose a row; Tab goes on to the buttons.
+    Tabelle_Baugroessen->setTabKeyNavigation(false);
     Tabelle_Baugroessen->verticalHeader()->hide();
     Tabelle_Baugroessen->verticalHeader()->setDefaultSectionSize(kRowHeight);
     Tabelle_Baugroessen->verticalHeader()->setMinimumSectionSize(kRowHeight);
