@@ -110,6 +110,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmarsund Rotor"));
     QApplication::setOrganizationName(QStringLiteral("Velmarsund"));
+    // The installed menu entry: its icon for the window on desktops that look it up by name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.velmarsund.Rotor"));
 
     velmarsund::TDialogMessagePresenter messages;
     velmarsund::SetMessagePresenter(&messages);
