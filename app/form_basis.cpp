@@ -21,7 +21,10 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace velmarsund {
 
@@ -228,7 +231,17 @@ void TFormBasis::ShowUserGuide(QWidget* window)
     // The guide goes with a modal dialog, else that would block it.
     QWidget* owner = QApplication::activeModalWidget();
     if (!BelongsToWindow(owner, this)) owner = this;
-    if (!formHilfe_) formHilfe_ = new TFormHilfe(owner);
+    if (!formHilfe_) {
+        formHilfe_ = new TFormHilfe(owner);
+        // Beside this window where the screen has room, else as far right as it goes.
+        if (const QScreen* screen = this->screen()) {
+            const QRect room = screen->availableGeometry();
+            QPoint at = frameGeometry().topRight() + QPoint(8, 0);
+            at.setX(std::max(room.left(), std::min(at.x(), room.right() - formHilfe_->width())));
+            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - formHilfe_->height())));
+            formHilfe_->move(at);
+        }
+    }
     if (formHilfe_->parentWidget() != owner) formHilfe_->setParent(owner, Qt::Window);
     formHilfe_->show();
     formHilfe_->ShowSection(UserGuideSection(window));
