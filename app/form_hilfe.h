@@ -29,7 +29,7 @@ void InstallUserGuideKey(QWidget& mainWindow, std::function<void(QWidget*)> open
 
 class TFormHilfe : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TFormHilfe(QWidget* parent = nullptr);
 
     // Shows the guide of the current language at `section` (empty: its beginning).
@@ -37,10 +37,10 @@ public:
     QString Section() const { return section_; }
     QTextBrowser* Browser() const { return browser_; }
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void Load();
 
     QTextBrowser* browser_ = nullptr;

@@ -17,8 +17,7 @@ struct ProgramRun {
     QString err;
 };
 
-ProgramRun Start(const QString& program, const QStringList& arguments)
-{
+ProgramRun Start(const QString& program, const QStringList& arguments) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // No display of any kind: a program that tried to open a window would fail here.
@@ -49,15 +48,15 @@ const Program kPrograms[] = {
     {"velmarsund-rotor", ROTOR_PATH},
 };
 
-TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)
-{
+TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput) {
     for (const Program& program : kPrograms) {
         const QString name = QString::fromLatin1(program.name);
         for (const char* option : {"--help", "-h"}) {
             SCOPED_TRACE(std::string(program.name) + " " + option);
             const ProgramRun run = Start(QString::fromLatin1(program.path), {QString::fromLatin1(option)});
             EXPECT_EQ(run.exitCode, 0);
-            EXPECT_TRUE(run.out.startsWith(QStringLiteral("Usage: ") + name + QLatin1Char(' '))) << run.out.toStdString();
+            EXPECT_TRUE(run.out.startsWith(QStringLiteral("Usage: ") + name + QLatin1Char(' ')))
+                << run.out.toStdString();
             EXPECT_TRUE(run.out.contains(QStringLiteral("--version")));
             EXPECT_TRUE(run.out.contains(name + QStringLiteral("(1)")));
             EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
@@ -72,8 +71,7 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)
     }
 }
 
-TEST(CommandLine, UnknownOptionIsRefusedWithOneLine)
-{
+TEST(CommandLine, UnknownOptionIsRefusedWithOneLine) {
     for (const Program& program : kPrograms) {
         for (const QStringList& arguments : {QStringList{QStringLiteral("--frobnicate")},
                                              QStringList{QStringLiteral("-x"), QStringLiteral("in.json")}}) {
@@ -90,15 +88,18 @@ TEST(CommandLine, UnknownOptionIsRefusedWithOneLine)
 }
 
 // "--" ends the options: a file whose name starts with a dash is a file, not an option.
-TEST(CommandLine, DoubleDashEndsTheOptions)
-{
-    const ProgramRun calc = Start(QStringLiteral(ROTORCALC_PATH), {QStringLiteral("--"), QStringLiteral("--version")});
+TEST(CommandLine, DoubleDashEndsTheOptions) {
+    const ProgramRun calc =
+        Start(QStringLiteral(ROTORCALC_PATH), {QStringLiteral("--"), QStringLiteral("--version")});
     EXPECT_EQ(calc.exitCode, 2);
-    EXPECT_TRUE(calc.err.startsWith(QStringLiteral("rotorcalc: cannot read --version: "))) << calc.err.toStdString();
-    const ProgramRun sheet = Start(QStringLiteral(ROTORSHEET_PATH), {QStringLiteral("--"), QStringLiteral("--help")});
+    EXPECT_TRUE(calc.err.startsWith(QStringLiteral("rotorcalc: cannot read --version: ")))
+        << calc.err.toStdString();
+    const ProgramRun sheet =
+        Start(QStringLiteral(ROTORSHEET_PATH), {QStringLiteral("--"), QStringLiteral("--help")});
     EXPECT_EQ(sheet.exitCode, 2);
     EXPECT_TRUE(sheet.out.isEmpty());
-    EXPECT_TRUE(sheet.err.startsWith(QStringLiteral("rotorsheet: no output file"))) << sheet.err.toStdString();
+    EXPECT_TRUE(sheet.err.startsWith(QStringLiteral("rotorsheet: no output file")))
+        << sheet.err.toStdString();
 }
 
 } // namespace

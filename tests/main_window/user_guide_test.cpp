@@ -17,13 +17,11 @@ namespace {
 using UserGuideTest = MainWindowFixture;
 
 // The text at the top of the guide's visible part: the heading of the section shown.
-QString TopLine(const TFormHilfe& guide)
-{
+QString TopLine(const TFormHilfe& guide) {
     return guide.Browser()->cursorForPosition(QPoint(4, 4)).block().text();
 }
 
-TEST_F(UserGuideTest, F1OpensTheSectionOfTheWindowInTheUsersLanguage)
-{
+TEST_F(UserGuideTest, F1OpensTheSectionOfTheWindowInTheUsersLanguage) {
     struct Case {
         LanguageNumber language;
         const char* caption;
@@ -65,17 +63,19 @@ TEST_F(UserGuideTest, F1OpensTheSectionOfTheWindowInTheUsersLanguage)
 
         // The menu item names the guide in the user's language and shows its key.
         // (with the access key the menu gives it: "&Benutzerhandbuch", "用户指南(&A)")
-        EXPECT_TRUE(Get<QAction>(w, "Menu_Hilfe_Anleitung")->text().remove(u'&').startsWith(LoadText(660, c.language)));
+        EXPECT_TRUE(Get<QAction>(w, "Menu_Hilfe_Anleitung")
+                        ->text()
+                        .remove(u'&')
+                        .startsWith(LoadText(660, c.language)));
         EXPECT_EQ(Get<QAction>(w, "Menu_Hilfe_Anleitung")->shortcut(), QKeySequence(Qt::Key_F1));
         window_.reset();
     }
 }
 
 // Each window of the program has its section, and each language's guide has every section.
-TEST(UserGuide, EveryWindowHasItsSectionInEveryLanguage)
-{
-    const char* windows[] = {"FormRotor",   "FormOptionen", "FormBaugroessen_Rotor", "FormMollier", "FormRotLeakage",
-                             "FormSeite",   "FormAngebot",  "FormBemerkungen"};
+TEST(UserGuide, EveryWindowHasItsSectionInEveryLanguage) {
+    const char* windows[] = {"FormRotor",      "FormOptionen", "FormBaugroessen_Rotor", "FormMollier",
+                             "FormRotLeakage", "FormSeite",    "FormAngebot",           "FormBemerkungen"};
     QWidget unnamed;
     EXPECT_EQ(UserGuideSection(&unnamed), QString());
     for (const char* name : windows) {
@@ -90,7 +90,8 @@ TEST(UserGuide, EveryWindowHasItsSectionInEveryLanguage)
             const QString html = UserGuideHtml(language.number);
             EXPECT_TRUE(html.contains(QStringLiteral("<a name=\"%1\"></a>").arg(section)))
                 << language.fileCode << " " << name;
-            EXPECT_TRUE(html.contains(QStringLiteral("href=\"#%1\"").arg(section))) << language.fileCode << " " << name;
+            EXPECT_TRUE(html.contains(QStringLiteral("href=\"#%1\"").arg(section)))
+                << language.fileCode << " " << name;
         }
     }
 }
