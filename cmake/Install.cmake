@@ -22,7 +22,7 @@ install(FILES ${_staged}/${VELMARSUND_APP_ID}.metainfo.xml DESTINATION ${CMAKE_I
 # Icons in the hicolor theme: our SVG artwork, and PNGs of the sizes desktops look up first,
 # drawn from the same SVG at build time.
 set(_icons ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor)
-set(_app_svg ${PROJECT_SOURCE_DIR}/app/pictures/app-icon.svg)
+set(_app_svg ${PROJECT_SOURCE_DIR}/app/ui/pictures/app-icon.svg)
 set(_mime_svg ${_packaging}/icons/application-x-velmarsund-selection.svg)
 install(FILES ${_app_svg} DESTINATION ${_icons}/scalable/apps RENAME ${VELMARSUND_APP_ID}.svg)
 install(FILES ${_mime_svg} DESTINATION ${_icons}/scalable/mimetypes)
