@@ -3,6 +3,7 @@
 #include "apply_language.h"
 #include "form_angebot.h"
 #include "form_bemerkungen.h"
+#include "form_hilfe.h"
 #include "form_seite.h"
 #include "info_window.h"
 #include "language.h"
@@ -14,12 +15,16 @@
 #include "version_text.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace velmarsund {
 
@@ -71,6 +76,10 @@ void TFormBasis::CreateMenus()
 
     Menu_Hilfe = bar->addMenu(QString());
     Menu_Hilfe->setObjectName(QStringLiteral("Menu_Hilfe"));
+    Menu_Hilfe_Anleitung = Menu_Hilfe->addAction(QString(), this, &TFormBasis::Menu_Hilfe_AnleitungClick);
+    Menu_Hilfe_Anleitung->setObjectName(QStringLiteral("Menu_Hilfe_Anleitung"));
+    Menu_Hilfe_Anleitung->setShortcut(QKeySequence(Qt::Key_F1));
+    Menu_Hilfe_Anleitung->setShortcutContext(Qt::WindowShortcut);
     Menu_Hilfe_Info = Menu_Hilfe->addAction(QStringLiteral("Info"), this, &TFormBasis::Menu_Hilfe_InfoClick);
     Menu_Hilfe_Info->setObjectName(QStringLiteral("Menu_Hilfe_Info"));
     Menu_Hilfe_Homepage = Menu_Hilfe->addAction(QStringLiteral("Velmarsund Homepage"), this,
@@ -94,6 +103,10 @@ void TFormBasis::CreateMenus()
             }
     });
     addAction(firstMenu);
+    // F1 in the dialogs, and in this window while a modal dialog holds the shortcuts back.
+    InstallUserGuideKey(*this, [this](QWidget* window) {
+        if (window != formHilfe_) ShowUserGuide(window);
+    });
 }
 
 void TFormBasis::Start()
@@ -139,6 +152,7 @@ void TFormBasis::SetTexts()
     Menu_Optionen_Sprache->setTitle(LoadText(174));
     for (QAction* item : languageItems_) item->setChecked(item->data().toInt() == CurrentLanguage());
     Menu_Hilfe->setTitle(LoadText(169));
+    Menu_Hilfe_Anleitung->setText(LoadText(660));
 }
 
 void TFormBasis::changeEvent(QEvent* event)
@@ -213,6 +227,38 @@ void TFormBasis::ShowPages(const PageList& pages, std::array<QString, 3>* notes,
 void TFormBasis::Menu_Optionen_DeutschClick()
 {
     if (const auto* item = qobject_cast<QAction*>(sender())) ApplyLanguage(item->data().toInt());
+}
+
+void TFormBasis::ShowUserGuide(QWidget* window)
+{
+    // The guide goes with a modal dialog, else that would block it.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!BelongsToWindow(owner, this)) owner = this;
+    if (!formHilfe_) {
+        formHilfe_ = new TFormHilfe(owner);
+        // Beside this window where the screen has room, else as far right as it goes.
+        if (const QScreen* screen = this->screen()) {
+            const QRect room = screen->availableGeometry();
+            QPoint at = frameGeometry().topRight() + QPoint(8, 0);
+            at.setX(std::max(room.left(), std::min(at.x(), room.right() - formHilfe_->width())));
+            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - formHilfe_->height())));
+            formHilfe_->move(at);
+        }
+    }
+    if (formHilfe_->parentWidget() != owner) formHilfe_->setParent(owner, Qt::Window);
+    formHilfe_->show();
+    formHilfe_->ShowSection(UserGuideSection(window));
+    formHilfe_->raise();
+    formHilfe_->activateWindow();
+}
+
+TFormHilfe* TFormBasis::UserGuide() const { return formHilfe_; }
+
+void TFormBasis::Menu_Hilfe_AnleitungClick()
+{
+    // The shortcut F1 or the menu: the section of the window the user is in.
+    QWidget* active = QApplication::activeWindow();
+    ShowUserGuide(BelongsToWindow(active, this) ? active : this);
 }
 
 void TFormBasis::Menu_Hilfe_InfoClick()

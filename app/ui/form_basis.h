@@ -14,6 +14,7 @@
 #include "unit_system.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -27,6 +28,7 @@ namespace velmarsund {
 
 class TFormAngebot;
 class TFormBemerkungen;
+class TFormHilfe;
 class TFormInfo;
 class TFormSeite;
 
@@ -52,6 +54,10 @@ public:
     // The notes lists of the data sheet and of the chart page.
     std::array<QString, 3>& DataSheetNotes() { return basis_.notesData; }
     std::array<QString, 3>& ChartNotes() { return basis_.notesChart; }
+    // The user guide at the section of `window` (this or one of its dialogs); the guide window
+    // while it exists.
+    void ShowUserGuide(QWidget* window);
+    TFormHilfe* UserGuide() const;
 
 protected:
     // Each level reads and writes its keys after its base level.
@@ -83,6 +89,7 @@ protected:
     QMenu* Menu_Optionen = nullptr;
     QMenu* Menu_Optionen_Sprache = nullptr;
     QMenu* Menu_Hilfe = nullptr;
+    QAction* Menu_Hilfe_Anleitung = nullptr;
     QAction* Menu_Hilfe_Info = nullptr;
     QAction* Menu_Hilfe_Homepage = nullptr;
     QAction* Menu_Hilfe_EMail = nullptr;
@@ -95,6 +102,7 @@ private slots:
     void Menu_Edit_KopfzeileClick();
     void Menu_Edit_BemClick(); // shared by both notes items
     void Menu_Optionen_DeutschClick(); // shared by every language item
+    void Menu_Hilfe_AnleitungClick();
     void Menu_Hilfe_InfoClick();
     void Menu_Hilfe_HomepageClick();
     void Menu_Hilfe_EMailClick();
@@ -111,6 +119,8 @@ private:
     TFormAngebot* formAngebot_ = nullptr;
     TFormBemerkungen* formBemerkungen_ = nullptr;
     TFormSeite* formSeite_ = nullptr;
+    // Belongs to the window it was last opened from, so that a modal dialog leaves it usable.
+    QPointer<TFormHilfe> formHilfe_;
 };
 
 } // namespace velmarsund

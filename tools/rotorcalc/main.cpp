@@ -1,11 +1,13 @@
 // rotorcalc [FILE]: reads one JSON request or an array of requests from FILE or standard input
 // and writes one JSON result per request to standard output, each as soon as it is computed.
+// --help and --version answer on standard output; "--" ends the options.
 //
 // Exit status: 0 answered; 2 usage, unreadable input or input that is not JSON; 3 the output
 // could not be written.
 
 #include "batch.h"
 #include "file_access.h"
+#include "program_version.h"
 
 #include <exception>
 #include <iostream>
@@ -15,16 +17,54 @@
 
 namespace {
 
+constexpr const char* kHelp =
+    "Usage: rotorcalc [OPTION] [FILE]\n"
+    "Calculates rotary heat exchangers: reads one JSON request or an array of requests from FILE\n"
+    "(standard input when FILE is missing or \"-\") and writes one JSON result per request to\n"
+    "standard output. A request's \"mode\" chooses the calculation: rotor (the default), air,\n"
+    "geometry, weight, leakage or sizes. A request that is refused is answered with {\"error\": ...}.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     show this help and exit\n"
+    "  -V, --version  show the version and exit\n"
+    "  --             no options follow (for a FILE whose name starts with '-')\n"
+    "\n"
+    "Exit status: 0 answered; 2 usage, unreadable input or input that is not JSON;\n"
+    "3 the output could not be written.\n"
+    "The manual page rotorcalc(1) describes the requests and their fields.\n";
+
+int UsageError(const std::string& message) {
+    std::cerr << "rotorcalc: " << message << " (rotorcalc --help shows the usage)\n";
+    return 2;
+}
+
 int Run(int argc, char** argv) {
     using namespace velmarsund;
     using namespace velmarsund::rotorcalc;
-    if (argc > 2) {
-        std::cerr << "usage: rotorcalc [FILE]\n";
-        return 2;
+    // The name as the bytes it is: a name that is no UTF-8 still names its file.
+    std::string path;
+    bool haveFile = false;
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (options && arg == "--") {
+            options = false;
+        } else if (options && (arg == "-h" || arg == "--help")) {
+            std::cout << kHelp;
+            return std::cout.flush() ? 0 : 3;
+        } else if (options && (arg == "-V" || arg == "--version")) {
+            std::cout << "rotorcalc " VELMARSUND_PROGRAM_VERSION "\n";
+            return std::cout.flush() ? 0 : 3;
+        } else if (options && arg.size() > 1 && arg[0] == '-') {
+            return UsageError("unknown option '" + arg + "'");
+        } else if (haveFile) {
+            return UsageError("more than one input file");
+        } else {
+            path = arg;
+            haveFile = true;
+        }
     }
     std::ios::sync_with_stdio(false);
-    // The name as the bytes it is: a name that is no UTF-8 still names its file.
-    const std::string path = argc == 2 ? argv[1] : "";
     const bool named = !path.empty() && path != "-";
     const std::string shown = named ? path : "standard input";
     int fd = STDIN_FILENO;

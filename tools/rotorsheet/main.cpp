@@ -4,10 +4,12 @@
 //
 // Exit status: 0 written; 1 a request was refused (nothing written); 2 usage, unreadable input or
 // input that is not JSON; 3 the output could not be written (the files named keep what they held).
-// File names are used as the bytes they are given as.
+// File names are used as the bytes they are given as, which is why the arguments are read here and
+// not by Qt's parser (it would read them as text). --help and --version answer on standard output.
 
 #include "batch.h"
 #include "page_documents.h"
+#include "program_version.h"
 #include "sheet_batch.h"
 
 #include <QGuiApplication>
@@ -23,7 +25,22 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: rotorsheet [FILE] -o OUT.pdf | -o OUT.png\n";
+constexpr const char* kHelp =
+    "Usage: rotorsheet [OPTION] [FILE] -o OUT.pdf | -o OUT.png\n"
+    "Draws the pages of rotor selections: reads one JSON request or an array of requests from\n"
+    "FILE (standard input when FILE is missing or \"-\"; a selection file saved by\n"
+    "velmarsund-rotor is such a request) and writes the data sheet and the pages each request asks\n"
+    "for into one PDF file, or one PNG picture per page (OUT-1.png, OUT-2.png, ...). Needs no display.\n"
+    "\n"
+    "Options:\n"
+    "  -o OUT         the file to write; its ending, .pdf or .png, chooses the kind\n"
+    "  -h, --help     show this help and exit\n"
+    "  -V, --version  show the version and exit\n"
+    "  --             no options follow (for a FILE whose name starts with '-')\n"
+    "\n"
+    "Exit status: 0 written; 1 a request was refused (nothing written); 2 usage, unreadable input\n"
+    "or input that is not JSON; 3 the output could not be written.\n"
+    "The manual page rotorsheet(1) describes the requests and their fields.\n";
 
 // Qt's notes about the environment of a session without a desktop are no concern of a tool that
 // only writes files; everything else Qt reports goes to standard error.
@@ -35,8 +52,7 @@ void QtMessage(QtMsgType type, const QMessageLogContext&, const QString& message
 
 int Usage(const std::string& message)
 {
-    if (!message.empty()) std::cerr << "rotorsheet: " << message << "\n";
-    std::cerr << kUsage;
+    std::cerr << "rotorsheet: " << message << " (rotorsheet --help shows the usage)\n";
     return 2;
 }
 
@@ -52,18 +68,28 @@ int Run(int argc, char** argv) {
     using namespace velmarsund;
     std::string inputPath;
     std::string outputPath;
+    bool haveInput = false;
+    bool options = true;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "-o") {
+        if (options && arg == "--") {
+            options = false;
+        } else if (options && arg == "-o") {
             if (++i >= argc) return Usage("-o needs a file name");
             outputPath = argv[i];
-        } else if (arg == "-h" || arg == "--help") {
-            std::cout << kUsage;
-            return 0;
-        } else if (inputPath.empty() && (arg == "-" || !arg.starts_with('-'))) {
-            inputPath = arg;
+        } else if (options && (arg == "-h" || arg == "--help")) {
+            std::cout << kHelp;
+            return std::cout.flush() ? 0 : 3;
+        } else if (options && (arg == "-V" || arg == "--version")) {
+            std::cout << "rotorsheet " VELMARSUND_PROGRAM_VERSION "\n";
+            return std::cout.flush() ? 0 : 3;
+        } else if (options && arg.size() > 1 && arg[0] == '-') {
+            return Usage("unknown option '" + arg + "'");
+        } else if (haveInput) {
+            return Usage("unexpected argument '" + arg + "': one input file at most");
         } else {
-            return Usage("unexpected argument '" + arg + "'");
+            inputPath = arg;
+            haveInput = true;
         }
     }
     if (outputPath.empty()) return Usage("no output file (-o OUT.pdf or -o OUT.png)");
