@@ -81,7 +81,11 @@ void PrintTo(const LayoutCase& c, std::ostream* out)
     *out << static_cast<int>(c.kind) << ' ' << c.project->code << (c.ip ? " IP" : " SI") << (c.summer ? " summer" : "");
 }
 
-std::string Label(TextId id, LanguageNumber language) { return (LoadText(id, language) + QLatin1Char(':')).toStdString(); }
+// A header label as the header window writes it.
+std::string Label(TextId id, LanguageNumber language) {
+    const QString colon = language == Language::French ? QStringLiteral("\u00a0:") : QStringLiteral(":");
+    return (LoadText(id, language) + colon).toStdString();
+}
 
 Json Request(const LayoutCase& c)
 {

@@ -141,10 +141,11 @@ LeakageChoices ReadLeakageChoices(const RequestReader& r, UnitSystem units)
     for (const auto& [name, value] : {std::pair{"Pressure1", &c.pressure1}, {"Pressure2", &c.pressure2}}) {
         *value = object->Number(name, fallback);
         if (std::abs(*value) > limit)
-            throw FieldError(RequestProblem::OutOfRange, object->FieldName(name),
-                             "must lie between " + std::to_string(static_cast<int>(-limit)) + " and " +
-                                 std::to_string(static_cast<int>(limit)) + (units == UnitSystem::SI ? " Pa" : " in. W.G."),
-                             {std::to_string(static_cast<int>(-limit)), std::to_string(static_cast<int>(limit))});
+            throw FieldError(
+                RequestProblem::OutOfRange, object->FieldName(name),
+                "must lie between " + std::to_string(static_cast<int>(-limit)) + " and " +
+                    std::to_string(static_cast<int>(limit)) + (units == UnitSystem::SI ? " Pa" : " in. WG"),
+                {std::to_string(static_cast<int>(-limit)), std::to_string(static_cast<int>(limit))});
     }
     c.purgeSector = static_cast<int>(object->Integer("PurgeSector", 0, 0, 2));
     c.details = object->Boolean("Details", false);
