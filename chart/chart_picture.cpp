@@ -7,9 +7,12 @@
 #include "page_canvas.h"
 #include "text_table.h"
 
+#include <QTransform>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 #include <vector>
 
 namespace velmarsund {
@@ -162,6 +165,8 @@ void ChartPainter::EnthalpyLines()
         QPointF from, to;
     };
     std::vector<Labelled> labelled;
+    QList<QRectF> written;
+    const double g = s_.GridFontHeight();
     const double cpAir = CpAir(r_.tMax);
     const double cpVapour = CpVapour(r_.tMax);
     for (int k = first; k <= last; ++k) {
@@ -179,23 +184,50 @@ void ChartPainter::EnthalpyLines()
         const QPointF to = At(yEnd, xEnd);
         c_.Line(from, to);
         if (xEnd < r_.xMax && (yEnd - r_.tMin) * s_.Sy() > s_.F()) {
-            WriteCentred(to + (to - from) / std::hypot(to.x() - from.x(), to.y() - from.y()) * f * 0.3,
-                         TextAlign::Left, Fixed(display, 0));
+            // A label that would touch one written before (where the lines crowd at the cold end)
+            // is left out.
+            const QPointF at = to + (to - from) / std::hypot(to.x() - from.x(), to.y() - from.y()) * f * 0.3;
+            const QString label = Fixed(display, 0);
+            const QRectF box =
+                QRectF(at.x(), at.y() - g / 2, c_.TextWidth(label), g).adjusted(-0.15 * g, 0, 0.15 * g, 0);
+            if (std::any_of(written.begin(), written.end(),
+                            [&](const QRectF& w) { return w.intersects(box); }))
+                continue;
+            WriteCentred(at, TextAlign::Left, label);
+            written.push_back(box);
             labelled.push_back({from, to});
         }
     }
     if (labelled.empty()) return;
-    // The title along the middle labelled line, turned to its slope.
-    const Labelled& middle = labelled[labelled.size() / 2];
-    const QPointF d = middle.to - middle.from;
-    double angle = -std::atan2(d.y(), d.x()) * 180 / std::numbers::pi;
-    if (angle > 90) angle -= 180;
-    if (angle < -90) angle += 180;
-    const QPointF normal(-d.y(), d.x());
-    const QPointF offset = normal / std::hypot(normal.x(), normal.y()) * f * 0.3;
-    const QPointF at = (middle.from + middle.to) / 2 + (offset.y() < 0 ? offset : -offset);
+    // The title along a labelled line, turned to its slope: the middle one, or the nearest to it
+    // whose title stays clear of the labels.
     const QString title = Text(210) + (units_ == UnitSystem::SI ? QStringLiteral(" [kJ/kg]") : QStringLiteral(" [BTU/lb]"));
-    WriteTurned(at, angle, title);
+    const double width = c_.TextWidth(title);
+    const auto place = [&](const Labelled& line) {
+        const QPointF d = line.to - line.from;
+        double angle = -std::atan2(d.y(), d.x()) * 180 / std::numbers::pi;
+        if (angle > 90) angle -= 180;
+        if (angle < -90) angle += 180;
+        const QPointF normal(-d.y(), d.x());
+        const QPointF offset = normal / std::hypot(normal.x(), normal.y()) * f * 0.3;
+        const QPointF at = (line.from + line.to) / 2 + (offset.y() < 0 ? offset : -offset);
+        QPolygonF box(QRectF(-width / 2, 0, width, g * kLineBox));
+        box = QTransform().translate(at.x(), at.y()).rotate(-angle).map(box);
+        return std::tuple{at, angle, box};
+    };
+    const std::size_t middle = labelled.size() / 2;
+    for (std::size_t step = 0; step <= labelled.size(); ++step) {
+        for (const std::size_t i : {middle - std::min(step, middle), middle + step}) {
+            if (i >= labelled.size()) continue;
+            const auto [at, angle, box] = place(labelled[i]);
+            const bool clear = std::none_of(written.begin(), written.end(),
+                                            [&](const QRectF& w) { return box.intersects(QPolygonF(w)); });
+            if (clear || step == labelled.size()) {
+                WriteTurned(at, angle, title);
+                return;
+            }
+        }
+    }
 }
 
 void ChartPainter::Isotherms()

@@ -43,6 +43,23 @@ bool Overlap(const QRectF& a, const QRectF& b)
 
 bool Blank(const QString& text) { return text.trimmed().isEmpty(); }
 
+// The outline of a text turned about its point, for texts whose bounding boxes meet.
+QPolygonF Outline(const RecordedText& t, LanguageNumber language) {
+    RecordedText straight = t;
+    straight.angle = 0;
+    straight.at = {0, 0};
+    straight.clip.reset();
+    const QRectF box = TextBox(straight, language);
+    return QTransform().translate(t.at.x(), t.at.y()).rotate(-t.angle).map(QPolygonF(box));
+}
+
+// Whether two texts whose bounding boxes meet overlap: a turned text by its outline.
+bool TurnedOverlap(const RecordedText& a, const RecordedText& b, LanguageNumber language) {
+    if (a.angle == 0 && b.angle == 0) return true;
+    const QPolygonF common = Outline(a, language).intersected(Outline(b, language));
+    return QRectF(common.boundingRect()).width() > kTolerance && common.boundingRect().height() > kTolerance;
+}
+
 } // namespace
 
 QRectF TextBox(const RecordedText& t, LanguageNumber language)
@@ -103,10 +120,10 @@ std::vector<LayoutFault> LayoutFaults(const RecordingCanvas& page, LanguageNumbe
         for (std::size_t j = i + 1; j < texts.size(); ++j) {
             const RecordedText& u = texts[j];
             const QRectF& other = boxes[j];
-            if (Overlap(box, other)) {
+            if (Overlap(box, other) && TurnedOverlap(t, u, language)) {
                 fault(QStringLiteral("over each other: %1 and %2").arg(Where(t), Where(u)));
-            } else if (t.angle == 0 && u.angle == 0 && !t.wrap && !u.wrap && std::abs(t.at.y() - u.at.y()) < 1 &&
-                       t.height == u.height) {
+            } else if (t.angle == 0 && u.angle == 0 && !t.wrap && !u.wrap &&
+                       std::abs(t.at.y() - u.at.y()) < 1 && t.height == u.height) {
                 const double gap = std::max(other.left() - box.right(), box.left() - other.right());
                 if (gap < kLineGap)
                     fault(QStringLiteral("touching on one line (gap %1): %2 and %3").arg(gap, 0, 'f', 1).arg(Where(t), Where(u)));

@@ -2,6 +2,8 @@
 // with an offer header and notes of a real project: no text over another or over a picture, none
 // cut at its box or beyond the text edge, none touching its neighbour on a line.
 
+#include "chart_handover.h"
+#include "chart_page.h"
 #include "page_layout_check.h"
 #include "sheet_job.h"
 #include "text_table.h"
@@ -146,6 +148,42 @@ TEST_P(PageLayoutTest, EveryTextReadable)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPages, PageLayoutTest, ::testing::ValuesIn(AllCases()), CaseName);
+
+// Cold design points grow the chart downwards; its labels stay readable there too.
+TEST(PageLayoutCold, ChartsOfColdDesignPoints) {
+    const ProjectTexts& p = kProjects[1];
+    const auto line = [](double t1, double x1, double t2, double x2, const QColor& colour) {
+        return ProcessLine{{t1, x1, colour, colour, 0, {}}, {t2, x2, colour, colour, 0, {}}};
+    };
+    for (double t : {-30.0, -40.0})
+        for (bool ip : {false, true})
+            for (bool carrier : {false, true}) {
+                SCOPED_TRACE(::testing::Message()
+                             << t << (ip ? " IP " : " SI ") << (carrier ? "Carrier" : "Mollier"));
+                ChartPageValues v;
+                v.frame.language = p.language;
+                v.frame.versionText = QStringLiteral("10/17");
+                v.frame.printHeader = true;
+                v.frame.header = {
+                    QString::fromStdString(Label(141, p.language)), QString::fromUtf8(p.date),
+                    QString::fromStdString(Label(139, p.language)), QString::fromUtf8(p.offer),
+                    QString::fromStdString(Label(140, p.language)), QString::fromUtf8(p.project),
+                    QString::fromStdString(Label(142, p.language)), QString::fromUtf8(p.position)};
+                for (const char* note : p.notes)
+                    v.frame.notes.push_back(QString::fromUtf8(note));
+                v.settings.units = ip ? UnitSystem::IP : UnitSystem::SI;
+                v.settings.carrier = carrier;
+                v.settings.language = p.language;
+                v.settings.separators = {QLatin1Char(','), QLatin1Char('.')};
+                v.lines = {line(22, 7, -22, 0.4, kExhaustLineColour),
+                           line(t, 0.1, 14, 3.2, kSupplyLineColour)};
+                GrowRanges(v.settings, v.lines);
+                RecordingCanvas page;
+                DrawChartPage(page, v, 0);
+                const std::vector<LayoutFault> faults = LayoutFaults(page, p.language);
+                EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << Describe(faults);
+            }
+}
 
 TEST(PageLayoutTexts, HeaderAndNotesAreOfRealLength)
 {
