@@ -45,12 +45,11 @@ public:
 
     // `room` is the view's client area: a sheet that fits it but for the rounding of the zoom
     // takes from the grey margin on its right and below rather than bring up a scroll bar.
-    void Show(const PageProcedure* page, QSize printerPage, int zoom, QSize room)
-    {
+    void Show(const PageProcedure* page, QSize printerPage, double scale, QSize room) {
         page_ = page;
         printerPage_ = printerPage;
-        zoom_ = zoom;
-        sheet_ = QSize(ZoomedExtent(zoom, printerPage.width()), ZoomedExtent(zoom, printerPage.height()));
+        scale_ = scale;
+        sheet_ = QSize(ShownExtent(scale, printerPage.width()), ShownExtent(scale, printerPage.height()));
         const auto extent = [](int sheet, int room) {
             const int full = sheet + PreviewZoom::Margin;
             return full > room && sheet + PreviewZoom::Margin / 2 + 1 <= room ? room : full;
@@ -72,7 +71,7 @@ protected:
         if (!page_ || !*page_) return;
         painter.setClipRect(sheet, Qt::IntersectClip);
         painter.translate(corner);
-        const double scale = PageScale(printerPage_.width(), printerPage_.height(), zoom_ / 350.0);
+        const double scale = PageScale(printerPage_.width(), printerPage_.height(), scale_);
         painter.scale(scale, scale);
         PainterCanvas canvas(painter);
         (*page_)(canvas, 0);
@@ -82,7 +81,7 @@ private:
     const PageProcedure* page_ = nullptr;
     QSize printerPage_;
     QSize sheet_;
-    int zoom_ = 100;
+    double scale_ = 1;
 };
 
 namespace {
@@ -252,7 +251,7 @@ void TFormSeite::DruckVorschau(QWidget* owner, const PageList& pages)
     ApplyZoom();
     RunModal(*this);
     pages_.clear();
-    pageView_->Show(nullptr, PrinterPage(), zoom_, QSize());
+    pageView_->Show(nullptr, PrinterPage(), zoom_ / 350.0, QSize());
 }
 
 void TFormSeite::showEvent(QShowEvent* event)
@@ -280,7 +279,8 @@ void TFormSeite::ApplyZoom()
     const PageProcedure* shown =
         currentPage_ >= 1 && currentPage_ <= PageCount() ? &pages_[static_cast<std::size_t>(currentPage_ - 1)] : nullptr;
     const QSize room(width, item == PreviewZoom::ToFit ? client.height() : 0);
-    pageView_->Show(shown, page, zoom_, room);
+    pageView_->Show(shown, page, SheetScale(item, zoom_, printer_->resolution(), pageView_->logicalDpiX()),
+                    room);
     for (QScrollBar* bar : {ScrollBox->horizontalScrollBar(), ScrollBox->verticalScrollBar()})
         bar->setSingleStep(std::max(1, (bar->maximum() - bar->minimum() + bar->pageStep()) / 30));
     UpdateNavigation();
