@@ -45,8 +45,11 @@ public:
 
     // `room` is the view's client area: a sheet that fits it but for the rounding of the zoom
     // takes from the grey margin on its right and below rather than bring up a scroll bar.
-    void Show(const PageProcedure* page, QSize printerPage, double scale, QSize room) {
+    void Show(const PageProcedure* page, QSize printerPage, double scale, QSize room, int number = 0,
+              int count = 0) {
         page_ = page;
+        number_ = number;
+        count_ = count;
         printerPage_ = printerPage;
         scale_ = scale;
         sheet_ = QSize(ShownExtent(scale, printerPage.width()), ShownExtent(scale, printerPage.height()));
@@ -74,6 +77,7 @@ protected:
         const double scale = PageScale(printerPage_.width(), printerPage_.height(), scale_);
         painter.scale(scale, scale);
         PainterCanvas canvas(painter);
+        canvas.SetPageNumber(number_, count_);
         (*page_)(canvas, 0);
     }
 
@@ -82,6 +86,8 @@ private:
     QSize printerPage_;
     QSize sheet_;
     double scale_ = 1;
+    int number_ = 0;
+    int count_ = 0;
 };
 
 namespace {
@@ -280,7 +286,7 @@ void TFormSeite::ApplyZoom()
         currentPage_ >= 1 && currentPage_ <= PageCount() ? &pages_[static_cast<std::size_t>(currentPage_ - 1)] : nullptr;
     const QSize room(width, item == PreviewZoom::ToFit ? client.height() : 0);
     pageView_->Show(shown, page, SheetScale(item, zoom_, printer_->resolution(), pageView_->logicalDpiX()),
-                    room);
+                    room, currentPage_, PageCount());
     for (QScrollBar* bar : {ScrollBox->horizontalScrollBar(), ScrollBox->verticalScrollBar()})
         bar->setSingleStep(std::max(1, (bar->maximum() - bar->minimum() + bar->pageStep()) / 30));
     UpdateNavigation();

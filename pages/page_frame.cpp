@@ -14,6 +14,7 @@ using namespace PageGrid;
 constexpr TextId kNotesText = 135;
 constexpr TextId kTitleText = 70;
 constexpr TextId kVersionText = 655;
+constexpr TextId kPageOfText = 389;
 // The labels of the maker's phone, fax, e-mail and web lines and its country, in the page's
 // language.
 constexpr TextId kContactLabels[] = {656, 657, 658};
@@ -114,6 +115,16 @@ void DrawPageFrame(PageCanvas& canvas, const PageFrameValues& frame)
     if (version.isEmpty())
         version = LoadText(kVersionText, Language::English); // a language without its texts
     canvas.Text(250, 2886, version + QLatin1Char(' ') + frame.versionText);
+    // "Page x of y" at the right end of the footer, on every page of a printed or exported list.
+    if (canvas.State().pageCount > 0) {
+        QString page = LoadText(kPageOfText, frame.language);
+        if (page.isEmpty()) page = LoadText(kPageOfText, Language::English);
+        page.replace(page.indexOf(QLatin1String("%d")), 2, QString::number(canvas.State().pageNumber));
+        page.replace(page.indexOf(QLatin1String("%d")), 2, QString::number(canvas.State().pageCount));
+        canvas.SetTextAlign(TextAlign::Right);
+        canvas.Text(Right, 2886, page);
+        canvas.SetTextAlign(TextAlign::Left);
+    }
 
     canvas.SetFontHeight(FontHeight);
     canvas.SetPenWidth(3);

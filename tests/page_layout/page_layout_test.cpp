@@ -142,6 +142,7 @@ TEST_P(PageLayoutTest, EveryTextReadable)
     const rotorsheet::PreparedSheet sheet = rotorsheet::PrepareSheet(rotorsheet::ReadSheetRequest(Request(c)));
     ASSERT_EQ(sheet.pages.size(), 1u);
     RecordingCanvas page;
+    page.SetPageNumber(2, 3); // as in a list: the footer says which page of how many
     sheet.pages[0](page, 0);
     const std::vector<LayoutFault> faults = LayoutFaults(page, c.project->language);
     EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << Describe(faults);
