@@ -2,6 +2,7 @@
 // The frame every page draws first: footer with the version, rules, the address block of the
 // maker, optionally the offer header lines in four boxes and the notes, and the page title.
 
+#include "page_text_limits.h"
 #include "language.h"
 #include "page_canvas.h"
 
@@ -30,15 +31,6 @@ constexpr int RuleY(int n) { return LineTop(n) + LineHeight / 2; }
 } // namespace PageGrid
 
 // What the frame prints besides its fixed parts.
-// The longest texts of the frame and the pages, in characters (UTF-16 code units): several
-// times what their place shows, so that nothing typed is cut, and small enough that no text
-// holds up the drawing. A header line is shortened at a word end to its box (at most 96 mm, some
-// 60 characters), a note line to the notes box (145 mm, some 90 characters); a season caption
-// heads a column of the result tables. Requests and selection files refuse longer ones, entry
-// fields take no more.
-inline constexpr int kMaxHeaderLineChars = 300;
-inline constexpr int kMaxNoteLineChars = 300;
-inline constexpr int kMaxCaptionChars = 100;
 
 struct PageFrameValues {
     LanguageNumber language = Language::English; // the print font and the texts of the title

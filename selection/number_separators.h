@@ -10,6 +10,8 @@ namespace velmarsund {
 struct NumberSeparators {
     QChar decimal = QLatin1Char('.');
     QChar thousand = QLatin1Char(','); // a null character means no grouping
+
+    bool operator==(const NumberSeparators&) const = default;
 };
 
 // The separators of the operating system's locale.

@@ -20,6 +20,8 @@ struct EffectivenessOptions {
     bool useAhriEffectiveness = false;  // ASHRAE 84 / AHRI 1060 instead of EN 308
     bool totalEffectiveness = false;    // with AHRI: the total effectiveness row
     bool energyEfficiencyClass = true;  // with EN 308: energy efficiency, class and ErP row
+
+    bool operator==(const EffectivenessOptions&) const = default;
 };
 
 namespace InletRow {

@@ -6,7 +6,7 @@
 namespace velmarsund {
 namespace {
 
-using rotorcalc::RequestProblem;
+using request::RequestProblem;
 
 constexpr TextId kCannotOpen = 600;
 constexpr TextId kUnreadable = 601;

@@ -2,7 +2,8 @@
 
 #include "air_completion.h"
 #include "file_access.h"
-#include "panel_geometry.h"
+#include "calculate_selection.h"
+#include "selection_json.h"
 
 #include <QFile>
 
@@ -12,9 +13,9 @@
 namespace velmarsund {
 namespace {
 
-using rotorcalc::Json;
-using rotorcalc::RequestError;
-using rotorcalc::RequestProblem;
+using request::Json;
+using request::RequestError;
+using request::RequestProblem;
 
 constexpr int kOfferedHumidityKinds[] = {RelativeHumidity, AbsoluteHumidity, WetBulbTemperature};
 constexpr int kOfferedVolumeKinds[] = {StandardVolume, ActualVolume, MassFlowGiven};
@@ -33,16 +34,16 @@ SelectionRefused FieldRefused(RequestProblem problem, const std::string& field, 
 }
 
 // What the window's fields would refuse although a rotorsheet request may hold it.
-void CheckWindowLimits(const rotorsheet::SheetRequest& r) {
-    if (!WindowOffersHumidityKind(r.winter.HumidityKind))
+void CheckWindowLimits(const Selection& r) {
+    if (!WindowOffersHumidityKind(r.humidityKind))
         throw FieldRefused(RequestProblem::NotOffered, "HumidityKind", "must be 0, 1 or 7",
                            Names(kOfferedHumidityKinds));
-    if (!WindowOffersVolumeKind(r.winter.VolumeKind))
+    if (!WindowOffersVolumeKind(r.volumeKind))
         throw FieldRefused(RequestProblem::NotOffered, "VolumeKind", "must be 0, 1 or 3",
                            Names(kOfferedVolumeKinds));
     if (r.summer) {
-        for (const auto& [name, state] : {std::pair{"Summer.State11.Temp", &r.summer->State11},
-                                          std::pair{"Summer.State21.Temp", &r.summer->State21}}) {
+        for (const auto& [name, state] : {std::pair{"Summer.State11.Temp", &r.summer->supply},
+                                          std::pair{"Summer.State21.Temp", &r.summer->exhaust}}) {
             if (state->Temp < kSummerTempMin || state->Temp > kSummerTempMax)
                 throw FieldRefused(RequestProblem::OutOfRange, name, "must lie between -30 and 80 degC",
                                    {"-30", "80"});
@@ -53,7 +54,7 @@ void CheckWindowLimits(const rotorsheet::SheetRequest& r) {
 } // namespace
 
 SelectionRefused::SelectionRefused(SelectionFault fault, const std::string& what,
-                                   rotorcalc::RequestProblem problem, std::string field,
+                                   request::RequestProblem problem, std::string field,
                                    std::vector<std::string> values)
     : std::runtime_error(what), fault_(fault), problem_(problem), field_(std::move(field)),
       values_(std::move(values)) {}
@@ -76,7 +77,7 @@ OpenedSelection ReadSelection(const QByteArray& bytes) {
     if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
     Json json;
     try {
-        json = Json::parse(rotorcalc::MarkNonFiniteLiterals(text));
+        json = Json::parse(request::MarkNonFiniteLiterals(text));
     } catch (const Json::exception& e) {
         throw SelectionRefused(SelectionFault::NotJson, std::string("the file is not JSON: ") + e.what());
     }
@@ -85,23 +86,20 @@ OpenedSelection ReadSelection(const QByteArray& bytes) {
 
     OpenedSelection opened;
     try {
-        opened.request = rotorsheet::ReadSheetRequest(json);
+        opened.selection = SelectionFromJson(json);
     } catch (const RequestError& e) {
         if (e.Problem() == RequestProblem::Other || e.Field().empty())
             throw SelectionRefused(SelectionFault::NotRequest, e.what());
         throw SelectionRefused(SelectionFault::Field, e.what(), e.Problem(), e.Field(), e.Values());
     }
-    rotorsheet::SheetRequest& r = opened.request;
+    Selection& r = opened.selection;
     CheckWindowLimits(r);
 
     // The panel keeps a wheel no larger than the housing takes.
-    const PanelGeometry geometry = ComputePanelGeometry(r.height, r.width, r.seriesIndex);
-    const auto kept = static_cast<std::int32_t>(
-        KeptDiameter(r.winter.Diameter, r.height, r.width, r.seriesIndex, geometry));
-    if (kept != r.winter.Diameter) {
-        opened.adjustments.push_back({"Diameter", std::to_string(r.winter.Diameter), std::to_string(kept)});
-        r.winter.Diameter = kept;
-        if (r.summer) r.summer->Diameter = kept;
+    const std::int32_t kept = KeptDiameterOf(r);
+    if (kept != r.diameter) {
+        opened.adjustments.push_back({"Diameter", std::to_string(r.diameter), std::to_string(kept)});
+        r.diameter = kept;
     }
     return opened;
 }

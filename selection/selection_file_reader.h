@@ -1,11 +1,12 @@
 #pragma once
-// Reading a selection file for the window: the bytes must be one rotorsheet request (a saved
-// selection, or one a script wrote) that the window can show. Anything else is refused with the
+// Reading a selection file for the window: the bytes must be one selection (a saved selection,
+// or a rotorsheet request a script wrote) that the window can show. Anything else is refused with the
 // field it concerns, so that the window can say so and keep what it has. Values the window would
 // change on its own (a wheel above the largest of the housing) are taken as the window takes them
 // and listed, never changed silently.
 
-#include "sheet_request.h"
+#include "request_reader.h"
+#include "selection.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,29 +29,22 @@ enum class SelectionFault {
 
 class SelectionRefused : public std::runtime_error {
   public:
-    SelectionRefused(SelectionFault fault, const std::string& what, rotorcalc::RequestProblem problem = {},
+    SelectionRefused(SelectionFault fault, const std::string& what, request::RequestProblem problem = {},
                      std::string field = {}, std::vector<std::string> values = {});
     SelectionFault Fault() const { return fault_; }
-    rotorcalc::RequestProblem Problem() const { return problem_; }
+    request::RequestProblem Problem() const { return problem_; }
     const std::string& Field() const { return field_; }
     const std::vector<std::string>& Values() const { return values_; }
 
   private:
     SelectionFault fault_;
-    rotorcalc::RequestProblem problem_;
+    request::RequestProblem problem_;
     std::string field_;
     std::vector<std::string> values_;
 };
 
-// A value the window takes other than the file gives it, in the file's words.
-struct SelectionAdjustment {
-    std::string field; // e.g. "Diameter"
-    std::string given; // as the file gives it, e.g. "2400"
-    std::string shown; // as the window shows it, e.g. "1880"
-};
-
 struct OpenedSelection {
-    rotorsheet::SheetRequest request; // with the adjustments made
+    Selection selection; // with the adjustments made
     std::vector<SelectionAdjustment> adjustments;
 };
 

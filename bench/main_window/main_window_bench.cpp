@@ -1,13 +1,17 @@
 // The main window as the user meets it: a committed entry until the inlet tables are refreshed and
-// the window is painted, and a calculation until every table is filled and the window is painted.
+// the window is painted, a calculation until every table is filled and the window is painted, and
+// the data sheet's preview until its page is painted.
 // The whole window is repainted each time, more than the changed cells need, so the times are an
 // upper bound. Runs offscreen with a settings folder of its own.
 
 #include "form_rotor.h"
 #include "message_box.h"
+#include "modal_runner.h"
 #include "num_edit.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -61,6 +65,37 @@ void BM_CalculateInTheWindow(benchmark::State& state)
     if (!window->ResultsValid()) state.SkipWithError("the calculation did not complete");
 }
 BENCHMARK(BM_CalculateInTheWindow)->Unit(benchmark::kMillisecond);
+
+// Shows a dialog, lets it paint once and closes it, as a user who only looks.
+class LookOnce : public velmarsund::ModalRunner {
+public:
+    int Run(QDialog& dialog) override
+    {
+        dialog.show();
+        QCoreApplication::processEvents();
+        dialog.repaint();
+        ++shown;
+        dialog.hide();
+        return QDialog::Rejected;
+    }
+    int shown = 0;
+};
+
+void BM_DataSheetPreview(benchmark::State& state)
+{
+    auto window = ShownWindow();
+    window->findChild<QPushButton*>(QStringLiteral("Button_Berechnen"))->click();
+    auto* command = window->findChild<QAction*>(QStringLiteral("Menu_Ansicht_Datenblatt"));
+    LookOnce runner;
+    velmarsund::ModalRunner* previous = velmarsund::SetModalRunner(&runner);
+    for (auto _ : state) {
+        command->trigger();
+        QCoreApplication::processEvents();
+    }
+    velmarsund::SetModalRunner(previous);
+    if (runner.shown == 0) state.SkipWithError("the preview did not open");
+}
+BENCHMARK(BM_DataSheetPreview)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

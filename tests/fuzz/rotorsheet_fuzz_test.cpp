@@ -14,7 +14,7 @@ namespace velmarsund {
 namespace {
 
 using namespace velmarsund::testing;
-using rotorcalc::Json;
+using request::Json;
 
 const std::vector<std::string> kSeeds = {
     R"({"SeriesIndex":1,"Height":2000,"Width":2000,"Diameter":1880,"Profile":"E18","Language":"de","Units":"IP",)"

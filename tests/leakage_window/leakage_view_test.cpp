@@ -12,7 +12,7 @@
 namespace velmarsund {
 namespace {
 
-using rotorcalc::Json;
+using request::Json;
 
 LeakageSelection Reference(int housingCode = 2, int diameter = 1880)
 {

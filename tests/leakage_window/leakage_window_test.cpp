@@ -206,7 +206,7 @@ TEST_F(LeakageWindowTest, RotorsheetPrintsWhatTheWindowShows)
         shown = w.PageValues();
     });
     const TDatenRWT& r = window_->WinterRecord();
-    const rotorcalc::Json request{
+    const request::Json request{
         {"SeriesIndex", window_->SeriesIndex()},
         {"Height", 2000},
         {"Width", 2000},

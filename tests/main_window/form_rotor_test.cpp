@@ -17,6 +17,7 @@
 #include "plausibility_check.h"
 #include "program_fonts.h"
 #include "recording_canvas.h"
+#include "selection_pages.h"
 #include "recording_seams.h"
 #include "text_table.h"
 
@@ -819,7 +820,7 @@ TEST_F(MainWindowTest, PanelShowsWeightAndMotorAsTheDataSheetPrintsThem)
         Calculate(*w);
         ASSERT_TRUE(w->ResultsValid());
         RecordingCanvas sheet;
-        DrawDataSheet(sheet, w->DataSheetData());
+        DrawDataSheet(sheet, DataSheetValuesOf(w->CalculatedForPages()));
         for (const QString& text : {weightText, power, current}) EXPECT_TRUE(sheet.FindText(text)) << text.toStdString();
     };
     expectPanel(1880, UnitSystem::SI);
@@ -846,7 +847,7 @@ TEST_F(MainWindowTest, SupplySideHeadedOutsideAirInEveryLanguageAndOnTheDataShee
         EXPECT_EQ(Get<QLabel>(*w, "LB_Abluft")->text(), LoadText(4));
         Calculate(*w);
         RecordingCanvas sheet;
-        DrawDataSheet(sheet, w->DataSheetData());
+        DrawDataSheet(sheet, DataSheetValuesOf(w->CalculatedForPages()));
         // Over the winter and the summer columns, on two lines where it is longer than a column.
         const auto texts = sheet.Texts();
         int headings = 0;

@@ -6,9 +6,20 @@
 #include "main_window_fixture.h"
 #include "num_edit.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextEdit>
 #include <QLineEdit>
 #include <QToolButton>
+
+#include <functional>
 
 namespace velmarsund {
 namespace {
@@ -199,6 +210,107 @@ TEST_F(KeyboardTest, LargestDiameterThatIsNotPositiveShowsADash)
     Type(width, QStringLiteral("2000"));
     QTest::keyClick(width, Qt::Key_Return);
     EXPECT_EQ(Get<QLabel>(w, "L_MaxRad")->text(), QStringLiteral("1880"));
+}
+
+} // namespace
+} // namespace velmarsund
+
+namespace velmarsund {
+namespace {
+
+// Every control a dialog offers, reached with Tab (Ctrl+Tab out of a table that takes Tab for its
+// cells) or pressed with a key of its own: the dialogs work without a mouse.
+class DialogKeyboardTest : public MainWindowFixture {
+protected:
+    static bool IsControl(QWidget* w)
+    {
+        if (qobject_cast<QScrollBar*>(w) || qobject_cast<QHeaderView*>(w)) return false;
+        // A read-only field the user cannot enter shows a value, like a label.
+        if (auto* edit = qobject_cast<QLineEdit*>(w); edit && edit->isReadOnly() && edit->focusPolicy() == Qt::NoFocus)
+            return false;
+        if (qobject_cast<QLineEdit*>(w) && qobject_cast<QComboBox*>(w->parentWidget())) return false;
+        return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+               qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractItemView*>(w) ||
+               qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w);
+    }
+
+    static bool HasKey(QWidget* w)
+    {
+        if (auto* tool = qobject_cast<QToolButton*>(w); tool && tool->defaultAction() &&
+                                                         !tool->defaultAction()->shortcut().isEmpty())
+            return true;
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        return button && (!button->shortcut().isEmpty() || button->text().contains(QRegularExpression(QStringLiteral("&[^&]"))));
+    }
+
+    // The object names (or classes) of the controls of `dialog` the keyboard does not reach.
+    static QStringList Unreached(QDialog& dialog)
+    {
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QList<QWidget*> controls;
+        for (QWidget* w : dialog.findChildren<QWidget*>())
+            if (w->isVisibleTo(&dialog) && w->isEnabled() && IsControl(w)) controls << w;
+        QSet<QWidget*> reached;
+        if (!QApplication::focusWidget()) QTest::keyClick(&dialog, Qt::Key_Tab);
+        for (int i = 0; i < 3 * controls.size() + 10; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            if (!focus) break;
+            for (QWidget* p = focus; p && p != &dialog; p = p->parentWidget())
+                if (controls.contains(p)) reached.insert(p);
+            auto* view = qobject_cast<QAbstractItemView*>(focus);
+            QTest::keyClick(focus, Qt::Key_Tab, view && view->tabKeyNavigation() ? Qt::ControlModifier : Qt::NoModifier);
+        }
+        QStringList unreached;
+        for (QWidget* w : controls) {
+            if (reached.contains(w) || HasKey(w)) continue;
+            // Arrow keys move within a group of radio buttons once one of them has the focus.
+            if (qobject_cast<QRadioButton*>(w)) {
+                bool sibling = false;
+                for (QWidget* other : reached) sibling = sibling || (qobject_cast<QRadioButton*>(other) && other->parentWidget() == w->parentWidget());
+                if (sibling) continue;
+            }
+            unreached << (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
+        }
+        dialog.hide();
+        return unreached;
+    }
+
+    // Opens a dialog through `open` and gives what the keyboard does not reach in it.
+    QStringList UnreachedIn(const std::function<void()>& open)
+    {
+        QStringList unreached{QStringLiteral("(no dialog)")};
+        seams_.onDialog = [&](QDialog& d) {
+            unreached = Unreached(d);
+            return int(QDialog::Rejected);
+        };
+        open();
+        return unreached;
+    }
+};
+
+TEST_F(DialogKeyboardTest, EveryControlOfEveryDialogIsReachedWithTheKeyboard)
+{
+    StartWindow();
+    Calculate();
+    const auto trigger = [this](const char* name) { return [this, name] { Get<QAction>(*window_, name)->trigger(); }; };
+    const auto click = [this](const char* name) { return [this, name] { Get<QPushButton>(*window_, name)->click(); }; };
+    const std::pair<const char*, std::function<void()>> dialogs[] = {
+        {"settings", trigger("Menu_Optionen_Einstellungen")},
+        {"offer header", trigger("Menu_Edit_Kopfzeile")},
+        {"notes", trigger("Menu_Edit_Bem_Datenblatt")},
+        {"preselection", click("Button_Vorauswahl")},
+        {"leakage", trigger("Menu_Ansicht_Leakage")},
+        {"chart", trigger("Menu_Ansicht_Diagramm")},
+        {"preview", trigger("Menu_Ansicht_Datenblatt")},
+        {"info", trigger("Menu_Hilfe_Info")},
+    };
+    for (const auto& [name, open] : dialogs) {
+        if (!window_->ResultsValid()) Calculate();
+        const QStringList unreached = UnreachedIn(open);
+        EXPECT_TRUE(unreached.isEmpty()) << name << ": " << unreached.join(QStringLiteral(", ")).toStdString();
+    }
 }
 
 } // namespace

@@ -18,7 +18,7 @@ namespace velmarsund {
 namespace {
 
 using namespace velmarsund::testing;
-using Json = rotorcalc::Json;
+using Json = request::Json;
 
 // What a project of a hospital extension writes in its header and notes, in each language.
 struct ProjectTexts {

@@ -20,7 +20,7 @@ namespace velmarsund {
 namespace {
 
 using namespace velmarsund::testing;
-using rotorcalc::Json;
+using request::Json;
 
 class PreselectionTest : public MainWindowFixture {
 protected:

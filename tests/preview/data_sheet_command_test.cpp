@@ -7,6 +7,7 @@
 #include "form_seite.h"
 #include "main_window_fixture.h"
 #include "recording_canvas.h"
+#include "selection_pages.h"
 #include "sheet_job.h"
 
 #include "apply_language.h"
@@ -26,7 +27,7 @@ namespace velmarsund {
 namespace {
 
 using namespace velmarsund::testing;
-using Json = rotorcalc::Json;
+using Json = request::Json;
 
 class DataSheetCommandTest : public MainWindowFixture {
 protected:
@@ -41,7 +42,7 @@ protected:
     RecordingCanvas WindowPage()
     {
         RecordingCanvas c;
-        DrawDataSheet(c, window_->DataSheetData());
+        DrawDataSheet(c, DataSheetValuesOf(window_->CalculatedForPages()));
         return c;
     }
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using velmarsund::rotorcalc::Json;
+using velmarsund::request::Json;
 using velmarsund::rotorcalc::RunRequest;
 
 namespace {

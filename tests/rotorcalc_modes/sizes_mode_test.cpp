@@ -8,7 +8,7 @@
 
 #include <cstring>
 
-using velmarsund::rotorcalc::Json;
+using velmarsund::request::Json;
 using velmarsund::rotorcalc::RunRequest;
 
 namespace {

@@ -1,5 +1,7 @@
 // rotorsheet's requests: what a request may hold, its defaults, and what the checks refuse.
 
+#include "calculate_selection.h"
+#include "page_text_limits.h"
 #include "plausibility_check.h"
 #include "recording_canvas.h"
 #include "sheet_job.h"
@@ -36,15 +38,16 @@ std::string ErrorOf(const Json& request)
 
 TEST(SheetRequest, DefaultsAreThoseOfAFirstStart)
 {
-    const SheetRequest r = ReadSheetRequest(Reference());
+    const SheetRequest request = ReadSheetRequest(Reference());
+    const Selection& r = request.selection;
+    const TDatenRWT winter = SeasonRecordOf(r, r.winter);
     EXPECT_EQ(r.seriesIndex, 1);
-    EXPECT_EQ(r.winter.MatrixType, 1);
+    EXPECT_EQ(winter.MatrixType, 1);
     EXPECT_EQ(r.profile, "E18");
-    EXPECT_EQ(r.winter.Diameter, 1880); // the largest wheel of the housing
-    EXPECT_FALSE(r.diameterGiven);
-    EXPECT_EQ(r.winter.Speed, 10);
-    EXPECT_EQ(r.winter.WheelDepth, 200);
-    EXPECT_DOUBLE_EQ(r.winter.ProfileHeight, 1.8);
+    EXPECT_EQ(winter.Diameter, 1880); // the largest wheel of the housing
+    EXPECT_EQ(winter.Speed, 10);
+    EXPECT_EQ(winter.WheelDepth, 200);
+    EXPECT_DOUBLE_EQ(winter.ProfileHeight, 1.8);
     EXPECT_EQ(r.language, Language::English);
     EXPECT_EQ(r.units, UnitSystem::SI);
     EXPECT_FALSE(r.summer);
@@ -52,14 +55,14 @@ TEST(SheetRequest, DefaultsAreThoseOfAFirstStart)
     EXPECT_TRUE(r.effectiveness.energyEfficiencyClass);
     EXPECT_EQ(r.separators.decimal, QLatin1Char('.'));
     EXPECT_EQ(r.separators.thousand, QLatin1Char(','));
-    EXPECT_EQ(r.pages.size(), 1u);
+    EXPECT_EQ(request.pages.size(), 1u);
 
-    const SheetRequest comma = ReadSheetRequest(With(R"({"DecimalSeparator":","})"));
+    const Selection comma = ReadSheetRequest(With(R"({"DecimalSeparator":","})")).selection;
     EXPECT_EQ(comma.separators.thousand, QLatin1Char('.'));
-    const SheetRequest summer = ReadSheetRequest(With(R"({"Summer":{"State11":{"Temp":32}}})"));
+    const Selection summer = ReadSheetRequest(With(R"({"Summer":{"State11":{"Temp":32}}})")).selection;
     EXPECT_TRUE(summer.summer);
     EXPECT_TRUE(summer.useSeasons);
-    EXPECT_EQ(summer.summer->State11.Temp, 32);
+    EXPECT_EQ(summer.summer->supply.Temp, 32);
 }
 
 TEST(SheetRequest, AWrongFieldIsNamed)
@@ -105,6 +108,13 @@ TEST(SheetRequest, AWrongFieldIsNamed)
         {R"({"Format":2})", "field 'Format' is 2: a newer version of the program wrote it (this one reads up to 1)"},
         {R"({"Format":0})", "field 'Format' must lie between 1 and 2147483647"},
         {R"({"ShowSummer":"no"})", "field 'ShowSummer' must be true or false"},
+        // The profile and the matrix type define the rotor; rotorcalc alone takes its values.
+        {R"({"FoilThickness":0.12})", "field 'FoilThickness' is a catalogue value"},
+        {R"({"ProfileHeight":2.5})", "field 'ProfileHeight' is a catalogue value"},
+        {R"({"ProfilePitch":6})", "field 'ProfilePitch' is a catalogue value"},
+        {R"({"Speed":5})", "field 'Speed' is a catalogue value"},
+        {R"({"WheelDepth":250})", "field 'WheelDepth' is a catalogue value"},
+        {R"({"EnergyClass":false})", "field 'EnergyClass' must be true"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ErrorOf(With(c.patch)).rfind(c.message, 0), 0u) << c.patch << "\n  gave: " << ErrorOf(With(c.patch));
@@ -152,7 +162,7 @@ TEST(SheetRequest, TextsLongerThanTheirPlaceAreRefusedWithTheField) {
             ADD_FAILURE() << c.field;
         } catch (const RequestError& e) {
             EXPECT_EQ(e.Field(), c.named);
-            EXPECT_EQ(e.Problem(), rotorcalc::RequestProblem::TooLong);
+            EXPECT_EQ(e.Problem(), request::RequestProblem::TooLong);
             EXPECT_EQ(e.Values(), std::vector<std::string>{std::to_string(c.longest)});
             EXPECT_LT(std::string(e.what()).size(), 200u);
         }
@@ -165,18 +175,18 @@ TEST(SheetRequest, ASavedSelectionWithItsSummerCaseHiddenPrintsTheWinterCaseOnly
         ReadSheetRequest(With(R"({"Width":-1})"));
         ADD_FAILURE();
     } catch (const RequestError& e) {
-        EXPECT_EQ(e.Problem(), rotorcalc::RequestProblem::OutOfRange);
+        EXPECT_EQ(e.Problem(), request::RequestProblem::OutOfRange);
         EXPECT_EQ(e.Field(), "Width");
         EXPECT_EQ(e.Values(), (std::vector<std::string>{"1", "100000"}));
     }
 
     const SheetRequest hidden = ReadSheetRequest(
         With(R"({"Format":1,"Summer":{"State11":{"Temp":32}},"ShowSummer":false,"UseSeasons":false})"));
-    ASSERT_TRUE(hidden.summer);
-    EXPECT_FALSE(hidden.summerShown);
-    EXPECT_FALSE(hidden.useSeasons);
+    ASSERT_TRUE(hidden.selection.summer);
+    EXPECT_FALSE(hidden.selection.summerShown);
+    EXPECT_FALSE(hidden.selection.useSeasons);
     const SheetRequest shown = ReadSheetRequest(With(R"({"Summer":{"State11":{"Temp":32}}})"));
-    EXPECT_TRUE(shown.summerShown);
+    EXPECT_TRUE(shown.selection.summerShown);
 
     const auto page = [](const SheetRequest& request) {
         RecordingCanvas c;

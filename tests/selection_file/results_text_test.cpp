@@ -5,7 +5,8 @@
 #include "number_separators.h"
 #include "results_text.h"
 #include "season_calculation.h"
-#include "sheet_request.h"
+#include "calculate_selection.h"
+#include "selection_json.h"
 #include "text_table.h"
 
 #include <QStringList>
@@ -19,20 +20,13 @@ namespace {
 ResultsTextInput ReferenceResults(NumberSeparators separators) {
     SetCurrentLanguage(Language::English);
     SetProgramSeparators(separators);
-    const auto request = rotorsheet::ReadSheetRequest(rotorsheet::Json::parse(R"({"Height":2000,"Width":2000,
+    const Selection selection = SelectionFromJson(request::Json::parse(R"({"Height":2000,"Width":2000,
         "State11":{"SVol":10000,"Temp":-12,"Humidity":90},"State21":{"SVol":10000,"Temp":22,"Humidity":40},
         "Summer":{"State11":{"SVol":10000,"Temp":32,"Humidity":40},"State21":{"SVol":10000,"Temp":22,"Humidity":50}}})"));
     static TDatenRWT winter;
     static TDatenRWT summer;
-    winter = request.winter;
-    summer = *request.summer;
-    summer.MatrixType = winter.MatrixType;
-    summer.Diameter = winter.Diameter;
-    summer.FoilThickness = winter.FoilThickness;
-    summer.ProfileHeight = winter.ProfileHeight;
-    summer.ProfilePitch = winter.ProfilePitch;
-    summer.Speed = winter.Speed;
-    summer.WheelDepth = winter.WheelDepth;
+    winter = SeasonRecordOf(selection, selection.winter);
+    summer = SeasonRecordOf(selection, *selection.summer);
     winter.Update();
     summer.Update();
     const char decimal = static_cast<char>(separators.decimal.toLatin1());

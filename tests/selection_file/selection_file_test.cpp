@@ -2,11 +2,13 @@
 // script wrote opens, a file of format 1 keeps opening, and everything else is refused with the
 // field it concerns, in the user's language.
 
+#include "calculate_selection.h"
 #include "daten_rwt.h"
 #include "recent_files.h"
 #include "selection_file_messages.h"
 #include "selection_file_reader.h"
 #include "selection_file_writer.h"
+#include "selection_json.h"
 #include "text_table.h"
 
 #include <QFile>
@@ -17,9 +19,8 @@
 namespace velmarsund {
 namespace {
 
-using rotorcalc::RequestProblem;
-using rotorsheet::Json;
-using rotorsheet::SheetRequest;
+using request::RequestProblem;
+using request::Json;
 
 QByteArray Bytes(const std::string& text) {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
@@ -40,56 +41,19 @@ Json Unusual() {
         "Leakage":{"FanPosition1":1,"FanPosition2":0,"Pressure1":1.25,"Pressure2":-2.5,"PurgeSector":2,"Details":true}})");
 }
 
-void ExpectSameInputs(const SheetRequest& a, const SheetRequest& b) {
-    EXPECT_EQ(a.winter.AirPressure, b.winter.AirPressure);
-    EXPECT_EQ(a.winter.HumidityKind, b.winter.HumidityKind);
-    EXPECT_EQ(a.winter.VolumeKind, b.winter.VolumeKind);
-    EXPECT_EQ(a.winter.MatrixType, b.winter.MatrixType);
-    EXPECT_EQ(a.winter.Diameter, b.winter.Diameter);
-    EXPECT_EQ(a.winter.State11, b.winter.State11);
-    EXPECT_EQ(a.winter.State21, b.winter.State21);
-    ASSERT_EQ(a.summer.has_value(), b.summer.has_value());
-    if (a.summer) {
-        EXPECT_EQ(a.summer->State11, b.summer->State11);
-        EXPECT_EQ(a.summer->State21, b.summer->State21);
-    }
-    EXPECT_EQ(a.summerShown, b.summerShown);
-    EXPECT_EQ(a.useSeasons, b.useSeasons);
-    EXPECT_EQ(a.seriesIndex, b.seriesIndex);
-    EXPECT_EQ(a.profile, b.profile);
-    EXPECT_EQ(a.height, b.height);
-    EXPECT_EQ(a.width, b.width);
-    EXPECT_EQ(a.language, b.language);
-    EXPECT_EQ(a.units, b.units);
-    EXPECT_EQ(a.winterCaption, b.winterCaption);
-    EXPECT_EQ(a.summerCaption, b.summerCaption);
-    EXPECT_EQ(a.effectiveness.useAhriEffectiveness, b.effectiveness.useAhriEffectiveness);
-    EXPECT_EQ(a.effectiveness.totalEffectiveness, b.effectiveness.totalEffectiveness);
-    EXPECT_EQ(a.effectiveness.energyEfficiencyClass, b.effectiveness.energyEfficiencyClass);
-    EXPECT_EQ(a.wetBulbOnDataSheet, b.wetBulbOnDataSheet);
-    EXPECT_EQ(a.separators.decimal, b.separators.decimal);
-    EXPECT_EQ(a.separators.thousand, b.separators.thousand);
-    EXPECT_EQ(a.mollier, b.mollier);
-    EXPECT_EQ(a.printHeader, b.printHeader);
-    EXPECT_EQ(a.header, b.header);
-    EXPECT_EQ(a.notes, b.notes);
-    EXPECT_EQ(a.chartNotes, b.chartNotes);
-    EXPECT_EQ(a.leakage.fan1, b.leakage.fan1);
-    EXPECT_EQ(a.leakage.fan2, b.leakage.fan2);
-    EXPECT_EQ(a.leakage.pressure1, b.leakage.pressure1);
-    EXPECT_EQ(a.leakage.pressure2, b.leakage.pressure2);
-    EXPECT_EQ(a.leakage.purgeSector, b.leakage.purgeSector);
-    EXPECT_EQ(a.leakage.details, b.leakage.details);
+// Every input of the two selections alike, to the last bit.
+void ExpectSameInputs(const Selection& a, const Selection& b) {
+    EXPECT_TRUE(a == b) << SelectionJson(a).dump() << "\n" << SelectionJson(b).dump();
 }
 
 TEST(SelectionFile, WrittenAndReadBackGivesTheSameRequestToTheLastBit) {
-    const SheetRequest original = rotorsheet::ReadSheetRequest(Unusual());
+    const Selection original = SelectionFromJson(Unusual());
     const QByteArray bytes = SelectionFileBytes(original);
     const OpenedSelection opened = ReadSelection(bytes);
     EXPECT_TRUE(opened.adjustments.empty());
-    ExpectSameInputs(opened.request, original);
+    ExpectSameInputs(opened.selection, original);
     // Written again, the file is the same byte for byte.
-    EXPECT_EQ(SelectionFileBytes(opened.request), bytes);
+    EXPECT_EQ(SelectionFileBytes(opened.selection), bytes);
 
     // Each inlet holds only the quantities of its input kinds; the rest follows from them.
     const Json json = Json::parse(bytes.toStdString());
@@ -101,8 +65,8 @@ TEST(SelectionFile, WrittenAndReadBackGivesTheSameRequestToTheLastBit) {
     EXPECT_EQ(json["Header"].size(), 4u) << "empty lines at the end are left out";
 
     // The records complete alike.
-    TDatenRWT a = original.winter;
-    TDatenRWT b = opened.request.winter;
+    TDatenRWT a = SeasonRecordOf(original, original.winter);
+    TDatenRWT b = SeasonRecordOf(opened.selection, opened.selection.winter);
     a.Update();
     b.Update();
     EXPECT_EQ(a.State11, b.State11);
@@ -114,26 +78,26 @@ TEST(SelectionFile, ARequestWrittenByAScriptOpens) {
     // No format, no summer, rotorsheet's pages: what a script hands to rotorsheet opens as well.
     const OpenedSelection opened = ReadSelection(QByteArray(R"({"Height":2000,"Width":2000,"Diameter":1880,
         "State11":{"SVol":12000,"Temp":-15,"Humidity":85},"Pages":["datasheet","chart"]})"));
-    EXPECT_EQ(opened.request.winter.State11.SVol, 12000);
-    EXPECT_EQ(opened.request.winter.State21.Temp, 22); // a first start's
-    EXPECT_FALSE(opened.request.summer);
-    EXPECT_FALSE(opened.request.winterCaption);
+    EXPECT_EQ(opened.selection.winter.supply.SVol, 12000);
+    EXPECT_EQ(opened.selection.winter.exhaust.Temp, 22); // a first start's
+    EXPECT_FALSE(opened.selection.summer);
+    EXPECT_FALSE(opened.selection.winterCaption);
 }
 
 TEST(SelectionFile, AFileOfFormatOneStillOpens) {
     // Kept as the first program that wrote selections saved it; later formats must still read it.
     const OpenedSelection opened = ReadSelectionFile(QStringLiteral(SELECTION_FIXTURES "/format-1.vrsel"));
-    const SheetRequest& r = opened.request;
+    const Selection& r = opened.selection;
     EXPECT_TRUE(opened.adjustments.empty());
     EXPECT_EQ(r.seriesIndex, 1);
     EXPECT_EQ(r.profile, "E20");
     EXPECT_EQ(r.height, 2000);
-    EXPECT_EQ(r.winter.Diameter, 1880);
-    EXPECT_EQ(r.winter.State11.Temp, -12);
-    EXPECT_EQ(r.winter.State11.Humidity, 90);
+    EXPECT_EQ(r.diameter, 1880);
+    EXPECT_EQ(r.winter.supply.Temp, -12);
+    EXPECT_EQ(r.winter.supply.Humidity, 90);
     ASSERT_TRUE(r.summer);
     EXPECT_TRUE(r.summerShown);
-    EXPECT_EQ(r.summer->State11.Temp, 32);
+    EXPECT_EQ(r.summer->supply.Temp, 32);
     EXPECT_EQ(r.units, UnitSystem::SI);
     EXPECT_EQ(r.language, Language::German);
 }
@@ -176,6 +140,12 @@ TEST(SelectionFile, AnythingElseIsRefusedNamingTheField) {
          "Leakage.Pressure1"},
         {with(R"({"Notes":["1","2","3","4"]})"), SelectionFault::Field, RequestProblem::Invalid, "Notes"},
         {with(R"({"UseSeasons":false})"), SelectionFault::Field, RequestProblem::Invalid, "UseSeasons"},
+        // The profile and the matrix type define the rotor: the file cannot set its values.
+        {with(R"({"FoilThickness":0.12})"), SelectionFault::Field, RequestProblem::Invalid, "FoilThickness"},
+        {with(R"({"ProfileHeight":2.5})"), SelectionFault::Field, RequestProblem::Invalid, "ProfileHeight"},
+        {with(R"({"ProfilePitch":6})"), SelectionFault::Field, RequestProblem::Invalid, "ProfilePitch"},
+        {with(R"({"Speed":5})"), SelectionFault::Field, RequestProblem::Invalid, "Speed"},
+        {with(R"({"WheelDepth":250})"), SelectionFault::Field, RequestProblem::Invalid, "WheelDepth"},
     };
     for (const Case& c : cases) {
         try {
@@ -246,7 +216,7 @@ TEST(SelectionFile, RefusalsInTheUsersLanguage) {
 TEST(SelectionFile, AWheelTooLargeForTheHousingIsReducedAndReported) {
     const OpenedSelection opened =
         ReadSelection(QByteArray(R"({"Height":2000,"Width":2000,"Diameter":2400})"));
-    EXPECT_EQ(opened.request.winter.Diameter, 1880);
+    EXPECT_EQ(opened.selection.diameter, 1880);
     ASSERT_EQ(opened.adjustments.size(), 1u);
     SetCurrentLanguage(Language::English);
     EXPECT_EQ(AdjustmentMessage(opened.adjustments, QStringLiteral("Nord.vrsel")),
@@ -258,7 +228,7 @@ TEST(SelectionFile, AWheelTooLargeForTheHousingIsReducedAndReported) {
 TEST(SelectionFile, WrittenWholeOrNotAtAll) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.vrsel"));
-    const SheetRequest request = rotorsheet::ReadSheetRequest(Unusual());
+    const Selection request = SelectionFromJson(Unusual());
     QString error;
     ASSERT_TRUE(WriteSelectionFile(path, request, &error)) << error.toStdString();
     QFile file(path);

@@ -17,6 +17,7 @@
 #include "save_question_dialog.h"
 #include "selection_commands.h"
 #include "selection_file_writer.h"
+#include "selection_pages.h"
 #include "sheet_job.h"
 
 #include <QClipboard>
@@ -207,7 +208,7 @@ TEST_F(SelectionWindowTest, ASavedSelectionGivesRotorsheetTheDataSheetThePreview
     ASSERT_TRUE(window_->ResultsValid());
     ASSERT_TRUE(Commands().SaveTo(Path("sheet.vrsel")));
     RecordingCanvas shown;
-    DrawDataSheet(shown, window_->DataSheetData());
+    DrawDataSheet(shown, DataSheetValuesOf(window_->CalculatedForPages()));
 
     QFile file(Path("sheet.vrsel"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -11,6 +11,9 @@
 
 namespace velmarsund::rotorcalc {
 
+// The request format is the core's; the tool reads and answers it.
+using namespace velmarsund::request;
+
 // The result of one request; {"error": ...} when it cannot be computed.
 Json RunRequest(const Json& request);
 

@@ -7,6 +7,9 @@
 
 namespace velmarsund::rotorcalc {
 
+// The request format is the core's; the tool reads and answers it.
+using namespace velmarsund::request;
+
 using ModeFunction = Json (*)(const RequestReader& request);
 
 struct Mode {

@@ -12,6 +12,9 @@
 
 namespace velmarsund::rotorcalc {
 
+// The request format is the core's; the tool reads and answers it.
+using namespace velmarsund::request;
+
 // The input is not one valid JSON document.
 class InputError : public std::runtime_error {
 public:

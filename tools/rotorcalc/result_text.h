@@ -9,6 +9,9 @@
 
 namespace velmarsund::rotorcalc {
 
+// The request format is the core's; the tool reads and answers it.
+using namespace velmarsund::request;
+
 void AppendResultText(std::string& out, const Json& value);
 
 } // namespace velmarsund::rotorcalc

@@ -1,6 +1,6 @@
 #pragma once
-// A rotorsheet request taken through what the calculate command does: the panel's geometry, the
-// geometry check, the plausibility check and the calculation of both seasons; then its pages.
+// A rotorsheet request calculated as the program calculates every selection, and its pages drawn
+// from the calculated selection.
 
 #include "page_list.h"
 #include "sheet_request.h"
@@ -30,8 +30,8 @@ struct PreparedSheet {
     std::vector<std::string> remarks; // what the program changed, as the window would silently
 };
 
-// Makes the request's language and separators the program's, runs the checks and the calculation
-// and returns the pages, which draw from values of their own. Raises SheetRefused.
+// Makes the request's language and separators the program's, calculates the selection and
+// returns the pages, which draw from values of their own. Raises SheetRefused.
 PreparedSheet PrepareSheet(const SheetRequest& request);
 
 } // namespace velmarsund::rotorsheet

@@ -1,0 +1,79 @@
+#include "selection_pages.h"
+
+#include "data_sheet_builder.h"
+#include "designation.h"
+#include "version_text.h"
+
+#include <stdexcept>
+
+namespace velmarsund {
+
+PageFrameValues PageFrameOf(const Selection& s, const std::vector<QString>& notes)
+{
+    PageFrameValues frame;
+    frame.language = s.language;
+    frame.versionText = ProgramVersionText().shortForm;
+    frame.printHeader = s.printHeader;
+    frame.header = s.header;
+    frame.notes = notes;
+    frame.showNotes = true;
+    return frame;
+}
+
+QString DesignationOf(const Selection& s)
+{
+    try {
+        return QString::fromStdString(
+            BuildDesignation(s.seriesIndex, s.matrixType, s.profile, s.height, s.width, s.diameter).ModelDesignation);
+    } catch (const std::invalid_argument&) {
+        return {};
+    }
+}
+
+DataSheetValues DataSheetValuesOf(const CalculatedSelection& c)
+{
+    const Selection& s = c.selection;
+    DataSheetSelection d;
+    d.winter = &c.winter;
+    d.summer = c.summer ? &*c.summer : nullptr;
+    d.view = c.summer ? SeasonView::WinterAndSummer : SeasonView::WinterOnly;
+    d.useSeasons = s.useSeasons;
+    d.seriesIndex = s.seriesIndex;
+    d.profile = QString::fromStdString(s.profile);
+    d.height = s.height;
+    d.width = s.width;
+    d.units = s.units;
+    d.effectiveness = s.effectiveness;
+    d.wetBulbOnDataSheet = s.wetBulbOnDataSheet;
+    d.winterCaption = c.winterCaption;
+    d.summerCaption = c.summerCaption;
+    d.checkMessages = c.check.messages;
+    d.frame = PageFrameOf(s, s.notes);
+    return BuildDataSheetValues(d);
+}
+
+LeakagePageValues LeakagePageValuesOf(const CalculatedSelection& c)
+{
+    const Selection& s = c.selection;
+    // As on the leakage window's activation: each entered pressure takes the sign of its fan.
+    LeakageChoices choices = s.leakage;
+    choices.pressure1 = SignedForFan(choices.pressure1, choices.fan1);
+    choices.pressure2 = SignedForFan(choices.pressure2, choices.fan2);
+    // The leakage page prints neither the offer header nor notes.
+    PageFrameValues frame;
+    frame.language = s.language;
+    frame.versionText = ProgramVersionText().shortForm;
+    return LeakagePageValuesOf(c.leakage, choices, QString::fromStdString(c.designation.ModelDesignation), frame);
+}
+
+DescriptionValues ProductDescriptionOf(const Selection& s)
+{
+    return ProductDescriptionValues(s.language, s.seriesIndex, DesignationOf(s), ProgramVersionText().shortForm);
+}
+
+DescriptionValues ControllerDescriptionOf(const Selection& s)
+{
+    return ControllerDescriptionValues(s.language, ProgramVersionText().shortForm);
+}
+
+} // namespace velmarsund
