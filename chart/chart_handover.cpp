@@ -39,11 +39,19 @@ void GrowRanges(ChartSettings& settings, const std::vector<ProcessLine>& lines)
 {
     double xMax = -1e300;
     double tMax = -1e300;
+    double tMin = 1e300;
     for (const ProcessLine& line : lines)
         for (const ProcessPoint& p : line) {
             xMax = std::max(xMax, p.x);
             tMax = std::max(tMax, p.t);
+            tMin = std::min(tMin, p.t);
         }
+    // Downwards in steps of ten degrees of the unit system until the coldest point lies inside, at
+    // least a kelvin above the lowest isotherm, which carries the axis labels below it (as far as
+    // ten steps at most); never shrinking, like the growth upwards.
+    constexpr double kAboveLowest = 1;
+    while (settings.lowerSteps < 10 && tMin < RangesOf(settings).tMin + kAboveLowest)
+        ++settings.lowerSteps;
     constexpr double kHumidityLimits[] = {20, 30, 40, 50};
     constexpr double kTemperatureLimits[] = {60, 80, 100, 120};
     for (int k = 0; k < 4; ++k) {

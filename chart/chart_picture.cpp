@@ -7,8 +7,13 @@
 #include "page_canvas.h"
 #include "text_table.h"
 
+#include <QTransform>
+
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
+#include <vector>
 
 namespace velmarsund {
 namespace {
@@ -19,6 +24,9 @@ constexpr double kRelativeHumidities[] = {0.01, 0.02, 0.05, 0.1, 0.2, 0.3, 0.4, 
                                           7,    10,   15,   20,  30,  40,  50,  60,  70, 80, 90, 100};
 
 int Rounded(double v) { return static_cast<int>(std::lround(v)); }
+
+// The height a line of text takes, top to the bottom of its descenders, as a part of its height.
+constexpr double kLineBox = 1.15;
 
 double DisplayEnthalpy(UnitSystem units, double kj)
 {
@@ -135,10 +143,13 @@ void ChartPainter::HumidityLines()
     }
     const QString title = Text(209) + (units_ == UnitSystem::SI ? QStringLiteral(" [g/kg]") : QStringLiteral(" [gr/lb]"));
     const QPointF middle = At(r_.tMin, (r_.xMin + r_.xMax) / 2);
-    if (carrier_)
+    if (carrier_) {
         WriteTurned(middle - AlongY(f * 2.6), 90, title);
-    else
-        Write(middle + QPointF(0, f * 1.3), TextAlign::Centre, title);
+    } else {
+        // Below the tick labels, however tall the script's letters are.
+        const double below = std::max(f * 1.3, f * 0.7 + s_.GridFontHeight() * kLineBox);
+        Write(middle + QPointF(0, below), TextAlign::Centre, title);
+    }
 }
 
 void ChartPainter::EnthalpyLines()
@@ -154,6 +165,8 @@ void ChartPainter::EnthalpyLines()
         QPointF from, to;
     };
     std::vector<Labelled> labelled;
+    QList<QRectF> written;
+    const double g = s_.GridFontHeight();
     const double cpAir = CpAir(r_.tMax);
     const double cpVapour = CpVapour(r_.tMax);
     for (int k = first; k <= last; ++k) {
@@ -171,23 +184,50 @@ void ChartPainter::EnthalpyLines()
         const QPointF to = At(yEnd, xEnd);
         c_.Line(from, to);
         if (xEnd < r_.xMax && (yEnd - r_.tMin) * s_.Sy() > s_.F()) {
-            WriteCentred(to + (to - from) / std::hypot(to.x() - from.x(), to.y() - from.y()) * f * 0.3,
-                         TextAlign::Left, Fixed(display, 0));
+            // A label that would touch one written before (where the lines crowd at the cold end)
+            // is left out.
+            const QPointF at = to + (to - from) / std::hypot(to.x() - from.x(), to.y() - from.y()) * f * 0.3;
+            const QString label = Fixed(display, 0);
+            const QRectF box =
+                QRectF(at.x(), at.y() - g / 2, c_.TextWidth(label), g).adjusted(-0.15 * g, 0, 0.15 * g, 0);
+            if (std::any_of(written.begin(), written.end(),
+                            [&](const QRectF& w) { return w.intersects(box); }))
+                continue;
+            WriteCentred(at, TextAlign::Left, label);
+            written.push_back(box);
             labelled.push_back({from, to});
         }
     }
     if (labelled.empty()) return;
-    // The title along the middle labelled line, turned to its slope.
-    const Labelled& middle = labelled[labelled.size() / 2];
-    const QPointF d = middle.to - middle.from;
-    double angle = -std::atan2(d.y(), d.x()) * 180 / std::numbers::pi;
-    if (angle > 90) angle -= 180;
-    if (angle < -90) angle += 180;
-    const QPointF normal(-d.y(), d.x());
-    const QPointF offset = normal / std::hypot(normal.x(), normal.y()) * f * 0.3;
-    const QPointF at = (middle.from + middle.to) / 2 + (offset.y() < 0 ? offset : -offset);
+    // The title along a labelled line, turned to its slope: the middle one, or the nearest to it
+    // whose title stays clear of the labels.
     const QString title = Text(210) + (units_ == UnitSystem::SI ? QStringLiteral(" [kJ/kg]") : QStringLiteral(" [BTU/lb]"));
-    WriteTurned(at, angle, title);
+    const double width = c_.TextWidth(title);
+    const auto place = [&](const Labelled& line) {
+        const QPointF d = line.to - line.from;
+        double angle = -std::atan2(d.y(), d.x()) * 180 / std::numbers::pi;
+        if (angle > 90) angle -= 180;
+        if (angle < -90) angle += 180;
+        const QPointF normal(-d.y(), d.x());
+        const QPointF offset = normal / std::hypot(normal.x(), normal.y()) * f * 0.3;
+        const QPointF at = (line.from + line.to) / 2 + (offset.y() < 0 ? offset : -offset);
+        QPolygonF box(QRectF(-width / 2, 0, width, g * kLineBox));
+        box = QTransform().translate(at.x(), at.y()).rotate(-angle).map(box);
+        return std::tuple{at, angle, box};
+    };
+    const std::size_t middle = labelled.size() / 2;
+    for (std::size_t step = 0; step <= labelled.size(); ++step) {
+        for (const std::size_t i : {middle - std::min(step, middle), middle + step}) {
+            if (i >= labelled.size()) continue;
+            const auto [at, angle, box] = place(labelled[i]);
+            const bool clear = std::none_of(written.begin(), written.end(),
+                                            [&](const QRectF& w) { return box.intersects(QPolygonF(w)); });
+            if (clear || step == labelled.size()) {
+                WriteTurned(at, angle, title);
+                return;
+            }
+        }
+    }
 }
 
 void ChartPainter::Isotherms()
@@ -195,6 +235,7 @@ void ChartPainter::Isotherms()
     const double f = s_.FontHeight();
     GridText();
     const int count = static_cast<int>(std::trunc((r_.tMax - r_.tMin) / r_.tStep + 1e-9));
+    double widestLabel = 0;
     for (int i = 0; i <= count; ++i) {
         const double t = r_.tMin + i * r_.tStep;
         const double display = DisplayTemperature(units_, t);
@@ -211,6 +252,7 @@ void ChartPainter::Isotherms()
         if (xFog > xSat && yFog >= r_.tMin) c_.Line(At(EnthalpyOf(t, xSat, p_) - 2.501 * xSat, xSat), At(yFog, xFog));
         if (!major) continue;
         const QString label = Fixed(display, 0);
+        widestLabel = std::max(widestLabel, c_.TextWidth(label));
         if (carrier_)
             WriteTurned(start - AlongX(f * 0.6), 90, label);
         else
@@ -219,10 +261,13 @@ void ChartPainter::Isotherms()
     const QString unit = Text(units_ == UnitSystem::SI ? 411 : 412);
     const QString title = Text(211) + QStringLiteral(" [") + unit + QLatin1Char(']');
     const double yMiddle = (s_.Hb() + s_.Ht()) / 2;
-    if (carrier_)
+    if (carrier_) {
         Write(At(yMiddle, r_.xMin) + QPointF(0, f * 2.2), TextAlign::Centre, title);
-    else
-        WriteTurned(At(yMiddle, r_.xMin) - AlongX(f * 2.9), 90, title);
+    } else {
+        // Left of the widest tick label, with a gap.
+        const double labels = f * 0.3 + widestLabel + s_.GridFontHeight() * kLineBox + f * 0.2;
+        WriteTurned(At(yMiddle, r_.xMin) - AlongX(std::max(f * 2.9, labels)), 90, title);
+    }
 }
 
 void ChartPainter::HumidityCurves()
@@ -231,6 +276,11 @@ void ChartPainter::HumidityCurves()
     GridText();
     const int first = FirstCurve(r_.tMax);
     QPointF lastEnd;
+    struct Label {
+        QPointF at;
+        QString text;
+    };
+    std::vector<Label> labels;
     for (int index = first; index <= 25; ++index) {
         const double phi = kRelativeHumidities[index - 1];
         Pen(phi == 50 || phi == 100 ? s_.PenWidth() : 0, kGridBlue);
@@ -253,9 +303,24 @@ void ChartPainter::HumidityCurves()
         if (phi == 70 || phi == 90) continue;
         const QPointF d = points.back() - points[points.size() - 2];
         const double length = std::hypot(d.x(), d.y());
-        const QPointF at = points.back() + (length > 0 ? d / length * f * 0.25 : QPointF());
-        WriteCentred(at, TextAlign::Left, FormatGeneral(phi, 10, separators_));
+        labels.push_back({points.back() + (length > 0 ? d / length * f * 0.25 : QPointF()),
+                          FormatGeneral(phi, 10, separators_)});
     }
+    // Where the curves end close together, the higher humidities keep their labels and a label
+    // that would touch one already written is left out.
+    const double h = s_.GridFontHeight();
+    std::vector<QRectF> kept;
+    std::vector<bool> keep(labels.size(), false);
+    for (std::size_t i = labels.size(); i-- > 0;) {
+        const QRectF box = QRectF(labels[i].at.x(), labels[i].at.y() - h / 2, c_.TextWidth(labels[i].text), h)
+                               .adjusted(-0.15 * h, -0.15 * h, 0.15 * h, 0.15 * h);
+        if (std::any_of(kept.begin(), kept.end(), [&](const QRectF& k) { return k.intersects(box); }))
+            continue;
+        kept.push_back(box);
+        keep[i] = true;
+    }
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        if (keep[i]) WriteCentred(labels[i].at, TextAlign::Left, labels[i].text);
     // The title over the chart's upper right corner, where the curves end.
     const QPointF corner = At(s_.Ht(), r_.xMax);
     Write(QPointF(corner.x(), std::min(corner.y(), lastEnd.y()) - f * (carrier_ ? 1.6 : 1.4)), TextAlign::Right,

@@ -33,7 +33,7 @@ ChartRanges RangesOf(const ChartSettings& s)
     const RangeRow& t = Row(s.temperatureRange);
     const RangeRow& x = Row(s.humidityRange);
     if (s.units == UnitSystem::IP)
-        return {Celsius(0),
+        return {Celsius(-10.0 * s.lowerSteps),
                 Celsius(t.tMaxIp),
                 0,
                 GramPerKilogram(x.xMaxIp),
@@ -41,8 +41,8 @@ ChartRanges RangesOf(const ChartSettings& s)
                 static_cast<double>(x.hStepIp),
                 ConvertTemperatureDifference(Unit::Fahrenheit, Unit::Celsius, 5),
                 20};
-    return {-20, static_cast<double>(t.tMaxSi), 0, static_cast<double>(x.xMaxSi), static_cast<double>(x.xStepSi),
-            static_cast<double>(x.hStepSi), 2, 10};
+    return {-20.0 - 10.0 * s.lowerSteps,    static_cast<double>(t.tMaxSi),  0, static_cast<double>(x.xMaxSi),
+            static_cast<double>(x.xStepSi), static_cast<double>(x.hStepSi), 2, 10};
 }
 
 std::array<QString, kChartRangeCount> TemperatureRangeItems(UnitSystem system)

@@ -22,6 +22,9 @@ struct ChartSettings {
     bool carrier = false;   // the turned chart; Mollier otherwise
     int temperatureRange = 1;
     int humidityRange = 0;
+    // Steps of 10 K (SI) or 10 °F (IP) the temperature range reaches below its lower end (-20 °C,
+    // 0 °F), for process points colder than that.
+    int lowerSteps = 0;
     bool exportMode = false;
     // The language of the titles and the separators of the numbers.
     LanguageNumber language = Language::English;

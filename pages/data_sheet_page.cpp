@@ -10,13 +10,21 @@
 #include "rotor_data.h"
 #include "text_table.h"
 
+#include <QStringList>
+
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace velmarsund {
 namespace {
 
 constexpr int kSmall = PageGrid::SmallFontHeight;
 constexpr int kNormal = PageGrid::FontHeight;
+// The top of a letter below the top of its line, as a part of the text height (the print font).
+constexpr double kAscent = 0.905;
+// The least room between two texts on one line.
+constexpr double kTextGap = 16;
 
 QString WithoutLeadingBlanks(QString text)
 {
@@ -50,6 +58,27 @@ private:
         c_.SetTextAlign(align);
         c_.Text(x, y, text);
     }
+    // A text in at most `room` units: at the current height when it fits, else smaller down to
+    // four fifths of it, on the same baseline, and shortened at a word end when even that is too
+    // wide.
+    void FittedAt(double x, double y, const QString& text, TextAlign align, double room) {
+        const int height = c_.State().fontHeight;
+        const int floor = (height * 4 + 4) / 5;
+        int fitted = height;
+        while (fitted > floor && c_.TextWidth(text) > room)
+            c_.SetFontHeight(--fitted);
+        At(x, y + (height - fitted) * kAscent, FittedText(c_, text, room), align);
+        c_.SetFontHeight(height);
+    }
+    // The room left of a row label at x that starts with blanks: up to where its letters begin.
+    double RoomBeforeLabel(double from, double labelX, const QString& label) const {
+        const QString blanks = label.left(label.size() - WithoutLeadingBlanks(label).size());
+        const FontStyle style = c_.State().fontStyle;
+        c_.SetFontStyle(FontStyle::Normal);
+        const double start = labelX + c_.TextWidth(blanks);
+        c_.SetFontStyle(style);
+        return start - kTextGap - from;
+    }
     void Rule(double y)
     {
         c_.MoveTo(PageGrid::Left, y);
@@ -66,11 +95,17 @@ private:
         }
     }
 
+    QRectF QualityMarkRect() const;
     void ColumnHeadings();
+    // A heading broken at the blank that balances its two lines; whole when it fits `room`.
+    QStringList TwoLines(const QString& text, double room) const;
     // One row of a state table: label, unit and values; with `wetBulbRow` >= 0 the row carries
     // " (DB/WB)" and each value the wet-bulb value of that row.
     void TableRow(const GridTexts& table, int row, double y, double labelX, int wetBulbRow = -1);
     void TableRows();
+    // The heading of a block of rows, left of their labels: on one line when it fits, else on two
+    // (the row below is free there), else smaller.
+    void BlockHeading(double y, const QString& text, double room);
     void CalculationBasis();
     void TypeLine();
     void EfficiencyLabels();
@@ -119,7 +154,7 @@ void DataSheetPainter::Draw()
     At(250, Ip() ? 2326 : 2347, Text(53));
     c_.SetFontStyle(FontStyle::Normal);
 
-    c_.Picture(PagePicture::QualityMark, QRectF(QPointF(1350, 556), QPointF(1608, 644)));
+    c_.Picture(PagePicture::QualityMark, QualityMarkRect());
     TypeLine();
     EfficiencyLabels();
     HeatBlockLabels();
@@ -136,9 +171,6 @@ void DataSheetPainter::Draw()
     At(1870, 2536, Fixed(v_.profileHeight, 2), TextAlign::Right);
     At(1870, 2578, Fixed(v_.wheelDepth, 0), TextAlign::Right);
 
-    // Russian texts are long: the lines from the warnings to the electrical data take the small
-    // height.
-    if (v_.frame.language == Language::Russian) c_.SetFontHeight(kSmall);
     WarningLines();
     ProfileLabels();
     ElectricalValues();
@@ -158,26 +190,87 @@ void DataSheetPainter::Draw()
     c_.Picture(drawing, QRectF(QPointF(850, 2410), QPointF(1336, 2760)));
 }
 
+// The quality mark stands right of the hint and the first note; where one of them reaches it, it
+// moves into the free column under the notes label, at nearly its size.
+QRectF DataSheetPainter::QualityMarkRect() const {
+    const QRectF beside(QPointF(1350, 556), QPointF(1608, 644));
+    const int height = c_.State().fontHeight;
+    c_.SetFontHeight(kSmall);
+    double reach = 500 + c_.TextWidth(v_.hint);
+    c_.SetFontHeight(kNormal);
+    if (!v_.frame.notes.empty()) reach = std::max(reach, 500 + c_.TextWidth(v_.frame.notes.front()));
+    c_.SetFontHeight(height);
+    if (reach <= beside.left() - kTextGap) return beside;
+    return QRectF(QPointF(250, 606), QSizeF(240, 240 * beside.height() / beside.width()));
+}
+
 void DataSheetPainter::ColumnHeadings()
 {
     c_.SetFontStyle(FontStyle::Bold);
-    At(columns_.winterSupply, 856, v_.headings[0], TextAlign::Right);
-    At(columns_.winterExhaust, 856, v_.headings[1], TextAlign::Right);
-    if (v_.useSeasons) {
-        if (summer_) {
-            At(columns_.summerSupply, 856, v_.headings[0], TextAlign::Right);
-            At(columns_.summerExhaust, 856, v_.headings[1], TextAlign::Right);
-        }
-        At(columns_.winterCaption, 814, v_.winterCaption, TextAlign::Centre);
-        if (summer_) At(columns_.summerCaption, 814, v_.summerCaption, TextAlign::Centre);
+    std::vector<std::pair<int, QString>> headings{{columns_.winterSupply, v_.headings[0]},
+                                                  {columns_.winterExhaust, v_.headings[1]}};
+    if (v_.useSeasons && summer_) {
+        headings.push_back({columns_.summerSupply, v_.headings[0]});
+        headings.push_back({columns_.summerExhaust, v_.headings[1]});
     }
+    // Each heading has the room from the column before it (the first from the row labels); one
+    // that does not fit even four fifths of its height takes two lines at that height, and then
+    // the season captions take that height too, so that all three lines fit above the rule.
+    const int floor = (kNormal * 4 + 4) / 5;
+    std::vector<double> rooms;
+    bool twoLines = false;
+    for (std::size_t i = 0; i < headings.size(); ++i) {
+        const double from = i == 0 ? 515 : headings[i - 1].first + kTextGap;
+        rooms.push_back(headings[i].first - from);
+        c_.SetFontHeight(floor);
+        twoLines = twoLines || c_.TextWidth(headings[i].second) > rooms.back();
+        c_.SetFontHeight(kNormal);
+    }
+    for (std::size_t i = 0; i < headings.size(); ++i) {
+        const auto& [edge, text] = headings[i];
+        if (!twoLines) {
+            FittedAt(edge, 856, text, TextAlign::Right, rooms[i]);
+            continue;
+        }
+        c_.SetFontHeight(floor);
+        const QStringList lines = TwoLines(text, rooms[i]);
+        const double top = lines.size() > 1 ? 840 : 867;
+        for (qsizetype k = 0; k < lines.size(); ++k)
+            At(edge, top + k * 27.0, FittedText(c_, lines[k], rooms[i]), TextAlign::Right);
+        c_.SetFontHeight(kNormal);
+    }
+    if (v_.useSeasons) {
+        if (twoLines) c_.SetFontHeight(floor);
+        const double captionY = twoLines ? 810 : 814;
+        At(columns_.winterCaption, captionY, v_.winterCaption, TextAlign::Centre);
+        if (summer_) At(columns_.summerCaption, captionY, v_.summerCaption, TextAlign::Centre);
+        c_.SetFontHeight(kNormal);
+    }
+}
+
+QStringList DataSheetPainter::TwoLines(const QString& text, double room) const {
+    if (c_.TextWidth(text) <= room) return {text};
+    // The break at a blank that makes the longer line shortest.
+    qsizetype best = -1;
+    double bestWidth = 0;
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (!text[i].isSpace()) continue;
+        const double width = std::max(c_.TextWidth(text.left(i)), c_.TextWidth(text.mid(i + 1)));
+        if (best < 0 || width < bestWidth) {
+            best = i;
+            bestWidth = width;
+        }
+    }
+    if (best < 0) return {text};
+    return {text.left(best), text.mid(best + 1)};
 }
 
 void DataSheetPainter::TableRow(const GridTexts& table, int row, double y, double labelX, int wetBulbRow)
 {
     const bool wetBulb = wetBulbRow >= 0 && v_.wetBulbOnDataSheet;
     At(labelX, y, table.Cell(0, row) + (wetBulb ? QStringLiteral(" (DB/WB)") : QString()));
-    At(columns_.unit, y, table.Cell(columns_.unitColumn, row));
+    FittedAt(columns_.unit, y, table.Cell(columns_.unitColumn, row), TextAlign::Left,
+             PageGrid::Right - columns_.unit);
     for (int column : ValueColumns()) {
         QString value = WithoutLeadingBlanks(table.Cell(column, row));
         if (wetBulb) value += QStringLiteral(" / ") + WithoutLeadingBlanks(table.Cell(column, wetBulbRow));
@@ -185,11 +278,23 @@ void DataSheetPainter::TableRow(const GridTexts& table, int row, double y, doubl
     }
 }
 
+void DataSheetPainter::BlockHeading(double y, const QString& text, double room) {
+    const QStringList lines = TwoLines(text, room);
+    if (lines.size() == 2 && c_.TextWidth(lines[0]) <= room && c_.TextWidth(lines[1]) <= room) {
+        At(250, y, lines[0]);
+        At(250, y + PageGrid::LineHeight, lines[1]);
+        return;
+    }
+    FittedAt(250, y, text, TextAlign::Left, room);
+}
+
 void DataSheetPainter::TableRows()
 {
     c_.SetFontStyle(FontStyle::Bold);
-    At(250, 1005, v_.tables.inlet.Cell(0, InletRow::Heading));
-    At(250, 1232, v_.tables.outlet.Cell(0, OutletRow::Heading));
+    const QString inletLabel = v_.tables.inlet.Cell(0, InletRow::ActualVolume);
+    const QString outletLabel = v_.tables.outlet.Cell(0, OutletRow::ActualVolume);
+    BlockHeading(1005, v_.tables.inlet.Cell(0, InletRow::Heading), RoomBeforeLabel(250, 515, inletLabel));
+    BlockHeading(1232, v_.tables.outlet.Cell(0, OutletRow::Heading), RoomBeforeLabel(250, 515, outletLabel));
     c_.SetFontStyle(FontStyle::Normal);
 
     const GridTexts& inlet = v_.tables.inlet;
@@ -289,21 +394,33 @@ void DataSheetPainter::HeatBlockLabels()
 void DataSheetPainter::ProcessUnits()
 {
     const QString percent = QStringLiteral("%");
-    At(columns_.unit, 1580, percent);
-    At(columns_.unit, 1622, percent);
-    if (v_.effectiveness.totalEffectiveness) At(columns_.unit, 1664, percent);
-    if (v_.effectiveness.energyEfficiencyClass) At(columns_.unit, 1706, percent);
-    for (double y : {1790, 1832, 1874}) At(columns_.unit, y, Pick("kW", "BTU/h"));
-    At(columns_.unit, 1916, Pick("g/kg", "gr/lb"));
-    At(columns_.unit, 1958, Pick("kg/h", "lb/h"));
+    const double room = PageGrid::Right - columns_.unit;
+    const auto unit = [&](double y, const QString& text) {
+        FittedAt(columns_.unit, y, text, TextAlign::Left, room);
+    };
+    unit(1580, percent);
+    unit(1622, percent);
+    if (v_.effectiveness.totalEffectiveness) unit(1664, percent);
+    if (v_.effectiveness.energyEfficiencyClass) unit(1706, percent);
+    for (double y : {1790, 1832, 1874})
+        unit(y, Pick("kW", "BTU/h"));
+    unit(1916, Pick("g/kg", "gr/lb"));
+    unit(1958, Pick("kg/h", "lb/h"));
 }
 
 void DataSheetPainter::ProcessValues()
 {
     constexpr double kRows[ProcessRow::Count] = {1580, 1622, 1664, 1706, 1790, 1832, 1874, 1916, 1958};
+    // A value (or the remark of a column without one) has the room of its column: from the edge
+    // of the column before it; the first column as much as the second.
+    const std::vector<int> columns = ValueColumns();
+    const double width = Edge(columns[1]) - Edge(columns[0]) - kTextGap;
     for (int row = 0; row < ProcessRow::Count; ++row)
-        for (int column : ValueColumns())
-            At(Edge(column), kRows[row], v_.tables.process.Cell(column, row), TextAlign::Right);
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const double room = i == 0 ? width : Edge(columns[i]) - Edge(columns[i - 1]) - kTextGap;
+            FittedAt(Edge(columns[i]), kRows[row], v_.tables.process.Cell(columns[i], row), TextAlign::Right,
+                     room);
+        }
 }
 
 void DataSheetPainter::WarningLines()
@@ -321,10 +438,14 @@ void DataSheetPainter::WarningLines()
 
 void DataSheetPainter::ProfileLabels()
 {
+    // Each label has the room up to its value, right-aligned at 1870.
     const QString colon = QStringLiteral(": ");
-    At(1350, 2494, Text(84) + colon + v_.profileText.left(1));
-    At(1350, 2536, Text(85) + colon + v_.profileText.mid(1, 2));
-    At(1350, 2578, Text(492));
+    const auto label = [&](double y, const QString& text, const QString& value) {
+        FittedAt(1350, y, text, TextAlign::Left, 1870 - c_.TextWidth(value) - kTextGap - 1350);
+    };
+    label(2494, Text(84) + colon + v_.profileText.left(1), Fixed(v_.foilThickness, 2));
+    label(2536, Text(85) + colon + v_.profileText.mid(1, 2), Fixed(v_.profileHeight, 2));
+    label(2578, Text(492), Fixed(v_.wheelDepth, 0));
 }
 
 void DataSheetPainter::ElectricalValues()
@@ -338,12 +459,16 @@ void DataSheetPainter::ElectricalValues()
 void DataSheetPainter::ElectricalLabels()
 {
     c_.SetFontStyle(FontStyle::Bold);
-    At(1150, 2158, Text(206));
+    FittedAt(1150, 2158, Text(206), TextAlign::Left, PageGrid::Right - 1150);
     c_.SetFontStyle(FontStyle::Normal);
-    const bool german = v_.frame.language == Language::German;
-    At(1150, 2200, Text(258) + (german ? QStringLiteral(" (1-phasig)") : QStringLiteral(" (1-phase)")));
-    At(1150, 2242, Text(466) + (german ? QStringLiteral(" (3-phasig)") : QStringLiteral(" (3-phase)")));
-    At(1150, 2284, Text(351));
+    // Each label has the room up to its value, right-aligned at 1650.
+    const DriveTexts drive = Drive();
+    const auto label = [&](double y, const QString& text, const QString& value) {
+        FittedAt(1150, y, text, TextAlign::Left, 1650 - c_.TextWidth(value) - kTextGap - 1150);
+    };
+    label(2200, Text(258) + QLatin1Char(' ') + Text(653), QString::number(kControllerSupplyVolts));
+    label(2242, Text(466) + QLatin1Char(' ') + Text(654), drive.power);
+    label(2284, Text(351), drive.current);
     At(1680, 2200, QStringLiteral("Volt"));
     At(1680, 2242, Pick("Watt", "HP"));
     At(1680, 2284, QStringLiteral("A"));

@@ -10,6 +10,7 @@ namespace velmarsund {
 namespace {
 
 constexpr TextId kProductDescription = 160;
+constexpr TextId kControllerDescription = 663;
 constexpr TextId kTitle = 70;
 constexpr int kMostLines = 255;
 
@@ -135,7 +136,7 @@ void DrawProductDescription(PageCanvas& canvas, const DescriptionValues& values)
 void DrawControllerDescription(PageCanvas& canvas, const DescriptionValues& values)
 {
     Heading(canvas, values);
-    canvas.Text(250, 604, LoadText(kProductDescription, values.frame.language));
+    canvas.Text(250, 604, LoadText(kControllerDescription, values.frame.language));
     const int count = std::min(static_cast<int>(values.lines.size()), kMostLines);
     for (int h = 1; h <= count; ++h) {
         const bool large = h == 1 || h == 2 || h == 4 || h == 6;

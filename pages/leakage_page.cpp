@@ -11,6 +11,7 @@ namespace {
 
 constexpr TextId kTitle = 396;
 constexpr int kSchematicHeight = 31; // 34 / 1.1 rounded
+constexpr double kPictureGap = 10;   // between a text and a picture beside it
 
 QRectF Box(double left, double top, double right, double bottom) { return {QPointF(left, top), QPointF(right, bottom)}; }
 
@@ -64,14 +65,25 @@ void LeakagePainter::Schematic()
     c_.Picture(LeakagePicture::ExtractAir, Box(1516, 1434, 1652, 1500));
     c_.Picture(LeakagePicture::ExhaustAir, Box(530, 1434, 666, 1500));
 
-    At(600, 980, t.p11, TextAlign::Right);
-    At(600, 1030, t.svol11, TextAlign::Right);
-    At(1590, 980, t.p12, TextAlign::Right);
-    At(1590, 1030, t.svol12, TextAlign::Right);
-    At(600, 1340, t.p22, TextAlign::Right);
-    At(600, 1390, t.svol22, TextAlign::Right);
-    At(1590, 1340, t.p21, TextAlign::Right);
-    At(1590, 1390, t.svol21, TextAlign::Right);
+    // The values of the right-hand sections and their units move left together where a unit
+    // would reach the fan beside them.
+    const auto rightShift = [&](double y, const QString& unit) {
+        const bool fanBeside = y < 1200 ? v_.fan1 == Fan::DrawThrough : v_.fan2 != Fan::DrawThrough;
+        return fanBeside ? std::min(0.0, 1696 - kPictureGap - (1600 + c_.TextWidth(unit))) : 0.0;
+    };
+    const auto section = [&](double x, double y, const QString& value, const QString& unit) {
+        const double shift = x > 1000 ? rightShift(y, unit) : 0;
+        At(x + shift, y, value, TextAlign::Right);
+        At(x + 10 + shift, y, unit, TextAlign::Left);
+    };
+    section(600, 980, t.p11, t.pressureUnit);
+    section(600, 1030, t.svol11, t.volumeUnit);
+    section(1590, 980, t.p12, t.pressureUnit);
+    section(1590, 1030, t.svol12, t.volumeUnit);
+    section(600, 1340, t.p22, t.pressureUnit);
+    section(600, 1390, t.svol22, t.volumeUnit);
+    section(1590, 1340, t.p21, t.pressureUnit);
+    section(1590, 1390, t.svol21, t.volumeUnit);
 
     if (v_.details) {
         const std::pair<double, const QString*> left[] = {{935, &t.rim11},   {1060, &t.carry11}, {1115, &t.seal11},
@@ -86,8 +98,9 @@ void LeakagePainter::Schematic()
         At(930, 1213, t.purge22, TextAlign::Right);
     }
 
-    At(1096, 935, t.dpS1, TextAlign::Centre);
-    At(1096, 1425, t.dpS2, TextAlign::Centre);
+    // The pressure drops of the rotor above and below its drawing, clear of its outline and arrows.
+    At(1096, 808, t.dpS1, TextAlign::Centre);
+    At(1096, 1558, t.dpS2, TextAlign::Centre);
     At(600, 1100, QStringLiteral("OACF = ") + Fixed(v_.oacf, 2), TextAlign::Centre);
     At(1590, 1100, QStringLiteral("EATR = ") + Fixed(v_.eatr, 1) + QStringLiteral(" %"), TextAlign::Centre);
 
@@ -97,11 +110,6 @@ void LeakagePainter::Schematic()
     At(1584, 860, v_.supplyAir, TextAlign::Centre);
     At(1584, 1520, v_.extractAir, TextAlign::Centre);
     c_.SetFontStyle(FontStyle::Normal);
-
-    for (const QPointF& p : {QPointF(610, 980), QPointF(1600, 980), QPointF(610, 1340), QPointF(1600, 1340)})
-        At(p.x(), p.y(), t.pressureUnit, TextAlign::Left);
-    for (const QPointF& p : {QPointF(610, 1030), QPointF(1600, 1030), QPointF(610, 1390), QPointF(1600, 1390)})
-        At(p.x(), p.y(), t.volumeUnit, TextAlign::Left);
 }
 
 void LeakagePainter::DataBlock()
@@ -118,10 +126,14 @@ void LeakagePainter::DataBlock()
     At(250, 1934, Text(87), TextAlign::Left);
     At(750, 1934, Fixed(v_.speed, 1) + QLatin1Char(' ') + Text(196), TextAlign::Left);
     At(250, 2018, Text(397), TextAlign::Left);
-    At(300, 2060, v_.stream1 + QLatin1Char(':'), TextAlign::Left);
-    At(750, 2060, v_.fan1Text, TextAlign::Left);
-    At(300, 2102, v_.stream2 + QLatin1Char(':'), TextAlign::Left);
-    At(750, 2102, v_.fan2Text, TextAlign::Left);
+    // The fan arrangements stand at 750 unless a stream's name needs more room.
+    const QString stream1 = v_.stream1 + QLatin1Char(':');
+    const QString stream2 = v_.stream2 + QLatin1Char(':');
+    const double fans = std::max(750.0, 300 + std::max(c_.TextWidth(stream1), c_.TextWidth(stream2)) + 20);
+    At(300, 2060, stream1, TextAlign::Left);
+    At(fans, 2060, v_.fan1Text, TextAlign::Left);
+    At(300, 2102, stream2, TextAlign::Left);
+    At(fans, 2102, v_.fan2Text, TextAlign::Left);
     At(250, 2186, Text(402), TextAlign::Left);
     At(750, 2186, v_.purgeText, TextAlign::Left);
     if (v_.purgeWarningShown) At(300, 2228, v_.purgeWarning, TextAlign::Left);

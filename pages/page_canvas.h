@@ -31,6 +31,10 @@ struct CanvasState {
     QColor penColour = Qt::black;
     BrushStyle brushStyle = BrushStyle::Clear;
     QColor brushColour = Qt::white;
+    // The place of the page in its printed or exported list, for the footer; 0 of 0 when the page
+    // is drawn on its own.
+    int pageNumber = 0;
+    int pageCount = 0;
 };
 
 class PageCanvas {
@@ -47,6 +51,10 @@ public:
     void SetPen(double width, PenStyle style = PenStyle::Solid, const QColor& colour = Qt::black);
     void SetPenWidth(double width) { state_.penWidth = width; }
     void SetBrush(BrushStyle style, const QColor& colour = Qt::white);
+    void SetPageNumber(int number, int count) {
+        state_.pageNumber = number;
+        state_.pageCount = count;
+    }
     const CanvasState& State() const { return state_; }
 
     // The font the text operations draw with: the family at the current height and style.

@@ -67,6 +67,7 @@ void DrawPagesOn(QPagedPaintDevice& device, const PageList& pages, int first, in
         painter.resetTransform();
         painter.scale(scale, scale);
         PainterCanvas canvas(painter);
+        canvas.SetPageNumber(page, static_cast<int>(pages.size()));
         pages[static_cast<std::size_t>(page - 1)](canvas, exportFlag);
     }
 }
@@ -87,6 +88,7 @@ QByteArray PdfDocument(const PageList& pages)
         for (std::size_t page = 0; page < pages.size(); ++page) {
             if (page > 0) writer.newPage();
             PainterCanvas canvas(painter);
+            canvas.SetPageNumber(static_cast<int>(page) + 1, static_cast<int>(pages.size()));
             pages[page](canvas, 1);
         }
     }
@@ -154,6 +156,7 @@ bool WritePngFiles(const std::filesystem::path& path, const PageList& pages, int
             const double scale = PageScale(width, height);
             painter.scale(scale, scale);
             PainterCanvas canvas(painter);
+            canvas.SetPageNumber(static_cast<int>(page) + 1, static_cast<int>(pages.size()));
             pages[page](canvas, 0);
         }
         QByteArray png;

@@ -43,6 +43,10 @@ struct PageFrameValues {
     bool operator==(const PageFrameValues&) const = default;
 };
 
+// `text` whole when it fits `width` in the canvas's current font, else shortened at the end of a
+// word (inside a word only when its first word alone is wider) and ended with "…".
+QString FittedText(const PageCanvas& canvas, const QString& text, double width);
+
 void DrawPageFrame(PageCanvas& canvas, const PageFrameValues& frame);
 
 // The frame, then the title "Velmarsund Regenerative Rotating Heat Exchanger"; leaves the canvas

@@ -28,6 +28,16 @@ int ZoomOfItem(int item, int clientWidth, int clientHeight, int pageWidth, int p
     return std::max(zoom, PreviewZoom::Least);
 }
 
+double SheetScale(int item, int zoom, double printerDpi, double screenDpi) {
+    if (item == PreviewZoom::ToWidth || item == PreviewZoom::ToFit || printerDpi <= 0 || screenDpi <= 0)
+        return zoom / 350.0;
+    return zoom / 100.0 * screenDpi / printerDpi;
+}
+
+int ShownExtent(double scale, int extent) {
+    return static_cast<int>(std::lround(scale * extent));
+}
+
 int ZoomedExtent(int zoom, int extent)
 {
     return static_cast<int>(std::lround(static_cast<double>(zoom) / 350 * extent));

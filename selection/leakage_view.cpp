@@ -85,7 +85,7 @@ LeakageView CalculateLeakageView(const LeakageSelection& s, const LeakageChoices
 
     LeakageTexts& t = v.texts;
     const QString volumeUnit = UnitChoice(system, LoadText(kCubicMetresPerHour), QStringLiteral("scfm"));
-    t.pressureUnit = UnitChoice(system, QStringLiteral("Pa"), QStringLiteral("in. W.G."));
+    t.pressureUnit = UnitChoice(system, QStringLiteral("Pa"), QStringLiteral("in. WG"));
     t.volumeUnit = volumeUnit;
     const QString density = UnitChoice(system, FormatFixed(1.2, 1) + QLatin1Char(' ') + LoadText(kKilogramPerCubicMetre),
                                        FormatFixed(0.075, 3) + QLatin1Char(' ') + LoadText(kPoundPerCubicFoot));
@@ -109,7 +109,7 @@ LeakageView CalculateLeakageView(const LeakageSelection& s, const LeakageChoices
                            0);
     };
     const auto flow = [&](double m3h) { return volume(m3h) + QLatin1Char(' ') + volumeUnit; };
-    const QString dpUnit = UnitChoice(system, QStringLiteral(" Pa"), QStringLiteral(" in.W.G."));
+    const QString dpUnit = UnitChoice(system, QStringLiteral(" Pa"), QStringLiteral(" in. WG"));
     t.dpS1 = pressure(r.DeltaP1) + dpUnit;
     t.dpS2 = pressure(r.DeltaP2) + dpUnit;
     t.p11 = pressure(r.P11);

@@ -43,7 +43,7 @@ struct LeakageTexts {
     QString carry11, carry22, carry12, carry21; // LB_CO_AU_FO, LB_CO_FO_AU, LB_CO_ZU_AB, LB_CO_AB_ZU
     QString purge11, purge22;                   // LB_Spuelluft_AU, LB_Spuelluft_FO (with its prefix)
     QString oacf, eatr;                         // LB_OACF, LB_EATR
-    QString pressureUnit;                       // Label9: "Pa" or "in. W.G."
+    QString pressureUnit;                       // Label9: "Pa" or "in. WG"
     QString volumeUnit;                         // Label11: m³/h or "scfm"
     QString allAirVolumes;                      // LB_AlleLuftmengen: the note on the reference density
 

@@ -116,7 +116,7 @@ VelocityTexts VelocityLabels()
 
 VelocityTexts VelocityUnits(UnitSystem system)
 {
-    const QString pressure = Pick(system, "Pa", "in.WG");
+    const QString pressure = Pick(system, "Pa", "in. WG");
     return {Pick(system, "m/s", "fpm"), pressure, pressure};
 }
 
@@ -210,8 +210,8 @@ ProcessTexts ProcessUnits(UnitSystem system, const EffectivenessOptions& o)
 QString ErpReadyRemark(double tempEffBalanced)
 {
     const double shown = RoundTo(tempEffBalanced, 1);
-    if (shown >= 73) return QStringLiteral("(2018 ready)");
-    if (shown >= 67) return QStringLiteral("(2016 ready)");
+    if (shown >= 73) return LoadText(661);
+    if (shown >= 67) return LoadText(662);
     return {};
 }
 

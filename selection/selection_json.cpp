@@ -139,7 +139,7 @@ LeakageChoices ReadLeakageChoices(const RequestReader& r, UnitSystem units)
         if (std::abs(*value) > limit)
             throw FieldError(RequestProblem::OutOfRange, object->FieldName(name),
                              "must lie between " + std::to_string(static_cast<int>(-limit)) + " and " +
-                                 std::to_string(static_cast<int>(limit)) + (units == UnitSystem::SI ? " Pa" : " in. W.G."),
+                                 std::to_string(static_cast<int>(limit)) + (units == UnitSystem::SI ? " Pa" : " in. WG"),
                              {std::to_string(static_cast<int>(-limit)), std::to_string(static_cast<int>(limit))});
     }
     c.purgeSector = static_cast<int>(object->Integer("PurgeSector", 0, 0, 2));

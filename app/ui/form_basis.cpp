@@ -152,7 +152,7 @@ void TFormBasis::SetTexts()
     Menu_Optionen_Sprache->setTitle(LoadText(174));
     for (QAction* item : languageItems_) item->setChecked(item->data().toInt() == CurrentLanguage());
     Menu_Hilfe->setTitle(LoadText(169));
-    Menu_Hilfe_Anleitung->setText(LoadText(660));
+    Menu_Hilfe_Anleitung->setText(LoadText(kUserGuide));
 }
 
 void TFormBasis::changeEvent(QEvent* event)

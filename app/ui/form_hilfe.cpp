@@ -98,7 +98,7 @@ void TFormHilfe::ShowSection(const QString& section) {
 }
 
 void TFormHilfe::Load() {
-    setWindowTitle(QStringLiteral("Velmarsund Rotor - ") + LoadText(660));
+    setWindowTitle(QStringLiteral("Velmarsund Rotor - ") + LoadText(kUserGuide));
     if (language_ == CurrentLanguage()) return;
     language_ = CurrentLanguage();
     browser_->setHtml(UserGuideHtml(language_));

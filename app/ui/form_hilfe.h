@@ -3,6 +3,7 @@
 // compiled into the program, with one section for each window of the program. F1 in a window
 // opens the guide at that window's section.
 
+#include "text_table.h"
 #include "language.h"
 
 #include <QString>
@@ -13,6 +14,9 @@
 class QTextBrowser;
 
 namespace velmarsund {
+
+// The menu item's and the window's caption.
+inline constexpr TextId kUserGuide = 664;
 
 // The guide of a language as HTML; English for a language without a guide of its own.
 QString UserGuideHtml(LanguageNumber language);

@@ -11,7 +11,10 @@
 #include "season_calculation.h"
 #include "text_table.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -64,6 +67,40 @@ void BM_DrawDataSheetIntoRecordingCanvas(benchmark::State& state)
 }
 BENCHMARK(BM_DrawDataSheetIntoRecordingCanvas)->Unit(benchmark::kMicrosecond);
 
+// Russian with an offer header and notes longer than their boxes: the texts that are fitted to
+// their room, shortened at a word end or broken into two lines.
+void BM_DrawRussianDataSheetWithHeaderIntoRecordingCanvas(benchmark::State& state) {
+    SetCurrentLanguage(Language::Russian);
+    DataSheetValues values = ReferenceValues();
+    SetCurrentLanguage(Language::English);
+    values.frame.language = Language::Russian;
+    values.frame.printHeader = true;
+    values.frame.header = {
+        QStringLiteral("Дата:"),
+        QStringLiteral("11.12.2026"),
+        QStringLiteral("№ предложения:"),
+        QStringLiteral("КП-2026-004711/03"),
+        QStringLiteral("Проект:"),
+        QStringLiteral(
+            "Расширение областной больницы, корпус В, вентиляция операционных и отделения реанимации"),
+        QStringLiteral("Позиция:"),
+        QStringLiteral("ПВУ 03, рекуператор 2")};
+    values.frame.notes = {
+        QStringLiteral(
+            "Расходы воздуха приняты по схеме вентиляции проектировщика, редакция D от 14 ноября 2026 г."),
+        QStringLiteral(
+            "В зимнем режиме возможно образование конденсата; со стороны вытяжки предусмотреть поддон."),
+        QStringLiteral(
+            "Цены и сроки поставки согласно нашему предложению; корпус поставляется из двух частей.")};
+    values.headings = {QStringLiteral("Наружный воздух"), QStringLiteral("Вытяжной воздух")};
+    for (auto _ : state) {
+        RecordingCanvas canvas;
+        DrawDataSheet(canvas, values);
+        benchmark::DoNotOptimize(canvas.Operations().size());
+    }
+}
+BENCHMARK(BM_DrawRussianDataSheetWithHeaderIntoRecordingCanvas)->Unit(benchmark::kMicrosecond);
+
 void BM_BuildDataSheetValues(benchmark::State& state)
 {
     for (auto _ : state) benchmark::DoNotOptimize(ReferenceValues());
@@ -78,6 +115,35 @@ void BM_DataSheetPdf(benchmark::State& state)
     for (auto _ : state) benchmark::DoNotOptimize(PdfDocument(pages).size());
 }
 BENCHMARK(BM_DataSheetPdf)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// rotorsheet from a cold start: a program run that reads a Russian request with an offer header
+// and notes and writes one data-sheet PDF.
+void BM_RotorsheetDataSheetPdfFromColdStart(benchmark::State& state) {
+    QTemporaryDir dir;
+    QFile request(dir.filePath(QStringLiteral("request.json")));
+    if (!request.open(QIODevice::WriteOnly)) {
+        state.SkipWithError("cannot write the request");
+        return;
+    }
+    request.write(
+        QStringLiteral(
+            R"({"Height":2000,"Width":2000,"Language":"ru","Units":"IP","UseSeasons":true,"Summer":{},)"
+            R"("PrintHeader":true,"Header":["Дата:","11.12.2026","№ предложения:","КП-2026-004711/03",)"
+            R"("Проект:","Расширение областной больницы, корпус В, вентиляция операционных и отделения реанимации",)"
+            R"("Позиция:","ПВУ 03"],"Notes":["Расходы воздуха приняты по схеме вентиляции проектировщика."]})")
+            .toUtf8());
+    request.close();
+    const QString out = dir.filePath(QStringLiteral("sheet.pdf"));
+    for (auto _ : state) {
+        QProcess run;
+        run.start(QStringLiteral(ROTORSHEET_PATH), {request.fileName(), QStringLiteral("-o"), out});
+        if (!run.waitForFinished(60000) || run.exitCode() != 0) {
+            state.SkipWithError("rotorsheet failed");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_RotorsheetDataSheetPdfFromColdStart)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace velmarsund

@@ -225,6 +225,7 @@ void TFormMollier::SetCarrier(bool carrier)
 void TFormMollier::SetUnitSystem(UnitSystem system)
 {
     settings_.units = system;
+    GrowRanges(settings_, lines_);
     FillRangeLists();
     Redraw();
 }

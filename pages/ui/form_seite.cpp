@@ -45,12 +45,14 @@ public:
 
     // `room` is the view's client area: a sheet that fits it but for the rounding of the zoom
     // takes from the grey margin on its right and below rather than bring up a scroll bar.
-    void Show(const PageProcedure* page, QSize printerPage, int zoom, QSize room)
-    {
+    void Show(const PageProcedure* page, QSize printerPage, double scale, QSize room, int number = 0,
+              int count = 0) {
         page_ = page;
+        number_ = number;
+        count_ = count;
         printerPage_ = printerPage;
-        zoom_ = zoom;
-        sheet_ = QSize(ZoomedExtent(zoom, printerPage.width()), ZoomedExtent(zoom, printerPage.height()));
+        scale_ = scale;
+        sheet_ = QSize(ShownExtent(scale, printerPage.width()), ShownExtent(scale, printerPage.height()));
         const auto extent = [](int sheet, int room) {
             const int full = sheet + PreviewZoom::Margin;
             return full > room && sheet + PreviewZoom::Margin / 2 + 1 <= room ? room : full;
@@ -72,9 +74,10 @@ protected:
         if (!page_ || !*page_) return;
         painter.setClipRect(sheet, Qt::IntersectClip);
         painter.translate(corner);
-        const double scale = PageScale(printerPage_.width(), printerPage_.height(), zoom_ / 350.0);
+        const double scale = PageScale(printerPage_.width(), printerPage_.height(), scale_);
         painter.scale(scale, scale);
         PainterCanvas canvas(painter);
+        canvas.SetPageNumber(number_, count_);
         (*page_)(canvas, 0);
     }
 
@@ -82,7 +85,9 @@ private:
     const PageProcedure* page_ = nullptr;
     QSize printerPage_;
     QSize sheet_;
-    int zoom_ = 100;
+    double scale_ = 1;
+    int number_ = 0;
+    int count_ = 0;
 };
 
 namespace {
@@ -253,7 +258,7 @@ void TFormSeite::DruckVorschau(QWidget* owner, const PageList& pages)
     ApplyZoom();
     RunModal(*this);
     pages_.clear();
-    pageView_->Show(nullptr, PrinterPage(), zoom_, QSize());
+    pageView_->Show(nullptr, PrinterPage(), zoom_ / 350.0, QSize());
 }
 
 void TFormSeite::showEvent(QShowEvent* event)
@@ -281,7 +286,8 @@ void TFormSeite::ApplyZoom()
     const PageProcedure* shown =
         currentPage_ >= 1 && currentPage_ <= PageCount() ? &pages_[static_cast<std::size_t>(currentPage_ - 1)] : nullptr;
     const QSize room(width, item == PreviewZoom::ToFit ? client.height() : 0);
-    pageView_->Show(shown, page, zoom_, room);
+    pageView_->Show(shown, page, SheetScale(item, zoom_, printer_->resolution(), pageView_->logicalDpiX()),
+                    room, currentPage_, PageCount());
     for (QScrollBar* bar : {ScrollBox->horizontalScrollBar(), ScrollBox->verticalScrollBar()})
         bar->setSingleStep(std::max(1, (bar->maximum() - bar->minimum() + bar->pageStep()) / 30));
     UpdateNavigation();

@@ -43,7 +43,7 @@ constexpr UnitRow kUnitRows[] = {
     {33, 0, "kg/h", 0, "lb/h"},    // mass flow
     {26, 0, "kW", 0, "BTU/h"},     // heat flow
     {38, 0, "m/s", 0, "fpm"},      // air velocity
-    {22, 0, "Pa", 0, "in.W.G."},   // pressure drop
+    {22, 0, "Pa", 0, "in. WG"},    // pressure drop
     {1, 0, "mbar", 0, "atm"},      // air pressure
     {2, 0, "m", 0, "ft"},          // altitude
     {350, 0, "W", 0, "HP"},        // motor power in W

@@ -225,5 +225,38 @@ TEST(ChartHandover, RangesGrowUntilTheStatesFitAndNeverShrink)
     EXPECT_EQ(s.humidityRange, 4);
 }
 
+TEST(ChartHandover, ColdDesignPointsGrowTheRangeDownwardsInTenDegreeSteps) {
+    const auto line = [](double t, double x) { return ProcessLine{{t, x, Qt::black, Qt::black, 0, {}}}; };
+    struct Case {
+        UnitSystem units;
+        double t;
+        double lowerEnd; // °C
+    };
+    // A point on the lowest isotherm or less than a kelvin above it takes the next step too.
+    for (const Case& k : {Case{UnitSystem::SI, -19, -20}, Case{UnitSystem::SI, -30, -40},
+                          Case{UnitSystem::SI, -40, -50}, Case{UnitSystem::IP, -16, -17.7778},
+                          Case{UnitSystem::IP, -30, -34.4444}, Case{UnitSystem::IP, -40, -45.5556}}) {
+        for (bool carrier : {false, true}) {
+            SCOPED_TRACE(testing::Message() << k.t << (k.units == UnitSystem::IP ? " IP" : " SI") << carrier);
+            ChartSettings s = Settings(1, 0, k.units, carrier);
+            GrowRanges(s, {line(k.t, 0.2), line(22, 7)});
+            EXPECT_NEAR(RangesOf(s).tMin, k.lowerEnd, 1e-3);
+            // The point is drawn inside the chart: above its lowest isotherm, below its top.
+            const ChartScale scale(s);
+            RecordingCanvas c;
+            ASSERT_TRUE(DrawProcessPicture(c, s, {line(k.t, 0.2)}));
+            ASSERT_EQ(c.Shapes().size(), 1u);
+            const auto [ordinate, x] = scale.ChartPointOf(c.Shapes()[0].rect.center());
+            EXPECT_GT(ordinate, scale.Ordinate(RangesOf(s).tMin, x));
+            EXPECT_LE(ordinate, scale.Ht());
+            EXPECT_GE(x, RangesOf(s).xMin);
+            EXPECT_TRUE(DrawChartPicture(c, s));
+            // A warmer point later leaves the range where it was.
+            GrowRanges(s, {line(0, 3)});
+            EXPECT_NEAR(RangesOf(s).tMin, k.lowerEnd, 1e-3);
+        }
+    }
+}
+
 } // namespace
 } // namespace velmarsund

@@ -77,7 +77,7 @@ TEST_F(LeakageViewTest, EveryTextEqualsTheLeakageModeInBothUnitSystems)
         };
         const QString unit = si ? QStringLiteral(" m³/h") : QStringLiteral(" scfm");
         const LeakageTexts& t = v.texts;
-        EXPECT_EQ(t.dpS1, pressure("DeltaP1") + (si ? QStringLiteral(" Pa") : QStringLiteral(" in.W.G.")));
+        EXPECT_EQ(t.dpS1, pressure("DeltaP1") + (si ? QStringLiteral(" Pa") : QStringLiteral(" in. WG")));
         EXPECT_EQ(t.p11, pressure("P11"));
         EXPECT_EQ(t.p12, pressure("P12"));
         EXPECT_EQ(t.p21, pressure("P21"));
@@ -91,7 +91,7 @@ TEST_F(LeakageViewTest, EveryTextEqualsTheLeakageModeInBothUnitSystems)
         EXPECT_EQ(t.purge22, QStringLiteral("Purge flow: ") + volume("Purge22") + unit);
         EXPECT_EQ(t.oacf, FormatFixed(r["OACF"], 2));
         EXPECT_EQ(t.eatr, FormatFixed(r["EATR"], 1) + QLatin1Char('%'));
-        EXPECT_EQ(t.pressureUnit, si ? QStringLiteral("Pa") : QStringLiteral("in. W.G."));
+        EXPECT_EQ(t.pressureUnit, si ? QStringLiteral("Pa") : QStringLiteral("in. WG"));
         EXPECT_EQ(t.volumeUnit, si ? QStringLiteral("m³/h") : QStringLiteral("scfm"));
     }
 }

@@ -144,10 +144,10 @@ TEST_F(LeakageWindowTest, InchPoundUnitsAndChoicesThatLast)
     Calculate();
     Open([](TFormRotLeakage& w) {
         EXPECT_EQ(w.Edit_p_1->text(), QStringLiteral("-1.20"));
-        EXPECT_EQ(w.Label9->text(), QStringLiteral("in. W.G."));
+        EXPECT_EQ(w.Label9->text(), QStringLiteral("in. WG"));
         EXPECT_EQ(w.Label11->text(), QStringLiteral("scfm"));
         EXPECT_EQ(w.Edit_p_1->MaxValue(), 8);
-        EXPECT_TRUE(w.LB_dpS1->text().endsWith(QStringLiteral(" in.W.G.")));
+        EXPECT_TRUE(w.LB_dpS1->text().endsWith(QStringLiteral(" in. WG")));
         EXPECT_NEAR(w.View().record.P12, -300, 1e-9);
         w.ComboBox_Spuelkammer->setCurrentIndex(1);
         w.ComboBox_Ventilator_ABFO->setCurrentIndex(1);

@@ -848,7 +848,14 @@ TEST_F(MainWindowTest, SupplySideHeadedOutsideAirInEveryLanguageAndOnTheDataShee
         Calculate(*w);
         RecordingCanvas sheet;
         DrawDataSheet(sheet, DataSheetValuesOf(w->CalculatedForPages()));
-        EXPECT_EQ(sheet.TextsEqualTo(outside).size(), 2u); // over the winter and the summer columns
+        // Over the winter and the summer columns, on two lines where it is longer than a column.
+        const auto texts = sheet.Texts();
+        int headings = 0;
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            if (texts[i].text == outside ||
+                (i + 1 < texts.size() && texts[i].text + ' ' + texts[i + 1].text == outside))
+                ++headings;
+        EXPECT_EQ(headings, 2);
     }
     Get<QAction>(*w, "Menu_Optionen_en")->trigger();
 }

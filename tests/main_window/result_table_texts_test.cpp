@@ -28,8 +28,8 @@ TEST_F(ResultTableTextsTest, PressureDropsUpTo375PaAreShown)
     EXPECT_EQ(ip[VelocityRow::FaceVelocity], QStringLiteral("984"));
     EXPECT_EQ(ip[VelocityRow::PressureDrop], QStringLiteral("1.51"));
     EXPECT_EQ(ip[VelocityRow::PressureDropStd], QString());
-    EXPECT_EQ(VelocityUnits(UnitSystem::IP), (VelocityTexts{QStringLiteral("fpm"), QStringLiteral("in.WG"),
-                                                            QStringLiteral("in.WG")}));
+    EXPECT_EQ(VelocityUnits(UnitSystem::IP),
+              (VelocityTexts{QStringLiteral("fpm"), QStringLiteral("in. WG"), QStringLiteral("in. WG")}));
 }
 
 TEST_F(ResultTableTextsTest, InletRowsInBothUnitSystems)

@@ -66,7 +66,7 @@ TEST_F(UserGuideTest, F1OpensTheSectionOfTheWindowInTheUsersLanguage) {
         EXPECT_TRUE(Get<QAction>(w, "Menu_Hilfe_Anleitung")
                         ->text()
                         .remove(u'&')
-                        .startsWith(LoadText(660, c.language)));
+                        .startsWith(LoadText(664, c.language)));
         EXPECT_EQ(Get<QAction>(w, "Menu_Hilfe_Anleitung")->shortcut(), QKeySequence(Qt::Key_F1));
         window_.reset();
     }

@@ -185,8 +185,8 @@ TEST(ControllerDescription, LinesFromRow16)
     EXPECT_EQ(c.FindText(QStringLiteral("line 3"))->height, 31);
     EXPECT_EQ(c.FindText(QStringLiteral("line 3"))->style, FontStyle::Normal);
     EXPECT_EQ(c.FindText(QStringLiteral("line 50"))->at, QPointF(250, 100 + 39 * 65));
-    EXPECT_EQ(c.FindText(QStringLiteral("Product description"))->at, QPointF(250, 604));
-    EXPECT_FALSE(c.FindText(QStringLiteral("Product description"))->opaque);
+    EXPECT_EQ(c.FindText(QStringLiteral("Controller description"))->at, QPointF(250, 604));
+    EXPECT_FALSE(c.FindText(QStringLiteral("Controller description"))->opaque);
 }
 
 TEST(ControllerDescription, RussianTextFromItsResource)

@@ -1,9 +1,10 @@
 // Pages written as PDF and PNG: A4, the author set, every font embedded, the text searchable.
 
-#include "page_documents.h"
 #include "file_size_limit.h"
+#include "page_documents.h"
 #include "page_frame.h"
 #include "poppler_tools.h"
+#include "recording_canvas.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,10 +22,9 @@ namespace {
 
 using testing::RunTool;
 
-PageList TwoPages(LanguageNumber language)
-{
+PageList FramedPages(LanguageNumber language, int count) {
     PageList pages;
-    for (int page = 1; page <= 2; ++page)
+    for (int page = 1; page <= count; ++page)
         pages.push_back([page, language](PageCanvas& canvas, int exportFlag) {
             PageFrameValues frame;
             frame.language = language;
@@ -34,6 +34,10 @@ PageList TwoPages(LanguageNumber language)
             canvas.Text(250, 900, QStringLiteral("Zuluft Приточный 送风 Powietrze nawiewane"));
         });
     return pages;
+}
+
+PageList TwoPages(LanguageNumber language) {
+    return FramedPages(language, 2);
 }
 
 TEST(PageDocuments, PdfIsA4WithTheAuthorEmbeddedFontsAndSearchableText)
@@ -59,6 +63,27 @@ TEST(PageDocuments, PdfIsA4WithTheAuthorEmbeddedFontsAndSearchableText)
     EXPECT_TRUE(text.contains(QStringLiteral("page 2, export 1")));
     EXPECT_TRUE(text.contains(QStringLiteral("Zuluft Приточный 送风 Powietrze nawiewane")));
     EXPECT_TRUE(text.contains(QStringLiteral("Velmarsund GmbH")));
+}
+
+TEST(PageDocuments, EveryPageOfAListSaysWhichOfHowManyItIs) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("three.pdf"));
+    ASSERT_TRUE(WritePdfFile(path, FramedPages(Language::German, 3)));
+    const QString text = RunTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    for (int page = 1; page <= 3; ++page)
+        EXPECT_TRUE(text.contains(QStringLiteral("Seite %1 von 3").arg(page))) << text.toStdString();
+
+    // The same on the pictures and the printer, which draw through the same list.
+    RecordingCanvas alone;
+    FramedPages(Language::German, 3)[1](alone, 0);
+    EXPECT_FALSE(alone.FindText(QStringLiteral("Seite 2 von 3"))) << "a page drawn on its own has no number";
+    RecordingCanvas second;
+    second.SetPageNumber(2, 3);
+    FramedPages(Language::German, 3)[1](second, 0);
+    const auto footer = second.FindText(QStringLiteral("Seite 2 von 3"));
+    ASSERT_TRUE(footer);
+    EXPECT_EQ(footer->at, QPointF(1950, 2886));
+    EXPECT_EQ(footer->align, TextAlign::Right);
 }
 
 TEST(PageDocuments, AWriteReplacesTheFileWholeOrReportsWhyNot)

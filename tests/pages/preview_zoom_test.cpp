@@ -19,6 +19,16 @@ TEST(PreviewZoom, ListItemsAndTheTwoFittingModes)
     EXPECT_EQ(ZoomOfItem(PreviewZoom::ToFit, 500, 2000, W, H), ZoomOfItem(PreviewZoom::ToWidth, 500, 2000, W, H));
 }
 
+TEST(PreviewZoom, AHundredPercentIsThePrintedSize) {
+    // A4 on a 1200 dpi printer: 9921 pixels wide; at 96 dpi that is 210 mm, 793.7 pixels.
+    EXPECT_EQ(ShownExtent(SheetScale(3, 100, 1200, 96), 9921), 794);
+    EXPECT_EQ(ShownExtent(SheetScale(0, 25, 1200, 96), 9921), 198);
+    EXPECT_EQ(ShownExtent(SheetScale(8, 300, 600, 96), 4961), 2381);
+    // The fitting modes keep z/350 of the printer's pixels.
+    EXPECT_DOUBLE_EQ(SheetScale(PreviewZoom::ToWidth, 68, 1200, 96), 68 / 350.0);
+    EXPECT_DOUBLE_EQ(SheetScale(PreviewZoom::ToFit, 38, 1200, 96), 38 / 350.0);
+}
+
 TEST(PreviewZoom, NeverBelowTen)
 {
     EXPECT_EQ(ZoomOfItem(PreviewZoom::ToWidth, 60, 800, 4961, 7016), 10);

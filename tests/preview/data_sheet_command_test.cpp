@@ -2,6 +2,7 @@
 // writes for the same selection: the same texts at the same places.
 
 #include "data_sheet_page.h"
+#include "form_angebot.h"
 #include "form_bemerkungen.h"
 #include "form_seite.h"
 #include "main_window_fixture.h"
@@ -19,6 +20,8 @@
 #include <QToolButton>
 
 #include <nlohmann/json.hpp>
+
+#include <array>
 
 namespace velmarsund {
 namespace {
@@ -100,6 +103,26 @@ protected:
         EXPECT_GT(shown.Texts().size(), 100u);
         EXPECT_TRUE(shown.Operations() == written.Operations())
             << "window:\n" << shown.Dump().toStdString() << "\nrotorsheet:\n" << written.Dump().toStdString();
+    }
+
+    // Long notes and a long project name, typed into the notes and header windows.
+    void EnterNotesAndHeader(const std::array<QString, 3>& notes, const QString& project) {
+        seams_.onDialog = [&](QDialog& d) {
+            auto& form = static_cast<TFormBemerkungen&>(d);
+            form.Bem1->setText(notes[0]);
+            form.Bem2->setText(notes[1]);
+            form.Bem3->setText(notes[2]);
+            return int(QDialog::Accepted);
+        };
+        Get<QAction>(*window_, "Menu_Edit_Bem_Datenblatt")->trigger();
+        seams_.onDialog = [&](QDialog& d) {
+            d.findChild<QPushButton*>(QStringLiteral("Button_Vorgabe"))->click();
+            d.findChild<QCheckBox*>(QStringLiteral("CheckBox_AlsAngebot"))->setChecked(true);
+            static_cast<TFormAngebot&>(d).Edit3->setText(QStringLiteral("OF-2026-004711/03"));
+            static_cast<TFormAngebot&>(d).Edit5->setText(project);
+            return int(QDialog::Accepted);
+        };
+        Get<QAction>(*window_, "Menu_Edit_Kopfzeile")->trigger();
     }
 
     using TIntEditText = QLineEdit;
@@ -197,6 +220,44 @@ TEST_F(DataSheetCommandTest, WindowAndRotorsheetDrawTheSamePageOfASorptionHxkInC
     };
     Get<QAction>(*window_, "Menu_Edit_Kopfzeile")->trigger();
     ExpectSamePage("zh", "SI");
+}
+
+TEST_F(DataSheetCommandTest,
+       WindowAndRotorsheetDrawTheSamePageInRussianWithSummerInInchPoundWithHeaderAndNotes) {
+    StartWindow();
+    ApplyLanguage(Language::Russian);
+    Get<QAction>(*window_, "Menu_Optionen_UseSeasons")->trigger();
+    Get<QToolButton>(*window_, "Button_Seasons")->click();
+    TOptionsValues options;
+    options.unitSystem = UnitSystem::IP;
+    options.separators = ProgramSeparators();
+    window_->ApplyOptions(options);
+    EnterNotesAndHeader(
+        {QStringLiteral(
+             "Расходы воздуха приняты по схеме вентиляции проектировщика, редакция D от 14 ноября 2026 г."),
+         QStringLiteral(
+             "В зимнем режиме возможно образование конденсата; со стороны вытяжки предусмотреть поддон."),
+         QStringLiteral(
+             "Цены и сроки поставки согласно нашему предложению; корпус поставляется из двух частей.")},
+        QStringLiteral(
+            "Расширение областной больницы, корпус В, вентиляция операционных и отделения реанимации"));
+    ExpectSamePage("ru", "IP");
+}
+
+TEST_F(DataSheetCommandTest, WindowAndRotorsheetDrawTheSamePageInPolishWithHeaderAndNotes) {
+    StartWindow();
+    ApplyLanguage(Language::Polish);
+    Get<QAction>(*window_, "Menu_Optionen_UseSeasons")->trigger();
+    EnterNotesAndHeader(
+        {QStringLiteral("Ilości powietrza według schematu wentylacji projektanta, rewizja D z dnia 14 "
+                        "listopada 2026 r."),
+         QStringLiteral("W trybie zimowym możliwe jest wykraplanie; po stronie wywiewu należy przewidzieć "
+                        "tacę ociekową."),
+         QStringLiteral(
+             "Ceny i terminy dostaw zgodnie z naszą ofertą; obudowa jest dostarczana w dwóch częściach.")},
+        QStringLiteral(
+            "Rozbudowa szpitala wojewódzkiego, budynek C, wentylacja sal operacyjnych i oddziału OIOM"));
+    ExpectSamePage("pl", "SI");
 }
 
 } // namespace

@@ -135,9 +135,13 @@ TEST_F(PreviewTest, ZoomToWidthAndToFitFollowTheViewAndNeverGoBelowTen)
         EXPECT_EQ(p.Zoom(), ZoomOfItem(PreviewZoom::ToFit, client.width(), client.height(), page.width(), page.height()));
         EXPECT_LE(p.PageView()->height(), client.height());
 
+        // "100 %": the sheet as large as it prints, 210 mm at the screen's logical resolution.
         Get<QComboBox>(p, "Combo_Zoom")->setCurrentIndex(3);
         EXPECT_EQ(p.Zoom(), 100);
-        EXPECT_EQ(p.PageView()->width(), ZoomedExtent(100, page.width()) + PreviewZoom::Margin);
+        const double dpi = p.PageView()->logicalDpiX();
+        EXPECT_NEAR(p.PageView()->width() - PreviewZoom::Margin, 210 / 25.4 * dpi, 1);
+        Get<QComboBox>(p, "Combo_Zoom")->setCurrentIndex(1); // 50 %
+        EXPECT_NEAR(p.PageView()->width() - PreviewZoom::Margin, 105 / 25.4 * dpi, 1);
 
         // Narrowed as far as its tool bar lets it: the zoom follows, and stays at least 10 (the
         // floor itself is the zoom rule's, tested with it).
