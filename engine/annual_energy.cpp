@@ -7,8 +7,7 @@
 
 namespace velmarsund {
 
-AnnualFigures& AnnualFigures::operator+=(const AnnualFigures& o)
-{
+AnnualFigures& AnnualFigures::operator+=(const AnnualFigures& o) {
     scheduled += o.scheduled;
     heating += o.heating;
     cooling += o.cooling;
@@ -25,8 +24,7 @@ AnnualFigures& AnnualFigures::operator+=(const AnnualFigures& o)
     return *this;
 }
 
-AnnualAir AnnualAirOf(const TDatenRWT& winter, const TDatenRWT* summer)
-{
+AnnualAir AnnualAirOf(const TDatenRWT& winter, const TDatenRWT* summer) {
     AnnualAir air;
     air.rotor = winter;
     air.airPressure = winter.AirPressure;
@@ -39,8 +37,7 @@ AnnualAir AnnualAirOf(const TDatenRWT& winter, const TDatenRWT* summer)
     return air;
 }
 
-TDatenRWT HourRecordOf(const AnnualAir& air, const WeatherHour& hour, bool coolingHour)
-{
+TDatenRWT HourRecordOf(const AnnualAir& air, const WeatherHour& hour, bool coolingHour) {
     TDatenRWT r;
     const TDatenRWT& rotor = air.rotor;
     r.MatrixType = rotor.MatrixType;
@@ -62,8 +59,8 @@ TDatenRWT HourRecordOf(const AnnualAir& air, const WeatherHour& hour, bool cooli
     return r;
 }
 
-AnnualResults CalculateAnnualEnergy(const AnnualAir& air, const AnnualInputs& in, const WeatherYear& weather)
-{
+AnnualResults CalculateAnnualEnergy(const AnnualAir& air, const AnnualInputs& in,
+                                    const WeatherYear& weather) {
     AnnualResults results;
     const double setpoint = in.supplySetpoint;
     const double motorKw = MotorPower(air.rotor.Diameter, air.rotor.MatrixType) / 1000;
@@ -85,7 +82,8 @@ AnnualResults CalculateAnnualEnergy(const AnnualAir& air, const AnnualInputs& in
             continue;
         }
         // The matrix stays in both streams whether it turns or not.
-        m.fanEnergy += (r.DeltaP1 * r.State11.AVol + r.DeltaP2 * r.State21.AVol) / 3600 / in.fanEfficiency / 1000;
+        m.fanEnergy +=
+            (r.DeltaP1 * r.State11.AVol + r.DeltaP2 * r.State21.AVol) / 3600 / in.fanEfficiency / 1000;
         if (heating) {
             const double t11 = r.State11.Temp, t12 = r.State12.Temp;
             // Above the setpoint the rotor is slowed to reach it.
@@ -105,19 +103,18 @@ AnnualResults CalculateAnnualEnergy(const AnnualAir& air, const AnnualInputs& in
         }
         m.driveEnergy += motorKw;
     }
-    for (const AnnualFigures& m : results.months) results.year += m;
+    for (const AnnualFigures& m : results.months)
+        results.year += m;
     return results;
 }
 
-std::optional<double> MoneySaved(const AnnualFigures& f, const AnnualInputs& in)
-{
+std::optional<double> MoneySaved(const AnnualFigures& f, const AnnualInputs& in) {
     if (!in.heatPrice || !in.electricityPrice) return std::nullopt;
     return f.heatingTotal * *in.heatPrice + f.coolingTotal / in.coolingCop * *in.electricityPrice -
            (f.fanEnergy + f.driveEnergy) * *in.electricityPrice;
 }
 
-std::optional<double> PaybackYears(const AnnualFigures& year, const AnnualInputs& in)
-{
+std::optional<double> PaybackYears(const AnnualFigures& year, const AnnualInputs& in) {
     const std::optional<double> saved = MoneySaved(year, in);
     if (!in.investment || !saved || *saved <= 0) return std::nullopt;
     return *in.investment / *saved;

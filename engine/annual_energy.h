@@ -16,12 +16,12 @@ namespace velmarsund {
 
 // What a selection adds for its annual figures.
 struct AnnualInputs {
-    std::string weather;        // path of the EPW file, UTF-8, as given
-    int scheduleFrom = 6;       // the first hour of operation, 0 .. 23
-    int scheduleTo = 20;        // the hour operation ends, 1 .. 24, after scheduleFrom
-    int scheduleDays = 5;       // 5 Monday to Friday, 7 every day
-    double supplySetpoint = 18; // degC
-    double fanEfficiency = 0.6; // of both fans, 0.2 .. 0.9
+    std::string weather;                    // path of the EPW file, UTF-8, as given
+    int scheduleFrom = 6;                   // the first hour of operation, 0 .. 23
+    int scheduleTo = 20;                    // the hour operation ends, 1 .. 24, after scheduleFrom
+    int scheduleDays = 5;                   // 5 Monday to Friday, 7 every day
+    double supplySetpoint = 18;             // degC
+    double fanEfficiency = 0.6;             // of both fans, 0.2 .. 0.9
     std::optional<double> heatPrice;        // per kWh
     std::optional<double> electricityPrice; // per kWh
     double coolingCop = 3;                  // of the chiller the rotor relieves
@@ -57,9 +57,9 @@ struct AnnualResults {
 
 // The air a year is calculated with, taken from the selection's calculated records.
 struct AnnualAir {
-    TDatenRWT rotor;          // the calculated winter record: the rotor, the flows and the extract air
-    double airPressure = 0;   // mbar, for hours without a station pressure
-    double coolingExtractTemp = 0;     // degC: the summer case's extract air, else the winter case's
+    TDatenRWT rotor;               // the calculated winter record: the rotor, the flows and the extract air
+    double airPressure = 0;        // mbar, for hours without a station pressure
+    double coolingExtractTemp = 0; // degC: the summer case's extract air, else the winter case's
     double coolingExtractHumidity = 0; // %
 };
 
@@ -74,7 +74,8 @@ AnnualAir AnnualAirOf(const TDatenRWT& winter, const TDatenRWT* summer);
 TDatenRWT HourRecordOf(const AnnualAir& air, const WeatherHour& hour, bool coolingHour);
 
 // The year hour by hour under the inputs' schedule and setpoint.
-AnnualResults CalculateAnnualEnergy(const AnnualAir& air, const AnnualInputs& inputs, const WeatherYear& weather);
+AnnualResults CalculateAnnualEnergy(const AnnualAir& air, const AnnualInputs& inputs,
+                                    const WeatherYear& weather);
 
 // The money saved over the figures when both prices are given: HeatingTotal · HeatPrice +
 // CoolingTotal / CoolingCop · ElectricityPrice − (FanEnergy + DriveEnergy) · ElectricityPrice.

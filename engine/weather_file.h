@@ -18,9 +18,9 @@ inline constexpr std::size_t kHoursOfYear = 8760;
 inline constexpr std::size_t kHoursOfLeapYear = 8784;
 
 // The physical ranges a weather hour is checked against.
-inline constexpr double kWeatherTempMin = -70;      // degC
-inline constexpr double kWeatherTempMax = 70;       // degC
-inline constexpr double kWeatherHumidityMax = 100;  // %
+inline constexpr double kWeatherTempMin = -70;        // degC
+inline constexpr double kWeatherTempMax = 70;         // degC
+inline constexpr double kWeatherHumidityMax = 100;    // %
 inline constexpr double kWeatherPressureMin = 31000;  // Pa
 inline constexpr double kWeatherPressureMax = 120000; // Pa
 // The EPW's code for a missing station pressure.
@@ -41,11 +41,13 @@ struct WeatherLocation {
 
 struct WeatherYear {
     WeatherLocation location;
-    int firstWeekday = 1; // the weekday of the first row's day: 1 Monday .. 7 Sunday
+    int firstWeekday = 1;           // the weekday of the first row's day: 1 Monday .. 7 Sunday
     std::vector<WeatherHour> hours; // 8760 or 8784, from 1 January 00:00
 
     // The weekday of an hour, 1 Monday .. 7 Sunday, counted from the first day.
-    int WeekdayOf(std::size_t index) const { return static_cast<int>((firstWeekday - 1 + index / 24) % 7) + 1; }
+    int WeekdayOf(std::size_t index) const {
+        return static_cast<int>((firstWeekday - 1 + index / 24) % 7) + 1;
+    }
 };
 
 // A weather file refused: the message names the line (1 is the first) when one is at fault.
@@ -54,7 +56,7 @@ class WeatherFileError : public std::runtime_error {
     WeatherFileError(std::size_t line, const std::string& message);
     // The same fault in the named file: "<file>, line N: <reason>".
     WeatherFileError(const std::string& file, const WeatherFileError& fault);
-    std::size_t Line() const { return line_; } // 0 when no line is at fault (e.g. the row count)
+    std::size_t Line() const { return line_; }            // 0 when no line is at fault (e.g. the row count)
     const std::string& Reason() const { return reason_; } // without the line
 
   private:

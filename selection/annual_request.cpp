@@ -11,30 +11,28 @@ namespace {
 constexpr std::size_t kCurrencyBytes = 16;
 
 double Ranged(const RequestReader& r, std::string_view name, double fallback, double lowest, double highest,
-              const std::string& unit)
-{
+              const std::string& unit) {
     const double value = r.Number(name, fallback);
     if (value < lowest || value > highest) {
         std::ostringstream low, high;
         low << lowest;
         high << highest;
         throw FieldError(RequestProblem::OutOfRange, r.FieldName(name),
-                         "must lie between " + low.str() + " and " + high.str() + unit, {low.str(), high.str()});
+                         "must lie between " + low.str() + " and " + high.str() + unit,
+                         {low.str(), high.str()});
     }
     return value;
 }
 
 std::optional<double> OptRanged(const RequestReader& r, std::string_view name, double lowest, double highest,
-                                const std::string& unit)
-{
+                                const std::string& unit) {
     if (!r.Has(name)) return std::nullopt;
     return Ranged(r, name, 0, lowest, highest, unit);
 }
 
 } // namespace
 
-AnnualInputs ReadAnnualInputs(const RequestReader& r)
-{
+AnnualInputs ReadAnnualInputs(const RequestReader& r) {
     r.RejectUnknownOf(kAnnualFields);
     AnnualInputs in;
     in.weather = r.OptString("Weather").value_or(std::string());
@@ -44,7 +42,8 @@ AnnualInputs ReadAnnualInputs(const RequestReader& r)
         in.scheduleTo = static_cast<int>(schedule->Integer("To", in.scheduleTo, 1, 24));
         if (in.scheduleTo <= in.scheduleFrom)
             throw FieldError(RequestProblem::Invalid, schedule->FieldName("To"),
-                             "must lie after " + schedule->FieldName("From") + " (" + std::to_string(in.scheduleFrom) + ")");
+                             "must lie after " + schedule->FieldName("From") + " (" +
+                                 std::to_string(in.scheduleFrom) + ")");
         in.scheduleDays = static_cast<int>(schedule->Integer("Days", in.scheduleDays, 5, 7));
         if (in.scheduleDays == 6)
             throw FieldError(RequestProblem::NotOffered, schedule->FieldName("Days"),
@@ -64,8 +63,7 @@ AnnualInputs ReadAnnualInputs(const RequestReader& r)
     return in;
 }
 
-Json AnnualInputsJson(const AnnualInputs& in)
-{
+Json AnnualInputsJson(const AnnualInputs& in) {
     Json j = Json::object();
     j["Weather"] = in.weather;
     j["Schedule"] = {{"From", in.scheduleFrom}, {"To", in.scheduleTo}, {"Days", in.scheduleDays}};
@@ -79,8 +77,7 @@ Json AnnualInputsJson(const AnnualInputs& in)
     return j;
 }
 
-Json AnnualFiguresJson(const AnnualFigures& f, const AnnualInputs& in)
-{
+Json AnnualFiguresJson(const AnnualFigures& f, const AnnualInputs& in) {
     Json j = Json::object();
     AppendField(j, "Scheduled", f.scheduled);
     AppendField(j, "Heating", f.heating);
@@ -99,27 +96,27 @@ Json AnnualFiguresJson(const AnnualFigures& f, const AnnualInputs& in)
     return j;
 }
 
-Json AnnualResultsJson(const AnnualResults& results, const AnnualInputs& in)
-{
+Json AnnualResultsJson(const AnnualResults& results, const AnnualInputs& in) {
     Json year = AnnualFiguresJson(results.year, in);
     if (const auto payback = PaybackYears(results.year, in)) AppendField(year, "Payback", *payback);
     Json months = Json::array();
-    for (const AnnualFigures& m : results.months) months.push_back(AnnualFiguresJson(m, in));
+    for (const AnnualFigures& m : results.months)
+        months.push_back(AnnualFiguresJson(m, in));
     Json j = Json::object();
     AppendField(j, "Year", std::move(year));
     AppendField(j, "Months", std::move(months));
     return j;
 }
 
-WeatherYear ReadWeatherFile(const std::filesystem::path& path)
-{
+WeatherYear ReadWeatherFile(const std::filesystem::path& path) {
     constexpr std::size_t kLargest = 64u << 20;
     const FileRead read = ReadRegularFile(path, kLargest);
     const std::string file = "the weather file " + QuotedForMessage(path.string());
     if (!read.Ok())
-        throw WeatherFileError(file, WeatherFileError(0, "cannot be read: " + (read.fault == ReadFault::TooLarge
-                                                                                    ? std::string("larger than 64 MiB")
-                                                                                    : read.reason)));
+        throw WeatherFileError(
+            file, WeatherFileError(0, "cannot be read: " + (read.fault == ReadFault::TooLarge
+                                                                ? std::string("larger than 64 MiB")
+                                                                : read.reason)));
     try {
         return ReadEpw(read.bytes);
     } catch (const WeatherFileError& e) {

@@ -10,9 +10,9 @@
 namespace velmarsund::request {
 
 // The fields of the annual block.
-inline constexpr std::string_view kAnnualFields[] = {"Weather",          "Schedule",         "SupplySetpoint",
-                                                     "FanEfficiency",    "HeatPrice",        "ElectricityPrice",
-                                                     "CoolingCop",       "Investment",       "Currency"};
+inline constexpr std::string_view kAnnualFields[] = {"Weather",       "Schedule",   "SupplySetpoint",
+                                                     "FanEfficiency", "HeatPrice",  "ElectricityPrice",
+                                                     "CoolingCop",    "Investment", "Currency"};
 
 // Reads and checks the annual block (`where` is "Annual."); raises RequestError naming the field.
 AnnualInputs ReadAnnualInputs(const RequestReader& annual);

@@ -2,19 +2,18 @@
 
 namespace velmarsund {
 
-AnnualAir AnnualAirOf(const CalculatedSelection& c)
-{
+AnnualAir AnnualAirOf(const CalculatedSelection& c) {
     return AnnualAirOf(c.winter, c.summer ? &*c.summer : nullptr);
 }
 
-AnnualResults CalculateAnnualEnergy(const CalculatedSelection& c, const AnnualInputs& inputs, const WeatherYear& weather)
-{
+AnnualResults CalculateAnnualEnergy(const CalculatedSelection& c, const AnnualInputs& inputs,
+                                    const WeatherYear& weather) {
     return CalculateAnnualEnergy(AnnualAirOf(c), inputs, weather);
 }
 
-AnnualResults CalculateAnnualEnergy(const Selection& selection, const WeatherYear& weather)
-{
-    return CalculateAnnualEnergy(CalculateSelection(selection), selection.annual.value_or(AnnualInputs{}), weather);
+AnnualResults CalculateAnnualEnergy(const Selection& selection, const WeatherYear& weather) {
+    return CalculateAnnualEnergy(CalculateSelection(selection), selection.annual.value_or(AnnualInputs{}),
+                                 weather);
 }
 
 } // namespace velmarsund

@@ -19,8 +19,7 @@ using testing::GeneratedEpw;
 
 // The reference selection (E18, 10 000 m³/h each way, extract 22 °C 40 %), its summer extract air
 // at 24 °C 50 %, every hour of every day scheduled.
-Selection Reference(bool summerShown = true)
-{
+Selection Reference(bool summerShown = true) {
     SetCurrentLanguage(Language::English);
     Selection s = SelectionFromJson(request::Json::parse(R"({"Height":2000,"Width":2000,"Profile":"E18",
         "State11":{"SVol":10000,"Temp":-12,"Humidity":90},"State21":{"SVol":10000,"Temp":22,"Humidity":40},
@@ -35,44 +34,43 @@ Selection Reference(bool summerShown = true)
     return s;
 }
 
-WeatherYear Constant(double temp, double humidity, std::optional<double> pressure = std::nullopt)
-{
+WeatherYear Constant(double temp, double humidity, std::optional<double> pressure = std::nullopt) {
     return ReadEpw(GeneratedEpw([&](std::size_t) { return EpwHour{temp, humidity, pressure}; }));
 }
 
 // The hour as the rule calculates it, for the expected figures.
-TDatenRWT HourOf(const Selection& s, const WeatherYear& year, bool cooling)
-{
+TDatenRWT HourOf(const Selection& s, const WeatherYear& year, bool cooling) {
     TDatenRWT r = HourRecordOf(AnnualAirOf(CalculateSelection(s)), year.hours.front(), cooling);
     r.Calculate();
     EXPECT_EQ(r.Status, 0);
     return r;
 }
 
-double FanKwh(const TDatenRWT& r, double efficiency)
-{
+double FanKwh(const TDatenRWT& r, double efficiency) {
     return (r.DeltaP1 * r.State11.AVol + r.DeltaP2 * r.State21.AVol) / 3600 / efficiency / 1000;
 }
 
 // Every field of the year is the sum of its months.
-void ExpectMonthsAddUp(const AnnualResults& r)
-{
+void ExpectMonthsAddUp(const AnnualResults& r) {
     AnnualFigures sum;
-    for (const AnnualFigures& m : r.months) sum += m;
+    for (const AnnualFigures& m : r.months)
+        sum += m;
     const AnnualFigures& y = r.year;
     EXPECT_EQ(sum.scheduled, y.scheduled);
     EXPECT_EQ(sum.heating + sum.cooling + sum.idle + sum.failed, y.scheduled);
     EXPECT_EQ(sum.frost, y.frost);
-    for (double AnnualFigures::*f : {&AnnualFigures::heatingSensible, &AnnualFigures::heatingLatent,
-                                     &AnnualFigures::heatingTotal, &AnnualFigures::coolingTotal, &AnnualFigures::fanEnergy,
-                                     &AnnualFigures::driveEnergy, &AnnualFigures::waterRecovered})
+    for (double AnnualFigures::*f :
+         {&AnnualFigures::heatingSensible, &AnnualFigures::heatingLatent, &AnnualFigures::heatingTotal,
+          &AnnualFigures::coolingTotal, &AnnualFigures::fanEnergy, &AnnualFigures::driveEnergy,
+          &AnnualFigures::waterRecovered})
         EXPECT_DOUBLE_EQ(sum.*f, y.*f);
 }
 
-void ExpectNear(double actual, double expected) { EXPECT_NEAR(actual, expected, 1e-9 * std::fabs(expected) + 1e-12); }
+void ExpectNear(double actual, double expected) {
+    EXPECT_NEAR(actual, expected, 1e-9 * std::fabs(expected) + 1e-12);
+}
 
-TEST(AnnualEnergy, AColdYearHeatsEveryHourWithTheRotorSlowedAboveTheSetpoint)
-{
+TEST(AnnualEnergy, AColdYearHeatsEveryHourWithTheRotorSlowedAboveTheSetpoint) {
     const WeatherYear year = Constant(-10, 80);
     for (const double setpoint : {18.0, 5.0}) {
         SCOPED_TRACE(setpoint);
@@ -104,8 +102,7 @@ TEST(AnnualEnergy, AColdYearHeatsEveryHourWithTheRotorSlowedAboveTheSetpoint)
     }
 }
 
-TEST(AnnualEnergy, AWarmYearCoolsWithTheSummerExtractAir)
-{
+TEST(AnnualEnergy, AWarmYearCoolsWithTheSummerExtractAir) {
     struct Case {
         const char* what;
         double outside;
@@ -139,8 +136,7 @@ TEST(AnnualEnergy, AWarmYearCoolsWithTheSummerExtractAir)
     }
 }
 
-TEST(AnnualEnergy, AYearAtTheSetpointRunsNoHourButCostsFanEnergy)
-{
+TEST(AnnualEnergy, AYearAtTheSetpointRunsNoHourButCostsFanEnergy) {
     const Selection s = Reference();
     const WeatherYear year = Constant(18, 50);
     const AnnualResults r = CalculateAnnualEnergy(s, year);
@@ -151,10 +147,11 @@ TEST(AnnualEnergy, AYearAtTheSetpointRunsNoHourButCostsFanEnergy)
     ExpectNear(r.year.fanEnergy, 8760 * FanKwh(HourOf(s, year, false), 0.6));
 }
 
-TEST(AnnualEnergy, AScheduleOfOneHourADayCountsTheRowEndingAtItsEndOnWeekdays)
-{
+TEST(AnnualEnergy, AScheduleOfOneHourADayCountsTheRowEndingAtItsEndOnWeekdays) {
     // Cold only in the row of hour field 8 (07:00 to 08:00).
-    const auto coldAtSeven = [](std::size_t i) { return EpwHour{i % 24 == 7 ? -10.0 : 18.0, 50, std::nullopt}; };
+    const auto coldAtSeven = [](std::size_t i) {
+        return EpwHour{i % 24 == 7 ? -10.0 : 18.0, 50, std::nullopt};
+    };
     struct Case {
         const char* startWeekday;
         int days;
@@ -162,8 +159,8 @@ TEST(AnnualEnergy, AScheduleOfOneHourADayCountsTheRowEndingAtItsEndOnWeekdays)
         std::int64_t january;
     };
     const Case cases[] = {
-        {"Saturday", 5, 52 * 5, 21},    // 3 January is a Monday, 31 January too
-        {"Monday", 5, 52 * 5 + 1, 23},  // the year ends on a Monday
+        {"Saturday", 5, 52 * 5, 21},   // 3 January is a Monday, 31 January too
+        {"Monday", 5, 52 * 5 + 1, 23}, // the year ends on a Monday
         {"Saturday", 7, 365, 31},
     };
     for (const Case& c : cases) {
@@ -180,8 +177,7 @@ TEST(AnnualEnergy, AScheduleOfOneHourADayCountsTheRowEndingAtItsEndOnWeekdays)
     }
 }
 
-TEST(AnnualEnergy, AMissingStationPressureTakesTheSelectionsAirPressure)
-{
+TEST(AnnualEnergy, AMissingStationPressureTakesTheSelectionsAirPressure) {
     Selection s = Reference();
     s.airPressure = 950;
     const AnnualResults missing = CalculateAnnualEnergy(s, Constant(-5, 70));
@@ -192,8 +188,7 @@ TEST(AnnualEnergy, AMissingStationPressureTakesTheSelectionsAirPressure)
     EXPECT_NE(missing.year.fanEnergy, higher.year.fanEnergy) << "the hour's own pressure is used";
 }
 
-TEST(AnnualEnergy, AFailingHourCountsAsFailedAndAddsNothing)
-{
+TEST(AnnualEnergy, AFailingHourCountsAsFailedAndAddsNothing) {
     // Saturated air at 70 degC holds more vapour than a pressure of 32 kPa allows.
     const WeatherHour bad{70, 100, 32000, 3, 10};
     const Selection s = Reference();
@@ -217,8 +212,7 @@ TEST(AnnualEnergy, AFailingHourCountsAsFailedAndAddsNothing)
     ExpectMonthsAddUp(r);
 }
 
-TEST(AnnualEnergy, HoursOutsideTheScheduleCountNothing)
-{
+TEST(AnnualEnergy, HoursOutsideTheScheduleCountNothing) {
     Selection s = Reference();
     s.annual = AnnualInputs{}; // 6 to 20, Monday to Friday
     const AnnualResults r = CalculateAnnualEnergy(s, Constant(-10, 80));
@@ -226,8 +220,7 @@ TEST(AnnualEnergy, HoursOutsideTheScheduleCountNothing)
     EXPECT_EQ(r.year.heating, r.year.scheduled);
 }
 
-TEST(AnnualEnergy, MoneySavedAndPaybackFollowThePricesAndTheInvestment)
-{
+TEST(AnnualEnergy, MoneySavedAndPaybackFollowThePricesAndTheInvestment) {
     AnnualFigures f;
     f.heatingTotal = 100000;
     f.coolingTotal = 9000;

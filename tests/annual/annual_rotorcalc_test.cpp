@@ -23,27 +23,25 @@ using rotorcalc::RunRequest;
 using testing::EpwHour;
 
 // A year that heats, idles and cools: a seasonal and a daily swing, the pressure missing at night.
-EpwHour Varied(std::size_t i)
-{
+EpwHour Varied(std::size_t i) {
     const double day = static_cast<double>(i) / 24, hour = static_cast<double>(i % 24);
-    const double t = 9 - 12 * std::cos(2 * M_PI * (day - 15) / 365) - 5 * std::cos(2 * M_PI * (hour - 3) / 24);
+    const double t =
+        9 - 12 * std::cos(2 * M_PI * (day - 15) / 365) - 5 * std::cos(2 * M_PI * (hour - 3) / 24);
     return {std::round(t * 10) / 10, std::round(70 + 15 * std::cos(2 * M_PI * (hour - 3) / 24)),
             i % 24 < 6 ? std::nullopt : std::optional<double>(100500 + static_cast<double>(i % 7) * 100)};
 }
 
 // The request as a script writes it from a selection file: the rotor fields, the summer case and
 // the annual block.
-Json AnnualRequest(const Json& selectionFile)
-{
+Json AnnualRequest(const Json& selectionFile) {
     Json request = {{"mode", "annual"}};
-    for (const char* field : {"AirPressure", "HumidityKind", "VolumeKind", "MatrixType", "Diameter", "Profile",
-                              "State11", "State21", "Summer", "ShowSummer", "Annual"})
+    for (const char* field : {"AirPressure", "HumidityKind", "VolumeKind", "MatrixType", "Diameter",
+                              "Profile", "State11", "State21", "Summer", "ShowSummer", "Annual"})
         if (selectionFile.contains(field)) request[field] = selectionFile[field];
     return request;
 }
 
-void ExpectFigures(const Json& figures, const AnnualFigures& expected)
-{
+void ExpectFigures(const Json& figures, const AnnualFigures& expected) {
     EXPECT_EQ(figures["Scheduled"], expected.scheduled);
     EXPECT_EQ(figures["Heating"], expected.heating);
     EXPECT_EQ(figures["Cooling"], expected.cooling);
@@ -60,15 +58,15 @@ void ExpectFigures(const Json& figures, const AnnualFigures& expected)
     EXPECT_EQ(figures["WaterRecovered"].get<double>(), expected.waterRecovered);
 }
 
-TEST(AnnualMode, GivesTheSelectionsFiguresForTheSameInputsFromAFileOrHourByHour)
-{
+TEST(AnnualMode, GivesTheSelectionsFiguresForTheSameInputsFromAFileOrHourByHour) {
     SetCurrentLanguage(Language::English);
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string epw = dir.filePath(QStringLiteral("Testhafen.epw")).toStdString();
     std::ofstream(epw) << testing::GeneratedEpw(Varied, "Tuesday");
 
-    Selection selection = SelectionFromJson(Json::parse(R"({"Height":2000,"Width":2000,"Diameter":1880,"Profile":"E18",
+    Selection selection =
+        SelectionFromJson(Json::parse(R"({"Height":2000,"Width":2000,"Diameter":1880,"Profile":"E18",
         "AirPressure":990,"State11":{"SVol":9000,"Temp":-12,"Humidity":90},"State21":{"SVol":10000,"Temp":22,"Humidity":40},
         "Summer":{"State11":{"SVol":9000,"Temp":32,"Humidity":40},"State21":{"SVol":10000,"Temp":25,"Humidity":50}},
         "Annual":{"Schedule":{"From":5,"To":22,"Days":5},"SupplySetpoint":17,"FanEfficiency":0.55,
@@ -93,17 +91,19 @@ TEST(AnnualMode, GivesTheSelectionsFiguresForTheSameInputsFromAFileOrHourByHour)
         ASSERT_FALSE(r.contains("error")) << r["error"];
         ExpectFigures(r["Year"], expected.year);
         ASSERT_EQ(r["Months"].size(), 12u);
-        for (std::size_t m = 0; m < 12; ++m) ExpectFigures(r["Months"][m], expected.months[m]);
+        for (std::size_t m = 0; m < 12; ++m)
+            ExpectFigures(r["Months"][m], expected.months[m]);
         EXPECT_EQ(r["Year"]["MoneySaved"].get<double>(), *MoneySaved(expected.year, *selection.annual));
         EXPECT_EQ(r["Year"]["Payback"].get<double>(), *PaybackYears(expected.year, *selection.annual));
     }
 }
 
-TEST(AnnualMode, RefusesAWeatherItCannotUseWithTheReason)
-{
+TEST(AnnualMode, RefusesAWeatherItCannotUseWithTheReason) {
     QTemporaryDir dir;
     const std::string hot = dir.filePath(QStringLiteral("hot.epw")).toStdString();
-    std::ofstream(hot) << testing::GeneratedEpw([](std::size_t i) { return EpwHour{i == 40 ? 200.0 : 10.0, 50, {}}; });
+    std::ofstream(hot) << testing::GeneratedEpw([](std::size_t i) {
+        return EpwHour{i == 40 ? 200.0 : 10.0, 50, {}};
+    });
     const Json base = Json::parse(R"({"mode":"annual","Diameter":1880,"Profile":"E18",
         "State11":{"SVol":10000,"Temp":-12,"Humidity":90},"State21":{"SVol":10000,"Temp":22,"Humidity":40}})");
     const auto with = [&](Json patch) {

@@ -17,9 +17,9 @@ struct EpwHour {
 };
 
 // A common year (or a leap year) beginning on `startWeekday` ("Monday" ..), every hour from `hour`.
-inline std::string GeneratedEpw(const std::function<EpwHour(std::size_t)>& hour, const std::string& startWeekday = "Monday",
-                                bool leap = false, std::size_t rows = 0)
-{
+inline std::string GeneratedEpw(const std::function<EpwHour(std::size_t)>& hour,
+                                const std::string& startWeekday = "Monday", bool leap = false,
+                                std::size_t rows = 0) {
     static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     std::ostringstream out;
     out << "LOCATION,Testhafen,TH,Testland,Generated,999999,54.00,10.00,1.0,12.0\n"
@@ -37,8 +37,8 @@ inline std::string GeneratedEpw(const std::function<EpwHour(std::size_t)>& hour,
         for (int day = 1; day <= days && index < total; ++day)
             for (int h = 1; h <= 24 && index < total; ++h, ++index) {
                 const EpwHour e = hour(index);
-                out << 2001 << ',' << month << ',' << day << ',' << h << ",60,?9?9?9?9E0?9?9?9," << e.temp << ','
-                    << e.temp - 5 << ',' << e.humidity << ',';
+                out << 2001 << ',' << month << ',' << day << ',' << h << ",60,?9?9?9?9E0?9?9?9," << e.temp
+                    << ',' << e.temp - 5 << ',' << e.humidity << ',';
                 if (e.pressure)
                     out << *e.pressure;
                 else
@@ -49,13 +49,15 @@ inline std::string GeneratedEpw(const std::function<EpwHour(std::size_t)>& hour,
     // Rows past a year repeat the last day of December.
     for (; index < total; ++index) {
         const EpwHour e = hour(index);
-        out << "2001,12,31," << index % 24 + 1 << ",60,?9?9?9?9E0?9?9?9," << e.temp << ',' << e.temp - 5 << ','
-            << e.humidity << ",999999,0,0,315,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\n";
+        out << "2001,12,31," << index % 24 + 1 << ",60,?9?9?9?9E0?9?9?9," << e.temp << ',' << e.temp - 5
+            << ',' << e.humidity << ",999999,0,0,315,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\n";
     }
     return out.str();
 }
 
 // The line number of the row of hour `index` (the header has eight lines).
-inline std::size_t EpwLineOf(std::size_t index) { return index + 9; }
+inline std::size_t EpwLineOf(std::size_t index) {
+    return index + 9;
+}
 
 } // namespace velmarsund::testing
