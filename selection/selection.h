@@ -2,11 +2,13 @@
 // One selection: everything that defines a rotor selection and a selection file stores, as one
 // plain value. The air of both seasons as entered, the air pressure and the input kinds; the
 // rotor panel; the switches that change results or pages; the language and units of the pages;
-// the season captions, offer header and notes; the chart kind and the leakage window's choices.
+// the season captions, offer header and notes; the chart kind and the leakage window's choices;
+// the annual block (weather, schedule, prices).
 // The rotor's foil, profile height and pitch, speed and wheel depth are not part of it: the
 // profile and the matrix type define them.
 
 #include "air_stream_state.h"
+#include "annual_energy.h"
 #include "language.h"
 #include "leakage_choices.h"
 #include "number_separators.h"
@@ -64,6 +66,9 @@ struct Selection {
     std::vector<QString> chartNotes; // of the chart page, at most three
     bool mollier = true;             // the chart: Mollier, or the turned Carrier chart
     LeakageChoices leakage;          // pressures in `units`
+
+    // The weather, schedule and prices of the annual figures, when the selection has them.
+    std::optional<AnnualInputs> annual;
 
     bool operator==(const Selection&) const = default;
 };

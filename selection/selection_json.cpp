@@ -1,6 +1,7 @@
 #include "selection_json.h"
 
 #include "air_completion.h"
+#include "annual_request.h"
 #include "convert_unit.h"
 #include "daten_rwt.h"
 #include "matrix_types.h"
@@ -29,7 +30,7 @@ constexpr std::string_view kSelectionFields[] = {
     "EnergyClass", "SeriesIndex", "Height", "Width", "Language", "Units", "Summer", "UseSeasons",
     "WinterCaption", "SummerCaption", "UseAhriEffectiveness", "TotalEffectiveness", "WetBulbOnDataSheet",
     "EnergyEfficiencyClass", "DecimalSeparator", "ThousandSeparator", "Header", "PrintHeader", "Notes", "Leakage",
-    "Mollier", "ChartNotes", "Format", "ShowSummer"};
+    "Mollier", "ChartNotes", "Format", "ShowSummer", "Annual"};
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -331,6 +332,7 @@ Selection SelectionFromJson(const Json& json)
     s.chartNotes = ReadStrings(r, "ChartNotes", 3, kMaxNoteLineChars);
     s.mollier = r.Boolean("Mollier", true);
     s.leakage = ReadLeakageChoices(r, s.units);
+    if (const auto annual = r.OptObject("Annual")) s.annual = request::ReadAnnualInputs(*annual);
     return s;
 }
 
@@ -375,6 +377,7 @@ Json SelectionJson(const Selection& s)
     j["Leakage"] = {{"FanPosition1", s.leakage.fan1},       {"FanPosition2", s.leakage.fan2},
                     {"Pressure1", s.leakage.pressure1},     {"Pressure2", s.leakage.pressure2},
                     {"PurgeSector", s.leakage.purgeSector}, {"Details", s.leakage.details}};
+    if (s.annual) j["Annual"] = request::AnnualInputsJson(*s.annual);
     return j;
 }
 

@@ -188,6 +188,9 @@ class TFormRotor : public TFormProdukt {
     TSelectionCommands* selectionCommands_ = nullptr;
 
     Selection selection_;
+    // The annual block as the selection last applied gave it: the window has no fields for it yet,
+    // so it travels with the selection unchanged.
+    std::optional<AnnualInputs> annual_;
     CalculatedSelection calculated_;
     QUndoStack* undoStack_ = nullptr;
     bool applying_ = false;        // a selection is being filled in: no step of its own

@@ -120,6 +120,7 @@ Selection TFormRotor::SelectionOfWindow() const {
         s.leakage.pressure1 = ConvertPressure(s.leakage.pressure1, formLeakage_->GetUnitSystem(), s.units);
         s.leakage.pressure2 = ConvertPressure(s.leakage.pressure2, formLeakage_->GetUnitSystem(), s.units);
     }
+    s.annual = annual_;
     return s;
 }
 
@@ -176,6 +177,7 @@ void TFormRotor::ApplySelection(const Selection& s) {
     const bool wasApplying = applying_;
     applying_ = true;
     CloseSizeList();
+    annual_ = s.annual;
     // The air as entered, into both records; the fields show it once the input kinds are set.
     for (TDatenRWT* r : {&WinterRecord(), &SummerRecord()}) {
         r->AirPressure = s.airPressure;

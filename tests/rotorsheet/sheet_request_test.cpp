@@ -247,5 +247,22 @@ TEST(SheetJob, WarningsOfTheCheckArePrintedOnTheSheet)
     EXPECT_EQ(warning->at, QPointF(250, 2094));
 }
 
+TEST(SheetRequest, ASelectionWithItsAnnualBlockPrintsAsWithoutIt)
+{
+    const SheetRequest annual = ReadSheetRequest(
+        With(R"({"Annual":{"Weather":"Testhafen.epw","Schedule":{"From":7,"To":18,"Days":7},"HeatPrice":0.09}})"));
+    ASSERT_TRUE(annual.selection.annual);
+    EXPECT_EQ(annual.selection.annual->weather, "Testhafen.epw");
+    EXPECT_EQ(annual.selection.annual->scheduleTo, 18);
+    EXPECT_EQ(ErrorOf(With(R"({"Annual":{"Schedule":{"Days":6}}})")),
+              "field 'Annual.Schedule.Days' must be 5 (Monday to Friday) or 7 (every day)");
+
+    SetCurrentLanguage(Language::English);
+    RecordingCanvas with, without;
+    PrepareSheet(annual).pages[0](with, 1);
+    PrepareSheet(ReadSheetRequest(Reference())).pages[0](without, 1);
+    EXPECT_TRUE(with.Operations() == without.Operations());
+}
+
 } // namespace
 } // namespace velmarsund::rotorsheet

@@ -102,6 +102,36 @@ TEST(SelectionFile, AFileOfFormatOneStillOpens) {
     EXPECT_EQ(r.language, Language::German);
 }
 
+TEST(SelectionFile, TheAnnualBlockIsKeptToTheLastBitAndLeftOutWhenThereIsNone) {
+    Json request = Unusual();
+    request["Annual"] = Json::parse(R"({"Weather":"Wetter/Hamburg Ü.epw","Schedule":{"From":0,"To":24,"Days":7},
+        "SupplySetpoint":17.123456789012345,"FanEfficiency":0.65,"HeatPrice":0.0812345,"ElectricityPrice":0.31,
+        "CoolingCop":3.5,"Investment":12500,"Currency":"€"})");
+    const Selection original = SelectionFromJson(request);
+    ASSERT_TRUE(original.annual);
+    EXPECT_EQ(original.annual->weather, "Wetter/Hamburg Ü.epw");
+    EXPECT_EQ(original.annual->scheduleDays, 7);
+    EXPECT_EQ(original.annual->supplySetpoint, 17.123456789012345);
+    const QByteArray bytes = SelectionFileBytes(original);
+    const OpenedSelection opened = ReadSelection(bytes);
+    ExpectSameInputs(opened.selection, original);
+    EXPECT_EQ(SelectionFileBytes(opened.selection), bytes);
+
+    // The defaults of a block that gives only the weather; no block, no field.
+    const Selection defaults = SelectionFromJson(Json::parse(R"({"Height":2000,"Width":2000,"Annual":{"Weather":"a.epw"}})"));
+    ASSERT_TRUE(defaults.annual);
+    AnnualInputs expected;
+    expected.weather = "a.epw";
+    EXPECT_EQ(*defaults.annual, expected);
+    EXPECT_EQ(defaults.annual->scheduleFrom, 6);
+    EXPECT_EQ(defaults.annual->scheduleTo, 20);
+    EXPECT_EQ(defaults.annual->scheduleDays, 5);
+    EXPECT_EQ(defaults.annual->supplySetpoint, 18);
+    EXPECT_EQ(defaults.annual->fanEfficiency, 0.6);
+    EXPECT_EQ(defaults.annual->coolingCop, 3);
+    EXPECT_FALSE(SelectionJson(SelectionFromJson(Unusual())).contains("Annual"));
+}
+
 TEST(SelectionFile, AnythingElseIsRefusedNamingTheField) {
     struct Case {
         std::string bytes;
@@ -146,6 +176,19 @@ TEST(SelectionFile, AnythingElseIsRefusedNamingTheField) {
         {with(R"({"ProfilePitch":6})"), SelectionFault::Field, RequestProblem::Invalid, "ProfilePitch"},
         {with(R"({"Speed":5})"), SelectionFault::Field, RequestProblem::Invalid, "Speed"},
         {with(R"({"WheelDepth":250})"), SelectionFault::Field, RequestProblem::Invalid, "WheelDepth"},
+        // The annual block.
+        {with(R"({"Annual":{"Sun":1}})"), SelectionFault::Field, RequestProblem::UnknownField, "Annual.Sun"},
+        {with(R"({"Annual":{"Schedule":{"From":24}}})"), SelectionFault::Field, RequestProblem::OutOfRange,
+         "Annual.Schedule.From"},
+        {with(R"({"Annual":{"Schedule":{"From":8,"To":8}}})"), SelectionFault::Field, RequestProblem::Invalid,
+         "Annual.Schedule.To"},
+        {with(R"({"Annual":{"Schedule":{"Days":6}}})"), SelectionFault::Field, RequestProblem::NotOffered,
+         "Annual.Schedule.Days"},
+        {with(R"({"Annual":{"FanEfficiency":0.95}})"), SelectionFault::Field, RequestProblem::OutOfRange,
+         "Annual.FanEfficiency"},
+        {with(R"({"Annual":{"HeatPrice":-0.1}})"), SelectionFault::Field, RequestProblem::OutOfRange,
+         "Annual.HeatPrice"},
+        {with(R"({"Annual":{"Weather":7}})"), SelectionFault::Field, RequestProblem::NotString, "Annual.Weather"},
     };
     for (const Case& c : cases) {
         try {

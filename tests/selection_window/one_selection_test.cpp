@@ -240,5 +240,30 @@ TEST_F(OneSelectionTest, TheChangeMarkFollowsSaveChangeUndoAndAFileOpenedStartsA
     EXPECT_FALSE(Commands().Modified());
 }
 
+TEST_F(OneSelectionTest, TheAnnualBlockOfAFileOpenedIsKeptThroughChangesAndSaved) {
+    StartWindow();
+    const Json annual = Json::parse(R"({"Weather":"Wetter/Testhafen.epw","Schedule":{"From":7,"To":18,"Days":7},
+        "SupplySetpoint":16.5,"FanEfficiency":0.7,"HeatPrice":0.09,"ElectricityPrice":0.3,"CoolingCop":3,
+        "Investment":9000,"Currency":"EUR"})");
+    Json file = SelectionJson(window_->CurrentSelection());
+    file["Annual"] = annual;
+    {
+        QFile out(Path("annual.vrsel"));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray::fromStdString(file.dump()));
+    }
+    ASSERT_TRUE(Commands().OpenFile(Path("annual.vrsel"), false));
+    EXPECT_FALSE(Commands().Modified());
+    Enter("Edit_Temp21", QStringLiteral("23"));
+    Get<QAction>(*window_, "Menu_Edit_Undo")->trigger();
+    Get<QAction>(*window_, "Menu_Edit_Redo")->trigger();
+    ASSERT_TRUE(Commands().SaveTo(Path("saved.vrsel")));
+    QFile saved(Path("saved.vrsel"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const Json back = Json::parse(saved.readAll().toStdString());
+    EXPECT_EQ(back["Annual"], annual);
+    EXPECT_EQ(back["State21"]["Temp"], 23);
+}
+
 } // namespace
 } // namespace velmarsund

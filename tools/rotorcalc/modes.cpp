@@ -6,13 +6,14 @@ namespace velmarsund::rotorcalc {
 
 const Mode* FindMode(std::string_view name)
 {
-    static constexpr std::array<Mode, 6> kModes{{
+    static constexpr std::array<Mode, 7> kModes{{
         {"rotor", &RunRotorMode},
         {"air", &RunAirMode},
         {"geometry", &RunGeometryMode},
         {"weight", &RunWeightMode},
         {"leakage", &RunLeakageMode},
         {"sizes", &RunSizesMode},
+        {"annual", &RunAnnualMode},
     }};
     for (const Mode& m : kModes)
         if (m.name == name) return &m;

@@ -26,5 +26,6 @@ Json RunGeometryMode(const RequestReader& request);
 Json RunWeightMode(const RequestReader& request);
 Json RunLeakageMode(const RequestReader& request);
 Json RunSizesMode(const RequestReader& request);
+Json RunAnnualMode(const RequestReader& request);
 
 } // namespace velmarsund::rotorcalc

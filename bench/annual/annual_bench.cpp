@@ -1,0 +1,65 @@
+// One selection through one year of weather: every hour of the year calculated (the engine's
+// share), and the whole path of the window and rotorcalc from the EPW text to the figures.
+
+#include "annual_selection.h"
+#include "generated_epw.h"
+#include "selection_json.h"
+#include "text_table.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+using namespace velmarsund;
+
+Selection Reference() {
+    SetCurrentLanguage(Language::English);
+    Selection s =
+        SelectionFromJson(request::Json::parse(R"({"Height":2000,"Width":2000,"Diameter":1880,"Profile":"E18",
+        "State11":{"SVol":10000,"Temp":-12,"Humidity":90},"State21":{"SVol":10000,"Temp":22,"Humidity":40},
+        "Summer":{"State11":{"SVol":10000,"Temp":32,"Humidity":40},"State21":{"SVol":10000,"Temp":24,"Humidity":50}}})"));
+    AnnualInputs in;
+    in.scheduleFrom = 0;
+    in.scheduleTo = 24;
+    in.scheduleDays = 7;
+    s.annual = in;
+    return s;
+}
+
+// A central European year: a seasonal swing of ±11 K about 9 degC with a daily one of ±4 K, humid
+// nights and drier afternoons.
+std::string VariedEpw() {
+    return testing::GeneratedEpw([](std::size_t i) {
+        const double day = static_cast<double>(i) / 24, hour = static_cast<double>(i % 24);
+        const double t =
+            9 - 11 * std::cos(2 * M_PI * (day - 15) / 365) - 4 * std::cos(2 * M_PI * (hour - 3) / 24);
+        const double rh = 75 + 15 * std::cos(2 * M_PI * (hour - 3) / 24);
+        return testing::EpwHour{std::round(t * 10) / 10, std::round(rh), std::nullopt};
+    });
+}
+
+// Every hour of the year, the engine alone.
+void BM_AnnualEngineYear(benchmark::State& state) {
+    const Selection s = Reference();
+    const WeatherYear year = ReadEpw(VariedEpw());
+    const AnnualAir air = AnnualAirOf(CalculateSelection(s));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CalculateAnnualEnergy(air, *s.annual, year));
+    state.counters["hours"] = static_cast<double>(year.hours.size());
+}
+BENCHMARK(BM_AnnualEngineYear)->Unit(benchmark::kMillisecond);
+
+// From the EPW file's text to the year's figures, the selection calculated as well.
+void BM_AnnualFromEpwText(benchmark::State& state) {
+    const Selection s = Reference();
+    const std::string text = VariedEpw();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CalculateAnnualEnergy(s, ReadEpw(text)));
+}
+BENCHMARK(BM_AnnualFromEpwText)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
