@@ -2,6 +2,7 @@
 
 #include "file_access.h"
 #include "painter_canvas.h"
+#include "text_table.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -72,7 +73,60 @@ void DrawPagesOn(QPagedPaintDevice& device, const PageList& pages, int first, in
     }
 }
 
-QByteArray PdfDocument(const PageList& pages)
+QString PageKindText(PageKind kind, LanguageNumber language)
+{
+    TextId id = 159;
+    switch (kind) {
+    case PageKind::DataSheet: id = 159; break;
+    case PageKind::Chart: id = 156; break;
+    case PageKind::Leakage: id = 395; break;
+    case PageKind::ProductDescription: id = 160; break;
+    case PageKind::ControllerDescription: id = 663; break;
+    }
+    const QString text = LoadText(id, language);
+    return text.isEmpty() ? LoadText(id, Language::English) : text;
+}
+
+QString DocumentTitle(const QString& pageKind, const QString& designation)
+{
+    return (pageKind.trimmed() + QLatin1Char(' ') + designation.trimmed()).trimmed();
+}
+
+namespace {
+
+// One part of a file name: characters no file system takes become blanks, blanks collapse, and
+// dots and blanks at either end go (Windows drops a trailing dot, a leading one hides the file).
+QString FileNamePart(const QString& text)
+{
+    QString part = text;
+    for (QChar& c : part)
+        if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.unicode() < 32 || c.unicode() == 127)
+            c = QLatin1Char(' ');
+    part = part.simplified();
+    qsizetype first = 0;
+    qsizetype last = part.size();
+    while (first < last && (part[first] == QLatin1Char('.') || part[first] == QLatin1Char(' '))) ++first;
+    while (last > first && (part[last - 1] == QLatin1Char('.') || part[last - 1] == QLatin1Char(' '))) --last;
+    return part.mid(first, last - first);
+}
+
+} // namespace
+
+QString ProposedFileName(const QString& designation, const QString& project, const QString& position)
+{
+    QStringList parts;
+    for (const QString& text : {designation, project, position}) {
+        const QString part = FileNamePart(text);
+        if (!part.isEmpty()) parts << part;
+    }
+    QString name = parts.join(QLatin1Char(' '));
+    // Room for ".pdf" and a folder within the usual 255 bytes of a name.
+    while (name.toUtf8().size() > 200) name.chop(1);
+    name = FileNamePart(name);
+    return name.isEmpty() ? QStringLiteral("Velmarsund") : name;
+}
+
+QByteArray PdfDocument(const PageList& pages, const QString& title)
 {
     QByteArray bytes;
     {
@@ -83,7 +137,7 @@ QByteArray PdfDocument(const PageList& pages)
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         writer.setResolution(kPdfResolution);
         writer.setCreator(QString());
-        writer.setTitle(QString());
+        writer.setTitle(title);
         QPainter painter(&writer);
         for (std::size_t page = 0; page < pages.size(); ++page) {
             if (page > 0) writer.newPage();
@@ -95,12 +149,12 @@ QByteArray PdfDocument(const PageList& pages)
     return WithPdfAuthor(bytes, kPdfAuthor);
 }
 
-bool WritePdfFile(const QString& path, const PageList& pages, QString* error) {
-    return WritePdfFile(NativePath(path), pages, error);
+bool WritePdfFile(const QString& path, const PageList& pages, QString* error, const QString& title) {
+    return WritePdfFile(NativePath(path), pages, error, title);
 }
 
-bool WritePdfFile(const std::filesystem::path& path, const PageList& pages, QString* error) {
-    const QByteArray pdf = PdfDocument(pages);
+bool WritePdfFile(const std::filesystem::path& path, const PageList& pages, QString* error, const QString& title) {
+    const QByteArray pdf = PdfDocument(pages, title);
     return Save({{path, pdf.toStdString()}}, error);
 }
 

@@ -5,6 +5,7 @@
 // message is the system's reason. Only regular files are replaced; a pipe, a device or a socket
 // of the name is refused and left alone. Names given as bytes are used as they are.
 
+#include "language.h"
 #include "page_list.h"
 
 #include <QByteArray>
@@ -24,12 +25,29 @@ inline const QString kPdfAuthor = QStringLiteral("Velmarsund GmbH");
 // page mapped isotropically onto the device's full page.
 void DrawPagesOn(QPagedPaintDevice& device, const PageList& pages, int first, int last, int exportFlag);
 
-// The PDF document of all pages (drawn with export flag 1).
-QByteArray PdfDocument(const PageList& pages);
+// The kinds of page a list starts with, named in a document's title.
+enum class PageKind { DataSheet, Chart, Leakage, ProductDescription, ControllerDescription };
+
+// The name of a page kind in `language`, as the menu and the page heading call it.
+QString PageKindText(PageKind kind, LanguageNumber language);
+
+// The document title of a list: the kind of its (first) page and the type designation, e.g.
+// "Data sheet HXG-E-E18-2000/2000-1880"; either alone when the other is empty.
+QString DocumentTitle(const QString& pageKind, const QString& designation);
+
+// The file name (without extension) proposed for a list: the designation, the offer header's project
+// and position, each shortened to what a file system takes (no path separators, no reserved or control
+// characters, no blanks or dots at the ends); "Velmarsund" when nothing is left.
+QString ProposedFileName(const QString& designation, const QString& project, const QString& position);
+
+// The PDF document of all pages (drawn with export flag 1), with `title` as its document title.
+QByteArray PdfDocument(const PageList& pages, const QString& title = QString());
 
 // Writes the PDF document; false with a message when the file cannot be written.
-bool WritePdfFile(const QString& path, const PageList& pages, QString* error = nullptr);
-bool WritePdfFile(const std::filesystem::path& path, const PageList& pages, QString* error = nullptr);
+bool WritePdfFile(const QString& path, const PageList& pages, QString* error = nullptr,
+                  const QString& title = QString());
+bool WritePdfFile(const std::filesystem::path& path, const PageList& pages, QString* error = nullptr,
+                  const QString& title = QString());
 
 // The file names of the PNG pictures for `path`: "OUT.png" gives OUT-1.png, OUT-2.png, ...
 QStringList PngFileNames(const QString& path, int count);

@@ -4,6 +4,8 @@
 #include "page_font.h"
 #include "text_table.h"
 
+#include <QDate>
+
 #include <algorithm>
 
 namespace velmarsund {
@@ -99,6 +101,8 @@ void DrawHeaderLines(PageCanvas& canvas, const std::array<QString, 8>& header)
 
 } // namespace
 
+QString CalculationDate() { return QDate::currentDate().toString(Qt::ISODate); }
+
 void DrawPageFrame(PageCanvas& canvas, const PageFrameValues& frame)
 {
     canvas.FillBackground();
@@ -115,7 +119,9 @@ void DrawPageFrame(PageCanvas& canvas, const PageFrameValues& frame)
     if (version.isEmpty())
         version = LoadText(kVersionText, Language::English); // a language without its texts
     canvas.Text(250, 2886, version + QLatin1Char(' ') + frame.versionText);
-    // "Page x of y" at the right end of the footer, on every page of a printed or exported list.
+    // "Page x of y" at the right end of the footer, on every page of a printed or exported list,
+    // and the date of the calculation before it.
+    double dateRight = Right;
     if (canvas.State().pageCount > 0) {
         QString page = LoadText(kPageOfText, frame.language);
         if (page.isEmpty()) page = LoadText(kPageOfText, Language::English);
@@ -123,6 +129,12 @@ void DrawPageFrame(PageCanvas& canvas, const PageFrameValues& frame)
         page.replace(page.indexOf(QLatin1String("%d")), 2, QString::number(canvas.State().pageCount));
         canvas.SetTextAlign(TextAlign::Right);
         canvas.Text(Right, 2886, page);
+        canvas.SetTextAlign(TextAlign::Left);
+        dateRight = Right - canvas.TextWidth(page) - 40;
+    }
+    if (!frame.calculationDate.isEmpty()) {
+        canvas.SetTextAlign(TextAlign::Right);
+        canvas.Text(dateRight, 2886, frame.calculationDate);
         canvas.SetTextAlign(TextAlign::Left);
     }
 

@@ -35,6 +35,7 @@ constexpr int RuleY(int n) { return LineTop(n) + LineHeight / 2; }
 struct PageFrameValues {
     LanguageNumber language = Language::English; // the print font and the texts of the title
     QString versionText;                         // the short version text, e.g. "10/17"
+    QString calculationDate;                     // the day of the calculation, e.g. "2026-12-11"; none when empty
     bool printHeader = false;                    // the offer header lines
     std::array<QString, 8> header;               // the offer header lines by index
     std::vector<QString> notes;                  // the notes list; at most three lines show
@@ -42,6 +43,10 @@ struct PageFrameValues {
 
     bool operator==(const PageFrameValues&) const = default;
 };
+
+// The date of a calculation made today, as the footer prints it (year-month-day, the same in every
+// language).
+QString CalculationDate();
 
 // `text` whole when it fits `width` in the canvas's current font, else shortened at the end of a
 // word (inside a word only when its first word alone is wider) and ended with "…".

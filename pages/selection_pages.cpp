@@ -13,6 +13,7 @@ PageFrameValues PageFrameOf(const Selection& s, const std::vector<QString>& note
     PageFrameValues frame;
     frame.language = s.language;
     frame.versionText = ProgramVersionText().shortForm;
+    frame.calculationDate = CalculationDate();
     frame.printHeader = s.printHeader;
     frame.header = s.header;
     frame.notes = notes;
@@ -28,6 +29,11 @@ QString DesignationOf(const Selection& s)
     } catch (const std::invalid_argument&) {
         return {};
     }
+}
+
+QString DocumentTitleOf(PageKind kind, const Selection& s)
+{
+    return DocumentTitle(PageKindText(kind, s.language), DesignationOf(s));
 }
 
 DataSheetValues DataSheetValuesOf(const CalculatedSelection& c)
@@ -63,17 +69,23 @@ LeakagePageValues LeakagePageValuesOf(const CalculatedSelection& c)
     PageFrameValues frame;
     frame.language = s.language;
     frame.versionText = ProgramVersionText().shortForm;
+    frame.calculationDate = CalculationDate();
     return LeakagePageValuesOf(c.leakage, choices, QString::fromStdString(c.designation.ModelDesignation), frame);
 }
 
 DescriptionValues ProductDescriptionOf(const Selection& s)
 {
-    return ProductDescriptionValues(s.language, s.seriesIndex, DesignationOf(s), ProgramVersionText().shortForm);
+    DescriptionValues v =
+        ProductDescriptionValues(s.language, s.seriesIndex, DesignationOf(s), ProgramVersionText().shortForm);
+    v.frame.calculationDate = CalculationDate();
+    return v;
 }
 
 DescriptionValues ControllerDescriptionOf(const Selection& s)
 {
-    return ControllerDescriptionValues(s.language, ProgramVersionText().shortForm);
+    DescriptionValues v = ControllerDescriptionValues(s.language, ProgramVersionText().shortForm);
+    v.frame.calculationDate = CalculationDate();
+    return v;
 }
 
 } // namespace velmarsund

@@ -7,6 +7,7 @@
 #include "data_sheet_values.h"
 #include "description_pages.h"
 #include "leakage_page.h"
+#include "page_documents.h"
 #include "page_frame.h"
 
 namespace velmarsund {
@@ -17,6 +18,9 @@ PageFrameValues PageFrameOf(const Selection& selection, const std::vector<QStrin
 
 // The type designation the panel shows for a selection (empty when the catalogue has none).
 QString DesignationOf(const Selection& selection);
+
+// The PDF title of a list of the selection's pages that starts with a page of `kind`.
+QString DocumentTitleOf(PageKind kind, const Selection& selection);
 
 DataSheetValues DataSheetValuesOf(const CalculatedSelection& calculated);
 // The leakage page for the selection's leakage choices; empty when the leakage could not be

@@ -199,6 +199,7 @@ PageFrameValues TFormBasis::PageFrame(const std::array<QString, 3>& notes) const
     PageFrameValues frame;
     frame.language = CurrentLanguage();
     frame.versionText = ProgramVersionText().shortForm;
+    frame.calculationDate = CalculationDate();
     frame.printHeader = basis_.printHeader;
     frame.header = basis_.header;
     frame.notes.assign(notes.begin(), notes.end());
@@ -212,7 +213,8 @@ TFormSeite& TFormBasis::FormSeite()
     return *formSeite_;
 }
 
-void TFormBasis::ShowPages(const PageList& pages, std::array<QString, 3>* notes, QWidget* owner)
+void TFormBasis::ShowPages(const PageList& pages, std::array<QString, 3>* notes, QWidget* owner, PageKind kind,
+                           const QString& designation)
 {
     if (!owner) owner = this;
     TFormSeite& preview = FormSeite();
@@ -220,7 +222,9 @@ void TFormBasis::ShowPages(const PageList& pages, std::array<QString, 3>* notes,
         preview.SetNotesCallback([this, notes] { EditNotes(*notes); });
     else
         preview.SetNotesCallback(nullptr);
-    preview.SetPdfProposal(basis_.projectPath, windowTitle());
+    // The project's value follows its label in the header's second box, the position's below it.
+    preview.SetPdfProposal(basis_.projectPath, ProposedFileName(designation, basis_.header[5], basis_.header[7]),
+                           DocumentTitle(PageKindText(kind, CurrentLanguage()), designation));
     RunHidden(*owner, [&] { preview.DruckVorschau(owner, pages); });
 }
 

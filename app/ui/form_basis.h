@@ -9,6 +9,7 @@
 
 #include "basis_settings.h"
 #include "ini_datei.h"
+#include "page_documents.h"
 #include "page_frame.h"
 #include "page_list.h"
 #include "unit_system.h"
@@ -76,8 +77,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     // Shows a page list in the preview with the notes list it edits (none: nullptr) for `owner`
-    // (none: this window), which is hidden meanwhile.
-    void ShowPages(const PageList& pages, std::array<QString, 3>* notes, QWidget* owner = nullptr);
+    // (none: this window), which is hidden meanwhile. The list starts with a page of `kind` for
+    // the unit `designation`: its PDF is titled by both, and its file name proposed from the
+    // designation and the offer header's project and position.
+    void ShowPages(const PageList& pages, std::array<QString, 3>* notes, QWidget* owner, PageKind kind,
+                   const QString& designation);
 
     QMenu* Menu_Datei = nullptr;
     QAction* Menu_Datei_Beenden = nullptr;

@@ -532,6 +532,7 @@ LeakagePageValues TFormRotLeakage::PageValues() const
     PageFrameValues frame;
     frame.language = CurrentLanguage();
     frame.versionText = ProgramVersionText().shortForm;
+    frame.calculationDate = CalculationDate();
     return LeakagePageValuesOf(view_, choices_, designation_, frame);
 }
 

@@ -216,10 +216,11 @@ void TFormSeite::changeEvent(QEvent* event)
     QDialog::changeEvent(event);
 }
 
-void TFormSeite::SetPdfProposal(const QString& folder, const QString& name)
+void TFormSeite::SetPdfProposal(const QString& folder, const QString& name, const QString& title)
 {
     pdfFolder_ = folder;
     pdfName_ = name;
+    pdfTitle_ = title;
 }
 
 QSize TFormSeite::PrinterPage() const
@@ -357,7 +358,7 @@ void TFormSeite::Button_PDFClick()
     const QString path = dialog.selectedFiles().value(0);
     if (path.isEmpty()) return;
     QString error;
-    if (!WritePdfFile(path, pages_, &error)) {
+    if (!WritePdfFile(path, pages_, &error, pdfTitle_)) {
         ShowMessageBox(FormatText(LoadText(kCannotWrite), {path, error}), LoadText(kErrorCaption), MessageKind::Error);
         return;
     }

@@ -31,8 +31,9 @@ public:
     void DruckVorschau(QWidget* owner, const PageList& pages);
     // Edits the notes list of the page list; without one the notes button is disabled.
     void SetNotesCallback(std::function<void()> callback) { notesCallback_ = std::move(callback); }
-    // Where the PDF export proposes to save, and the name it proposes (without extension).
-    void SetPdfProposal(const QString& folder, const QString& name);
+    // Where the PDF export proposes to save, the name it proposes (without extension) and the
+    // document title it writes.
+    void SetPdfProposal(const QString& folder, const QString& name, const QString& title = QString());
 
     int CurrentPage() const { return currentPage_; }
     int PageCount() const { return static_cast<int>(pages_.size()); }
@@ -87,6 +88,7 @@ private:
     std::function<void()> notesCallback_;
     QString pdfFolder_;
     QString pdfName_;
+    QString pdfTitle_;
     int currentPage_ = 1;
     int zoom_ = 100;
     bool activated_ = false;

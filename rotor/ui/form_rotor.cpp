@@ -718,7 +718,7 @@ void TFormRotor::Button_VorauswahlClick() {
 TFormMollier& TFormRotor::FormMollier() {
     if (!formMollier_) {
         formMollier_ = new TFormMollier(this, [this](const PageList& pages) {
-            ShowPages(pages, &ChartNotes(), formMollier_);
+            ShowPages(pages, &ChartNotes(), formMollier_, PageKind::Chart, QString::fromStdString(designation_.ModelDesignation));
         });
         formMollier_->SetPageFrame([this] { return PageFrame(ChartNotes()); });
     }
@@ -744,7 +744,9 @@ void TFormRotor::Menu_Ansicht_DiagrammClick() {
 
 TFormRotLeakage& TFormRotor::FormLeakage() {
     if (!formLeakage_)
-        formLeakage_ = new TFormRotLeakage(this, [this](const PageList& pages) { ShowPages(pages, nullptr, formLeakage_); });
+        formLeakage_ = new TFormRotLeakage(this, [this](const PageList& pages) {
+            ShowPages(pages, nullptr, formLeakage_, PageKind::Leakage, QString::fromStdString(designation_.ModelDesignation));
+        });
     return *formLeakage_;
 }
 
@@ -770,21 +772,21 @@ void TFormRotor::Menu_Ansicht_DatenblattClick() {
     // Drawn from the calculated selection on every repaint, so that notes edited in the preview
     // show at once.
     ShowPages({[this](PageCanvas& canvas, int) { DrawDataSheet(canvas, DataSheetValuesOf(CalculatedForPages())); }},
-              &DataSheetNotes());
+              &DataSheetNotes(), nullptr, PageKind::DataSheet, QString::fromStdString(designation_.ModelDesignation));
 }
 
 void TFormRotor::Menu_Ansicht_ProduktbeschreibungClick() {
     ShowPages({[this](PageCanvas& canvas, int) {
                   DrawProductDescription(canvas, ProductDescriptionOf(CurrentSelection()));
               }},
-              nullptr);
+              nullptr, nullptr, PageKind::ProductDescription, QString::fromStdString(designation_.ModelDesignation));
 }
 
 void TFormRotor::Menu_Ansicht_ReglerbeschreibungClick() {
     ShowPages({[this](PageCanvas& canvas, int) {
                   DrawControllerDescription(canvas, ControllerDescriptionOf(CurrentSelection()));
               }},
-              nullptr);
+              nullptr, nullptr, PageKind::ControllerDescription, QString::fromStdString(designation_.ModelDesignation));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -29,6 +29,7 @@ PageList FramedPages(LanguageNumber language, int count) {
             PageFrameValues frame;
             frame.language = language;
             frame.versionText = QStringLiteral("10/17");
+            frame.calculationDate = QStringLiteral("2026-12-11");
             DrawPageTitle(canvas, frame);
             canvas.Text(250, 800, QStringLiteral("page %1, export %2").arg(page).arg(exportFlag));
             canvas.Text(250, 900, QStringLiteral("Zuluft Приточный 送风 Powietrze nawiewane"));
@@ -84,6 +85,52 @@ TEST(PageDocuments, EveryPageOfAListSaysWhichOfHowManyItIs) {
     ASSERT_TRUE(footer);
     EXPECT_EQ(footer->at, QPointF(1950, 2886));
     EXPECT_EQ(footer->align, TextAlign::Right);
+    // The date of the calculation before it, clear of it.
+    const auto date = second.FindText(QStringLiteral("2026-12-11"));
+    ASSERT_TRUE(date);
+    EXPECT_EQ(date->at.y(), 2886);
+    EXPECT_EQ(date->align, TextAlign::Right);
+    EXPECT_LT(date->at.x(), 1950 - second.TextWidth(QStringLiteral("Seite 2 von 3")));
+}
+
+TEST(PageDocuments, ThePdfIsTitledByItsPageKindAndTheDesignationInThePagesLanguage) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("titled.pdf"));
+    const QString title = DocumentTitle(PageKindText(PageKind::DataSheet, Language::Russian),
+                                        QStringLiteral("HXG-E-E18-2000/2000-1880"));
+    EXPECT_EQ(title, QStringLiteral("Технический лист HXG-E-E18-2000/2000-1880"));
+    ASSERT_TRUE(WritePdfFile(path, TwoPages(Language::Russian), nullptr, title));
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {path});
+    EXPECT_TRUE(info.contains(QStringLiteral("Title:           Технический лист HXG-E-E18-2000/2000-1880\n")))
+        << info.toStdString();
+    // The author is added after the title is written and keeps it.
+    EXPECT_TRUE(info.contains(QStringLiteral("Author:          Velmarsund GmbH"))) << info.toStdString();
+    EXPECT_EQ(DocumentTitle(PageKindText(PageKind::ControllerDescription, Language::German), QString()),
+              QStringLiteral("Reglerbeschreibung"));
+}
+
+TEST(PageDocuments, TheProposedFileNameIsTheDesignationProjectAndPositionAsAFileSystemTakesThem) {
+    const struct {
+        const char* designation;
+        const char* project;
+        const char* position;
+        const char* name;
+    } cases[] = {
+        {"HXG-E-E18-2000/2000-1880", "Klinikum Nord", "4.1", "HXG-E-E18-2000 2000-1880 Klinikum Nord 4.1"},
+        {"HXG-E-E18-2000/2000-1880", "", "", "HXG-E-E18-2000 2000-1880"},
+        {"HXL", "A:B*C?\"D<E>F|G\\H", "\t1\n", "HXL A B C D E F G H 1"},
+        {"HXL", "...hidden", "pos. ", "HXL hidden pos"},
+        {"", "  ", "..", "Velmarsund"},
+        {"HXV", "Больница №2", "Поз. 3", "HXV Больница №2 Поз. 3"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ProposedFileName(QString::fromUtf8(c.designation), QString::fromUtf8(c.project),
+                                   QString::fromUtf8(c.position)),
+                  QString::fromUtf8(c.name))
+            << c.project;
+    // A project as long as a hospital's still leaves room for the extension in one name.
+    EXPECT_LE(ProposedFileName(QStringLiteral("HXG"), QString(300, QChar(0x0416)), QStringLiteral("1")).toUtf8().size(),
+              200);
 }
 
 TEST(PageDocuments, AWriteReplacesTheFileWholeOrReportsWhyNot)

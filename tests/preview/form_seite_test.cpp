@@ -202,7 +202,8 @@ TEST_F(PreviewTest, PdfButtonProposesTheCaptionWritesAllPagesAndOpensTheFile)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("exported.pdf"));
     TFormSeite preview;
-    preview.SetPdfProposal(dir.path(), QStringLiteral("Velmarsund Rotor - Heat: Exchanger"));
+    preview.SetPdfProposal(dir.path(), QStringLiteral("Velmarsund Rotor - Heat: Exchanger"),
+                           QStringLiteral("Data sheet HXG-E-E18-2000/2000-1880"));
     Open(preview, Pages(2), [&](TFormSeite& p) {
         seams_.onDialog = [&](QDialog& d) {
             auto* dialog = qobject_cast<QFileDialog*>(&d);
@@ -226,6 +227,7 @@ TEST_F(PreviewTest, PdfButtonProposesTheCaptionWritesAllPagesAndOpensTheFile)
     EXPECT_TRUE(info.contains(QStringLiteral("Pages:           2"))) << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("Page size:       595 x 842 pts (A4)")));
     EXPECT_TRUE(info.contains(QStringLiteral("Author:          Velmarsund GmbH")));
+    EXPECT_TRUE(info.contains(QStringLiteral("Title:           Data sheet HXG-E-E18-2000/2000-1880\n")));
     const QString fonts = RunTool(QStringLiteral("pdffonts"), {path});
     EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationSans"))) << fonts.toStdString();
     EXPECT_EQ(FontsNotEmbedded(fonts), QStringList()) << fonts.toStdString();

@@ -108,6 +108,8 @@ TEST(RotorsheetProgram, AHundredVariedRequestsGiveOnePdfOfAHundredPages)
     EXPECT_TRUE(info.contains(QStringLiteral("Pages:           100"))) << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("Page size:       595 x 842 pts (A4)")));
     EXPECT_TRUE(info.contains(QStringLiteral("Author:          Velmarsund GmbH")));
+    // Titled by the first request's first page and its designation.
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +\\S.* HX[A-Z]-\\S+\n")))) << info.toStdString();
     const QString fonts = RunTool(QStringLiteral("pdffonts"), {output});
     EXPECT_EQ(testing::FontsNotEmbedded(fonts), QStringList()) << fonts.toStdString();
     const QString text = RunTool(QStringLiteral("pdftotext"), {output, QStringLiteral("-")});

@@ -17,6 +17,8 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUndoStack>
@@ -80,6 +82,40 @@ class OneSelectionTest : public MainWindowFixture {
 
     QTemporaryDir dir_;
 };
+
+TEST_F(OneSelectionTest, ThePdfDialogProposesTheDesignationProjectAndPosition) {
+    {
+        QFile file(Path("named.vrsel"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(R"({"Format":1,"Language":"de","Height":2000,"Width":2000,"PrintHeader":true,
+            "State11":{"SVol":9000,"Temp":-14,"Humidity":85},"State21":{"SVol":9500,"Temp":21,"Humidity":35},
+            "Header":["","11.12.2026","","A-4711","","Klinikum Nord: Haus *B*","","RLT 3/4"]})");
+    }
+    StartWindow();
+    ApplyLanguage(Language::German);
+    ASSERT_TRUE(Commands().OpenFile(Path("named.vrsel"), false));
+    Calculate();
+    ASSERT_TRUE(window_->ResultsValid());
+    const QString designation = QString::fromStdString(window_->CurrentDesignation().ModelDesignation);
+    ASSERT_TRUE(designation.contains(QLatin1Char('/'))) << designation.toStdString();
+    QString proposed;
+    seams_.onDialog = [&](QDialog& d) {
+        auto* preview = qobject_cast<TFormSeite*>(&d);
+        EXPECT_NE(preview, nullptr);
+        if (!preview) return int(QDialog::Rejected);
+        seams_.onDialog = [&](QDialog& dialog) {
+            if (auto* files = qobject_cast<QFileDialog*>(&dialog))
+                proposed = QFileInfo(files->selectedFiles().value(0)).fileName();
+            return int(QDialog::Rejected);
+        };
+        Get<QToolButton>(*preview, "Button_PDF")->click();
+        return int(QDialog::Rejected);
+    };
+    Get<QAction>(*window_, "Menu_Ansicht_Datenblatt")->trigger();
+    // Not the window's caption: the designation, project and position, what no file system takes gone.
+    EXPECT_EQ(proposed, QString(designation).replace(QLatin1Char('/'), QLatin1Char(' ')) +
+                            QStringLiteral(" Klinikum Nord Haus B RLT 3 4.pdf"));
+}
 
 TEST_F(OneSelectionTest, TheSameFileGivesTheSamePagesInTheWindowAndInRotorsheet) {
     struct Case {

@@ -129,7 +129,7 @@ int Run(int argc, char** argv) {
     QString error;
     std::vector<std::filesystem::path> removed;
     const bool written = png ? WritePngFiles(output, batch.pages, 150, &error, &removed)
-                             : WritePdfFile(output, batch.pages, &error);
+                             : WritePdfFile(output, batch.pages, &error, batch.title);
     if (!written) {
         std::cerr << "rotorsheet: cannot write " << outputPath << ": " << error.toStdString() << "\n";
         return 3;

@@ -10,6 +10,7 @@ void Prepare(const Json& request, const std::string& name, SheetBatch& batch)
     try {
         PreparedSheet prepared = PrepareSheet(ReadSheetRequest(request));
         for (PageProcedure& page : prepared.pages) batch.pages.push_back(std::move(page));
+        if (batch.title.isEmpty()) batch.title = prepared.title;
         for (const std::string& remark : prepared.remarks) batch.remarks.push_back(name + ": " + remark);
     } catch (const RequestError& e) {
         batch.errors.push_back(name + ": " + e.what());

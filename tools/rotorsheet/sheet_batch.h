@@ -5,6 +5,8 @@
 #include "page_list.h"
 #include "sheet_request.h"
 
+#include <QString>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +15,7 @@ namespace velmarsund::rotorsheet {
 
 struct SheetBatch {
     PageList pages;                   // of all requests, in order
+    QString title;                    // the document title of the first request's pages
     std::vector<std::string> errors;  // one line per refused request, naming it and the field
     std::vector<std::string> remarks; // what was changed without refusing
 };

@@ -20,6 +20,18 @@ PageProcedure LeakagePage(const CalculatedSelection& calculated)
     return [page = LeakagePageValuesOf(calculated)](PageCanvas& canvas, int) { DrawLeakagePage(canvas, page); };
 }
 
+PageKind PageKindOf(SheetPage page)
+{
+    switch (page) {
+    case SheetPage::DataSheet: return PageKind::DataSheet;
+    case SheetPage::Product: return PageKind::ProductDescription;
+    case SheetPage::Leakage: return PageKind::Leakage;
+    case SheetPage::Chart: return PageKind::Chart;
+    case SheetPage::Controller: return PageKind::ControllerDescription;
+    }
+    return PageKind::DataSheet;
+}
+
 } // namespace
 
 PreparedSheet PrepareSheet(const SheetRequest& request)
@@ -40,6 +52,7 @@ PreparedSheet PrepareSheet(const SheetRequest& request)
                                    " mm");
 
     for (SheetPage page : request.pages) {
+        if (prepared.title.isEmpty()) prepared.title = DocumentTitleOf(PageKindOf(page), calculated.selection);
         switch (page) {
         case SheetPage::DataSheet:
             prepared.pages.push_back(

@@ -6,6 +6,8 @@
 #include "sheet_request.h"
 
 #include <stdexcept>
+#include <QString>
+
 #include <string>
 #include <vector>
 
@@ -27,6 +29,7 @@ private:
 
 struct PreparedSheet {
     PageList pages;
+    QString title;                    // the document title: the first page's kind and the designation
     std::vector<std::string> remarks; // what the program changed, as the window would silently
 };
 
