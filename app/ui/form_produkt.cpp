@@ -80,7 +80,13 @@ TFormProdukt::TFormProdukt(QWidget* parent) : TFormBasis(parent)
     SetResultCommandsEnabled(false);
 }
 
-TFormProdukt::~TFormProdukt() = default;
+TFormProdukt::~TFormProdukt()
+{
+    // A caption field that loses the focus while the window goes reports no edit to a window that
+    // is no longer whole.
+    for (QLineEdit* edit : {Edit_Winter, Edit_Sommer})
+        if (edit) edit->disconnect(this);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Creation

@@ -37,6 +37,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -131,7 +132,11 @@ TFormRotor::TFormRotor(QWidget* parent) : TFormProdukt(parent) {
     PlaceControls();
 }
 
-TFormRotor::~TFormRotor() = default;
+TFormRotor::~TFormRotor() {
+    // Nothing the closing window's fields report is a change of its selection any more.
+    for (QLineEdit* edit : {Edit_Winter, Edit_Sommer})
+        if (edit) edit->disconnect(this);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Creation
