@@ -1,10 +1,17 @@
 #include "leakage_choices.h"
 
-#include "unit_system.h"
+#include "convert_unit.h"
 
 #include <cmath>
 
 namespace velmarsund {
+
+LeakageChoices FirstLeakageChoices(UnitSystem units)
+{
+    LeakageChoices c;
+    c.pressure1 = c.pressure2 = ConvertPressure(-300, UnitSystem::SI, units);
+    return c;
+}
 
 double PressureLimit(UnitSystem system) { return UnitChoice(system, 2000.0, 8.0); }
 

@@ -24,6 +24,10 @@ struct LeakageChoices {
     bool operator==(const LeakageChoices&) const = default;
 };
 
+// The choices of a first start: both fans drawing through, -300 Pa at each, no purge sector; the
+// pressures in `units`.
+LeakageChoices FirstLeakageChoices(UnitSystem units);
+
 // The largest pressure difference across the rotor's seals the window accepts, Pa.
 constexpr double kLargestPressureDifference = 2500;
 // The limits of an entered pressure: ±2000 Pa, ±8 in. W.G.

@@ -126,9 +126,8 @@ std::vector<QString> ReadStrings(const RequestReader& r, std::string_view name, 
 // default the window's -300 Pa.
 LeakageChoices ReadLeakageChoices(const RequestReader& r, UnitSystem units)
 {
-    LeakageChoices c;
-    const double fallback = ConvertPressure(-300, UnitSystem::SI, units);
-    c.pressure1 = c.pressure2 = fallback;
+    LeakageChoices c = FirstLeakageChoices(units);
+    const double fallback = c.pressure1;
     const auto object = r.OptObject("Leakage");
     if (!object) return c;
     object->RejectUnknown({"FanPosition1", "FanPosition2", "Pressure1", "Pressure2", "PurgeSector", "Details"});

@@ -30,24 +30,11 @@
 #include <QTimer>
 #include <QUndoStack>
 
-
 namespace velmarsund {
 namespace {
 
 constexpr TextId kHeating = 272;
 constexpr TextId kCooling = 273;
-
-// The leakage choices of a first start, with the pressures in `units`.
-LeakageChoices FirstLeakageChoices(UnitSystem units) {
-    LeakageChoices c;
-    c.pressure1 = c.pressure2 = ConvertPressure(-300, UnitSystem::SI, units);
-    return c;
-}
-
-bool SameChoices(const LeakageChoices& a, const LeakageChoices& b) {
-    return a.fan1 == b.fan1 && a.fan2 == b.fan2 && a.pressure1 == b.pressure1 && a.pressure2 == b.pressure2 &&
-           a.purgeSector == b.purgeSector && a.details == b.details;
-}
 
 // A summer inlet of a first start, complete for every input kind.
 AirStreamState FirstSummerInlet(double temp, double humidity, double pressure) {
@@ -216,7 +203,7 @@ void TFormRotor::ApplySelection(const Selection& s) {
     basis_.header = s.header;
     basis_.notesData = Lines<3>(s.notes);
     basis_.notesChart = Lines<3>(s.chartNotes);
-    if (formLeakage_ || !SameChoices(s.leakage, FirstLeakageChoices(s.units)))
+    if (formLeakage_ || s.leakage != FirstLeakageChoices(s.units))
         FormLeakage().SetChoices(s.leakage, s.units);
 
     // The panel: series and matrix type, their lists, the profile, the size and the dimensions.
