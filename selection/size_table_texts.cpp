@@ -57,7 +57,7 @@ SizeTableAnnualTexts SizeTableAnnualHeading(int row)
 SizeTableAnnualTexts SizeTableAnnualCells(const std::optional<AnnualFigures>& year)
 {
     if (!year) return {kNotSuitable, kNotSuitable};
-    return {FormatFixed(year->heatingTotal, 0), FormatFixed(year->fanEnergy, 0)};
+    return {FormatNumber(year->heatingTotal, 0), FormatNumber(year->fanEnergy, 0)};
 }
 
 } // namespace velmarsund

@@ -24,7 +24,8 @@ SizeTableRowTexts SizeTableHeading(int row, UnitSystem system);
 SizeTableRowTexts SizeTableRow(const SizeEvaluationRow& row, UnitSystem system);
 
 // The annual columns a selection with an annual block adds: the heat the size saves in the year
-// and the fan energy its pressure drops cost, in kWh a year in both unit systems.
+// and the fan energy its pressure drops cost, in kWh a year in both unit systems, grouped in
+// thousands.
 constexpr int kSizeTableAnnualColumns = 2;
 using SizeTableAnnualTexts = std::array<QString, kSizeTableAnnualColumns>;
 SizeTableAnnualTexts SizeTableAnnualHeading(int row);

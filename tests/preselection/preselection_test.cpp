@@ -273,8 +273,8 @@ TEST_F(PreselectionTest, AnAnnualBlockAddsEverySuitableSizesYearAndAWeatherFileT
             sized.diameter = row.diameter;
             const AnnualFigures year = CalculateAnnualEnergy(sized, weather).year;
             EXPECT_GT(year.heating, 0);
-            EXPECT_EQ(w.CellText(r, 9), FormatFixed(year.heatingTotal, 0)) << row.designation;
-            EXPECT_EQ(w.CellText(r, 10), FormatFixed(year.fanEnergy, 0)) << row.designation;
+            EXPECT_EQ(w.CellText(r, 9), FormatNumber(year.heatingTotal, 0)) << row.designation;
+            EXPECT_EQ(w.CellText(r, 10), FormatNumber(year.fanEnergy, 0)) << row.designation;
             ++suitable;
         }
         EXPECT_GE(suitable, 3);
