@@ -111,7 +111,8 @@ Json AnnualResultsJson(const AnnualResults& results, const AnnualInputs& in) {
 WeatherYear ReadWeatherFile(const std::filesystem::path& path) {
     constexpr std::size_t kLargest = 64u << 20;
     const FileRead read = ReadRegularFile(path, kLargest);
-    const std::string file = "the weather file " + QuotedForMessage(path.string());
+    // The whole path: the file's name is at its end, and a cut path would not say which file it is.
+    const std::string file = "the weather file '" + path.string() + "'";
     if (!read.Ok())
         throw WeatherFileError(
             file, WeatherFileError(0, "cannot be read: " + (read.fault == ReadFault::TooLarge

@@ -47,4 +47,17 @@ SizeTableRowTexts SizeTableRow(const SizeEvaluationRow& row, UnitSystem system)
     return t;
 }
 
+SizeTableAnnualTexts SizeTableAnnualHeading(int row)
+{
+    if (row == 0) return {LoadText(760), LoadText(761)};
+    const QString perYear = QLatin1Char('[') + LoadText(764) + QLatin1Char(']');
+    return {perYear, perYear};
+}
+
+SizeTableAnnualTexts SizeTableAnnualCells(const std::optional<AnnualFigures>& year)
+{
+    if (!year) return {kNotSuitable, kNotSuitable};
+    return {FormatNumber(year->heatingTotal, 0), FormatNumber(year->fanEnergy, 0)};
+}
+
 } // namespace velmarsund

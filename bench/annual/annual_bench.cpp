@@ -1,13 +1,17 @@
 // One selection through one year of weather: every hour of the year calculated (the engine's
-// share), and the whole path of the window and rotorcalc from the EPW text to the figures.
+// share), and the whole path of the window and rotorcalc from the EPW text to the figures; the
+// years of every suitable size of the largest series, as the preselection table shows them.
 
 #include "annual_selection.h"
+#include "annual_sizes.h"
+#include "calculate_selection.h"
 #include "generated_epw.h"
 #include "selection_json.h"
 #include "text_table.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -59,6 +63,33 @@ void BM_AnnualFromEpwText(benchmark::State& state) {
         benchmark::DoNotOptimize(CalculateAnnualEnergy(s, ReadEpw(text)));
 }
 BENCHMARK(BM_AnnualFromEpwText)->Unit(benchmark::kMillisecond);
+
+// The preselection's annual columns for the HXL series (the most sizes) at the flow that makes the
+// most of them suitable: every suitable size's selection and year, on all cores. Wall time.
+void BM_PreselectionYearsOfTheLargestSeries(benchmark::State& state) {
+    Selection s = Reference();
+    s.seriesIndex = 0;
+    const WeatherYear year = ReadEpw(VariedEpw());
+    SizeEvaluation most;
+    int mostSuitable = -1;
+    for (double flow = 2000; flow <= 120000; flow *= 1.25) {
+        Selection f = s;
+        f.winter.supply.SVol = f.winter.exhaust.SVol = flow;
+        const SizeEvaluation sizes = EvaluateSizes(SeasonRecordOf(f, f.winter), f.seriesIndex, f.profile, false);
+        const int suitable = static_cast<int>(
+            std::count_if(sizes.rows.begin(), sizes.rows.end(), [](const SizeEvaluationRow& r) { return r.suitable; }));
+        if (suitable > mostSuitable) {
+            mostSuitable = suitable;
+            most = sizes;
+            s.winter = f.winter;
+        }
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(AnnualFiguresOfSizes(s, most, year));
+    state.counters["sizes"] = static_cast<double>(most.rows.size());
+    state.counters["suitable"] = mostSuitable;
+}
+BENCHMARK(BM_PreselectionYearsOfTheLargestSeries)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -78,7 +78,9 @@ TFormBaugroessen::TFormBaugroessen(QWidget* parent) : QDialog(parent)
 
 void TFormBaugroessen::SetHeadings(const QStringList& row0, const QStringList& row1)
 {
-    for (int c = 0; c < kColumns; ++c) {
+    // The standard columns, and the ones a specialisation adds after them.
+    Tabelle_Baugroessen->setColumnCount(std::max(kColumns, static_cast<int>(row0.size())));
+    for (int c = 0; c < Tabelle_Baugroessen->columnCount(); ++c) {
         auto* item = new QTableWidgetItem(row0.value(c) + QLatin1Char('\n') + row1.value(c));
         item->setTextAlignment(ColumnAlignment(c));
         Tabelle_Baugroessen->setHorizontalHeaderItem(c, item);
@@ -95,7 +97,7 @@ void TFormBaugroessen::FitColumns()
     const int headingMargin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 4;
     constexpr int kCellPadding = 2 * 4 + 4; // the items' padding, and a little air
     int total = 0;
-    for (int c = 0; c < kColumns; ++c) {
+    for (int c = 0; c < Tabelle_Baugroessen->columnCount(); ++c) {
         int width = c == 0 ? kFirstColumnWidth : kColumnWidth;
         if (const QTableWidgetItem* heading = Tabelle_Baugroessen->horizontalHeaderItem(c))
             for (const QString& line : heading->text().split(QLatin1Char('\n')))
@@ -115,7 +117,7 @@ void TFormBaugroessen::SetDataRows(const std::vector<QStringList>& rows)
     Tabelle_Baugroessen->clearContents();
     Tabelle_Baugroessen->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
-        for (int c = 0; c < kColumns; ++c) {
+        for (int c = 0; c < Tabelle_Baugroessen->columnCount(); ++c) {
             auto* item = new QTableWidgetItem(rows[static_cast<std::size_t>(r)].value(c));
             item->setTextAlignment(ColumnAlignment(c));
             Tabelle_Baugroessen->setItem(r, c, item);

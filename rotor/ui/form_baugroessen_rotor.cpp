@@ -1,17 +1,26 @@
 #include "form_baugroessen_rotor.h"
 
+#include "annual_request.h"
+#include "annual_sizes.h"
 #include "form_rotor.h"
+#include "message_box.h"
 #include "modal_runner.h"
 #include "size_table_texts.h"
 #include "text_table.h"
 
 #include <QEvent>
+#include <QProgressDialog>
 #include <QPushButton>
+
+#include <filesystem>
 
 namespace velmarsund {
 namespace {
 
-QStringList ListOf(const SizeTableRowTexts& texts) { return QStringList(texts.begin(), texts.end()); }
+template <typename Texts> QStringList ListOf(const Texts& texts) { return QStringList(texts.begin(), texts.end()); }
+
+// How long the sizes' years may run before a progress window shows.
+constexpr int kProgressAfterMs = 500;
 
 } // namespace
 
@@ -25,7 +34,13 @@ void TFormBaugroessen_Rotor::SetTexts()
 {
     setWindowTitle(QStringLiteral("Rotor ") + LoadText(181));
     Button_Cancel->setText(LoadText(161));
-    SetHeadings(ListOf(SizeTableHeading(0, units_)), ListOf(SizeTableHeading(1, units_)));
+    QStringList row0 = ListOf(SizeTableHeading(0, units_));
+    QStringList row1 = ListOf(SizeTableHeading(1, units_));
+    if (annual_) {
+        row0 += ListOf(SizeTableAnnualHeading(0));
+        row1 += ListOf(SizeTableAnnualHeading(1));
+    }
+    SetHeadings(row0, row1);
 }
 
 void TFormBaugroessen_Rotor::changeEvent(QEvent* event)
@@ -37,15 +52,43 @@ void TFormBaugroessen_Rotor::changeEvent(QEvent* event)
 void TFormBaugroessen_Rotor::Fill(UnitSystem units)
 {
     units_ = units;
-    SetTexts();
     // The sizes of the selection's series for its air, each on a copy of its winter record.
     const Selection& selection = main_->CurrentSelection();
     evaluation_ = EvaluateSizes(SeasonRecordOf(selection, selection.winter), selection.seriesIndex, selection.profile,
                                 selection.effectiveness.useAhriEffectiveness);
+    annual_ = AnnualFiguresOfSizes(selection);
+    SetTexts();
     std::vector<QStringList> rows;
-    for (const SizeEvaluationRow& row : evaluation_.rows) rows.push_back(ListOf(SizeTableRow(row, units)));
+    for (std::size_t i = 0; i < evaluation_.rows.size(); ++i) {
+        QStringList row = ListOf(SizeTableRow(evaluation_.rows[i], units));
+        if (annual_) row += ListOf(SizeTableAnnualCells((*annual_)[i]));
+        rows.push_back(row);
+    }
     SetDataRows(rows);
     SelectRow(evaluation_.selected + kHeadingRows);
+}
+
+std::optional<std::vector<std::optional<AnnualFigures>>>
+TFormBaugroessen_Rotor::AnnualFiguresOfSizes(const Selection& selection)
+{
+    if (!selection.annual) return std::nullopt;
+    WeatherYear weather;
+    try {
+        weather = request::ReadWeatherFile(std::filesystem::path(selection.annual->weather));
+    } catch (const WeatherFileError& e) {
+        ShowMessageBox(LoadText(763) + QLatin1Char('\n') + QString::fromStdString(e.what()), LoadText(103),
+                       MessageKind::Warning);
+        return std::nullopt;
+    }
+    QProgressDialog progress(LoadText(762), LoadText(161), 0, 0, main_);
+    progress.setObjectName(QStringLiteral("Progress_Jahreswerte"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kProgressAfterMs);
+    return velmarsund::AnnualFiguresOfSizes(selection, evaluation_, weather, [&progress](int done, int total) {
+        progress.setMaximum(total);
+        progress.setValue(done);
+        return !progress.wasCanceled();
+    });
 }
 
 void TFormBaugroessen_Rotor::Show(UnitSystem units)

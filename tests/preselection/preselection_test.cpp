@@ -1,19 +1,25 @@
 // The preselection window from the main window: the table against rotorcalc's sizes mode in both
 // unit systems, the proposal, OK and double click, Cancel leaving the main window's record as it
-// was.
+// was, the annual columns of a selection with an annual block.
 
+#include "annual_request.h"
+#include "annual_selection.h"
 #include "batch.h"
 #include "convert_unit.h"
 #include "form_baugroessen_rotor.h"
 #include "int_edit.h"
+#include "generated_epw.h"
 #include "main_window_fixture.h"
 #include "number_format.h"
 #include "num_edit.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QListWidget>
 #include <QTableWidget>
 
+#include <cmath>
 #include <cstring>
 
 namespace velmarsund {
@@ -221,6 +227,71 @@ TEST_F(PreselectionTest, WithoutASuitableSizeTheFirstRowIsSelectedAndCannotBeTak
         return int(QDialog::Rejected);
     });
     EXPECT_EQ(list->currentRow(), before);
+}
+
+TEST_F(PreselectionTest, AnAnnualBlockAddsEverySuitableSizesYearAndAWeatherFileThatDoesNotReadIsReported)
+{
+    StartWindow();
+    TenThousandActual();
+    // A year of a daily swing between -12 and +28 degC, so that it heats, cools and stands idle.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Testhafen.epw"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const std::size_t days = 365;
+    file.write(QByteArray::fromStdString(GeneratedEpw([&](std::size_t i) {
+        return EpwHour{-12 + 40.0 * static_cast<double>(i / 24) / days + 4 * std::sin(static_cast<double>(i % 24) / 4), 60,
+                       std::nullopt};
+    })));
+    file.close();
+    Selection annual = window_->CurrentSelection();
+    annual.annual = AnnualInputs{};
+    annual.annual->weather = path.toStdString();
+    window_->ApplySelection(annual);
+    const Selection selection = window_->CurrentSelection();
+    ASSERT_TRUE(selection.annual.has_value());
+    const WeatherYear weather = request::ReadWeatherFile(path.toStdString());
+
+    Preselect([&](TFormBaugroessen_Rotor& w) {
+        EXPECT_EQ(w.Tabelle_Baugroessen->columnCount(), 11);
+        EXPECT_EQ(w.CellText(0, 9), QStringLiteral("Heating saved"));
+        EXPECT_EQ(w.CellText(0, 10), QStringLiteral("Fan energy"));
+        EXPECT_EQ(w.CellText(1, 9), QStringLiteral("[kWh/a]"));
+        int suitable = 0;
+        for (std::size_t i = 0; i < w.Evaluation().rows.size(); ++i) {
+            const SizeEvaluationRow& row = w.Evaluation().rows[i];
+            const int r = static_cast<int>(i) + 2;
+            if (!row.suitable) {
+                EXPECT_EQ(w.CellText(r, 9), QStringLiteral("--"));
+                EXPECT_EQ(w.CellText(r, 10), QStringLiteral("--"));
+                continue;
+            }
+            // The size's own selection through the selection's year.
+            Selection sized = selection;
+            sized.height = row.height;
+            sized.width = row.width;
+            sized.diameter = row.diameter;
+            const AnnualFigures year = CalculateAnnualEnergy(sized, weather).year;
+            EXPECT_GT(year.heating, 0);
+            EXPECT_EQ(w.CellText(r, 9), FormatNumber(year.heatingTotal, 0)) << row.designation;
+            EXPECT_EQ(w.CellText(r, 10), FormatNumber(year.fanEnergy, 0)) << row.designation;
+            ++suitable;
+        }
+        EXPECT_GE(suitable, 3);
+        return int(QDialog::Rejected);
+    });
+    EXPECT_TRUE(seams_.messages.empty());
+
+    // The weather file gone: the sizes without their years, and the reason in a warning.
+    QFile::remove(path);
+    Preselect([&](TFormBaugroessen_Rotor& w) {
+        EXPECT_EQ(w.Tabelle_Baugroessen->columnCount(), 9);
+        EXPECT_TRUE(w.RowSuitable(w.SelectedRow()));
+        return int(QDialog::Rejected);
+    });
+    ASSERT_EQ(seams_.messages.size(), 1U);
+    EXPECT_TRUE(seams_.messages[0].text.startsWith(QStringLiteral("The weather file cannot be read")));
+    EXPECT_TRUE(seams_.messages[0].text.contains(QStringLiteral("Testhafen.epw"))) << seams_.messages[0].text.toStdString();
 }
 
 } // namespace
