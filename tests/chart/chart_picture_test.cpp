@@ -245,8 +245,11 @@ TEST(ChartHandover, ColdDesignPointsGrowTheRangeDownwardsInTenDegreeSteps) {
             const ChartScale scale(s);
             RecordingCanvas c;
             ASSERT_TRUE(DrawProcessPicture(c, s, {line(k.t, 0.2)}));
-            ASSERT_EQ(c.Shapes().size(), 1u);
-            const auto [ordinate, x] = scale.ChartPointOf(c.Shapes()[0].rect.center());
+            std::vector<RecordedShape> points;
+            for (const RecordedShape& shape : c.Shapes())
+                if (shape.kind == RecordedShape::Kind::Ellipse) points.push_back(shape);
+            ASSERT_EQ(points.size(), 1u);
+            const auto [ordinate, x] = scale.ChartPointOf(points[0].rect.center());
             EXPECT_GT(ordinate, scale.Ordinate(RangesOf(s).tMin, x));
             EXPECT_LE(ordinate, scale.Ht());
             EXPECT_GE(x, RangesOf(s).xMin);
