@@ -8,6 +8,7 @@
 #include "recording_canvas.h"
 #include "text_table.h"
 
+#include <QFontMetricsF>
 #include <QLineF>
 #include <QTransform>
 
@@ -105,7 +106,7 @@ public:
     ChartPainter(PageCanvas& canvas, const ChartScale& scale, std::vector<QLineF> processes)
         : c_(canvas), s_(scale), r_(scale.Ranges()), p_(scale.Settings().pressure), units_(scale.Settings().units),
           carrier_(scale.Settings().carrier), language_(scale.Settings().language),
-          separators_(scale.Settings().separators), processes_(std::move(processes))
+          separators_(scale.Settings().separators), processes_(std::move(processes)), plot_(scale.Plot())
     {
     }
 
@@ -152,6 +153,8 @@ private:
     const LanguageNumber language_;
     const NumberSeparators separators_;
     const std::vector<QLineF> processes_;
+    const QPolygonF plot_;
+    QRectF humidityTitle_; // where the humidity curves' title stands, once written
 };
 
 void ChartPainter::EdgeLabel(const QPointF& from, const QPointF& to, const QString& label, QList<QRectF>& written)
@@ -171,7 +174,7 @@ void ChartPainter::EdgeLabel(const QPointF& from, const QPointF& to, const QStri
     const QPointF centre = to + inwards * along;
     const QRectF box(centre.x() - width / 2, centre.y() - g / 2, width, height);
     const QRectF kept = box.adjusted(-0.15 * g, -0.15 * g, 0.15 * g, 0.15 * g);
-    if (!Inside(s_.Plot(), box) ||
+    if (!Inside(plot_, box) ||
         std::any_of(written.begin(), written.end(), [&](const QRectF& w) { return w.intersects(kept); }))
         return;
     c_.SetOpaqueText(true);
@@ -191,8 +194,11 @@ void ChartPainter::Title()
                   QLatin1Char(' ') + Text(669);
     const QString text = Text(carrier_ ? 158 : 157) + QLatin1Char(' ') + pressure;
     const double f = s_.FontHeight();
-    const QPointF at = carrier_ ? At(r_.tMin, r_.xMax) - QPointF(0, 3 * f)
-                                : At(EnthalpyOf(r_.tMax, r_.xMax, p_) - 2.501 * r_.xMax, r_.xMin) - QPointF(0, 2 * f);
+    QPointF at = carrier_ ? At(r_.tMin, r_.xMax) - QPointF(0, 3 * f)
+                          : At(EnthalpyOf(r_.tMax, r_.xMax, p_) - 2.501 * r_.xMax, r_.xMin) - QPointF(0, 2 * f);
+    // A long title (a long language) that would reach the humidity title moves up above it.
+    const QRectF box(at.x(), at.y(), c_.TextWidth(text), f * kLineBox);
+    if (box.intersects(humidityTitle_)) at.setY(humidityTitle_.top() - f * kLineBox - f * 0.1);
     Write(at, TextAlign::Left, text);
     c_.SetFontStyle(FontStyle::Normal);
 }
@@ -266,8 +272,14 @@ void ChartPainter::EnthalpyLines()
             // is left out.
             const QPointF at = to + (to - from) / std::hypot(to.x() - from.x(), to.y() - from.y()) * f * 0.3;
             const QString label = Fixed(display, 0);
-            const QRectF box =
-                QRectF(at.x(), at.y() - g / 2, c_.TextWidth(label), g).adjusted(-0.15 * g, 0, 0.15 * g, 0);
+            const double width = c_.TextWidth(label);
+            // Where the saturation curve meets the far edge the label would pass it: there it
+            // stands on the line inside.
+            if (!Inside(plot_, QRectF(at.x(), at.y() - g / 2, width, g * kLineBox))) {
+                EdgeLabel(from, to, label, written);
+                continue;
+            }
+            const QRectF box = QRectF(at.x(), at.y() - g / 2, width, g).adjusted(-0.15 * g, 0, 0.15 * g, 0);
             if (std::any_of(written.begin(), written.end(),
                             [&](const QRectF& w) { return w.intersects(box); }))
                 continue;
@@ -342,9 +354,12 @@ void ChartPainter::Isotherms()
         if (!major) continue;
         const QString label = Fixed(display, 0);
         widestLabel = std::max(widestLabel, c_.TextWidth(label));
-        if (carrier_)
-            WriteTurned(start - AlongX(f * 0.6), 90, label);
-        else
+        if (carrier_) {
+            // Turned, a long label reaches up towards the axis: below it, clear of it.
+            const double axis = At(r_.tMin, r_.xMin).y();
+            WriteTurned(start - AlongX(std::max(f * 0.6, axis + f * 0.1 + c_.TextWidth(label) / 2 - start.y())), 90,
+                        label);
+        } else
             WriteCentred(start - AlongX(f * 0.3), TextAlign::Right, label);
     }
     const QString unit = Text(units_ == UnitSystem::SI ? 411 : 412);
@@ -364,6 +379,7 @@ void ChartPainter::HumidityCurves()
     const double f = s_.FontHeight();
     GridText();
     const int first = FirstCurve(r_.tMax);
+    const double ascent = QFontMetricsF(c_.CurrentFont()).ascent();
     QPointF lastEnd;
     struct Label {
         QPointF at;
@@ -376,6 +392,7 @@ void ChartPainter::HumidityCurves()
         Pen(phi == 50 || phi == 100 ? s_.PenWidth() : 0, kGridBlue);
         QPolygonF points;
         bool farEdge = false; // ends at x max rather than at t max
+        double lastX = 0;
         // At most one point a kelvin from t min to t max.
         for (double t = r_.tMin; t <= r_.tMax + 1e-9; t += 1) {
             double x = XFromPhi(t, phi, p_);
@@ -387,6 +404,7 @@ void ChartPainter::HumidityCurves()
             }
             points << At(EnthalpyOf(temp, x, p_) - 2.501 * x, x);
             farEdge = beyond;
+            lastX = x;
             if (beyond) break;
         }
         if (points.size() < 2) continue;
@@ -395,18 +413,23 @@ void ChartPainter::HumidityCurves()
         if (phi == 70 || phi == 90) continue;
         const QString text = FormatGeneral(phi, 10, separators_);
         if (!farEdge) {
-            // Beyond the highest isotherm, clear of it: above it in the Mollier chart, right of it
-            // in the Carrier chart.
+            // Beyond the highest isotherm (the curve's last step may end short of it), clear of
+            // it: above it in the Mollier chart, right of it in the Carrier chart.
+            const QPointF edge = At(EnthalpyOf(r_.tMax, lastX, p_) - 2.501 * lastX, lastX);
             if (carrier_)
-                labels.push_back({points.back() + QPointF(f * 0.3, 0), text, TextAlign::Left});
+                labels.push_back({edge + QPointF(f * 0.3, 0), text, TextAlign::Left});
             else
-                labels.push_back({points.back() - QPointF(0, f * 0.25 + s_.GridFontHeight() * (kLineBox - 0.5)), text,
+                labels.push_back({edge - QPointF(0, f * 0.3 + s_.GridFontHeight() * (kLineBox - 0.5)), text,
                                   TextAlign::Centre});
             continue;
         }
         const QPointF d = points.back() - points[points.size() - 2];
         const double length = std::hypot(d.x(), d.y());
-        labels.push_back({points.back() + (length > 0 ? d / length * f * 0.25 : QPointF()), text, TextAlign::Left});
+        QPointF at = points.back() + (length > 0 ? d / length * f * 0.25 : QPointF());
+        // The figures stand on the top edge of the turned chart, not across it, however flat the
+        // curve's last step.
+        if (carrier_) at.setY(std::min(at.y(), points.back().y() - (ascent - s_.GridFontHeight() / 2) - f * 0.1));
+        labels.push_back({at, text, TextAlign::Left});
     }
     // Where the curves end close together, the higher humidities keep their labels and a label
     // that would touch one already written is left out.
@@ -440,6 +463,7 @@ void ChartPainter::HumidityCurves()
             }
     }
     Write(QPointF(corner.x(), top), TextAlign::Right, title);
+    humidityTitle_ = QRectF(corner.x() - width, top, width, h * kLineBox);
 }
 
 } // namespace
@@ -657,11 +681,11 @@ bool DrawChartPicture(PageCanvas& canvas, const ChartSettings& settings, const s
     const ChartScale scale(settings);
     try {
         ChartPainter painter(canvas, scale, ProcessPieces(scale, lines));
-        painter.Title();
         painter.HumidityLines();
         painter.EnthalpyLines();
         painter.Isotherms();
         painter.HumidityCurves();
+        painter.Title(); // clear of the humidity title
     } catch (const MathError&) {
         return false;
     }
