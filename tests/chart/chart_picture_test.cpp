@@ -142,6 +142,8 @@ TEST(ChartPicture, TheTitleNamesThePressureInTheUnitSystem)
     EXPECT_TRUE(Chart(si).FindText(QStringLiteral("Mollier-diagram for p = 950 mbar")));
     ChartSettings ip = Settings(1, 0, UnitSystem::IP, true);
     EXPECT_TRUE(Chart(ip).FindText(QStringLiteral("Psychometric chart for p = 1.00 atm")));
+    ip.language = Language::Russian;
+    EXPECT_TRUE(Chart(ip).FindText(QStringLiteral("Психрометрическая диаграмма для p = 1.00 атм")));
 }
 
 // The ink of an upright text; a turned one by its whole box.
