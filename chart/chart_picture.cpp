@@ -638,6 +638,7 @@ void ProcessLabels::Numbers()
     c_.SetTextAlign(TextAlign::Left);
     c_.SetTextColour(Qt::black);
     c_.SetOpaqueText(true);
+    c_.SetFontStyle(FontStyle::Bold); // apart from the grid's figures
     for (const ProcessLine& line : lines_)
         for (std::size_t i = 0; i < line.size(); ++i) {
             if (line[i].number <= 0) continue;
@@ -672,6 +673,7 @@ void ProcessLabels::Numbers()
             taken_.push_back(QPolygonF(chosen));
         }
     c_.SetOpaqueText(false);
+    c_.SetFontStyle(FontStyle::Normal);
 }
 
 } // namespace
@@ -679,8 +681,15 @@ void ProcessLabels::Numbers()
 bool DrawChartPicture(PageCanvas& canvas, const ChartSettings& settings, const std::vector<ProcessLine>& lines)
 {
     const ChartScale scale(settings);
+    // A process state the moist-air functions cannot place leaves the title where it would stand
+    // without processes; the chart is drawn all the same.
+    std::vector<QLineF> pieces;
     try {
-        ChartPainter painter(canvas, scale, ProcessPieces(scale, lines));
+        pieces = ProcessPieces(scale, lines);
+    } catch (const MathError&) {
+    }
+    try {
+        ChartPainter painter(canvas, scale, std::move(pieces));
         painter.HumidityLines();
         painter.EnthalpyLines();
         painter.Isotherms();
