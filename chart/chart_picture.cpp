@@ -449,7 +449,7 @@ void ChartPainter::HumidityCurves()
     for (std::size_t i = 0; i < labels.size(); ++i)
         if (keep[i]) WriteCentred(labels[i].at, labels[i].align, labels[i].text);
     // The title over the chart's upper right corner, where the curves end, and above the labels
-    // under it.
+    // under it or just before it (a figure before the title would read as a part of it).
     const QString title = Text(13) + QStringLiteral(" [%]");
     const QPointF corner = At(s_.Ht(), r_.xMax);
     double top = std::min(corner.y(), lastEnd.y()) - f * (carrier_ ? 1.6 : 1.4);
@@ -457,7 +457,7 @@ void ChartPainter::HumidityCurves()
     for (bool moved = true; moved;) {
         moved = false;
         for (const QRectF& k : kept)
-            if (QRectF(corner.x() - width, top, width, h * kLineBox).intersects(k)) {
+            if (QRectF(corner.x() - width - h, top, width + h, h * kLineBox).intersects(k)) {
                 top = k.top() - h * kLineBox;
                 moved = true;
             }
