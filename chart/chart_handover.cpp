@@ -9,9 +9,10 @@ namespace velmarsund {
 namespace {
 
 ProcessLine Line(const AirStreamState& from, const AirStreamState& to, const QColor& colour, int style,
-                 const QString& fromName, const QString& toName)
+                 const QString& fromName, const QString& toName, int fromNumber)
 {
-    return {{from.Temp, from.X, colour, colour, style, fromName}, {to.Temp, to.X, colour, colour, style, toName}};
+    return {{from.Temp, from.X, colour, colour, style, fromName, fromNumber},
+            {to.Temp, to.X, colour, colour, style, toName, fromNumber + 1}};
 }
 
 QString Named(TextId state, const QString& season)
@@ -27,8 +28,10 @@ std::vector<ProcessLine> ProcessLinesOf(const TDatenRWT& winter, const TDatenRWT
     if (!resultsValid) return {ProcessLine{}, ProcessLine{}};
     std::vector<ProcessLine> lines;
     const auto season = [&](const TDatenRWT& r, int style, const QString& caption) {
-        lines.push_back(Line(r.State21, r.State22, kExhaustLineColour, style, Named(4, caption), Named(6, caption)));
-        lines.push_back(Line(r.State11, r.State12, kSupplyLineColour, style, Named(5, caption), Named(3, caption)));
+        lines.push_back(
+            Line(r.State21, r.State22, kExhaustLineColour, style, Named(4, caption), Named(6, caption), 21));
+        lines.push_back(
+            Line(r.State11, r.State12, kSupplyLineColour, style, Named(5, caption), Named(3, caption), 11));
     };
     season(winter, 0, summer ? winterCaption : QString());
     if (summer) season(*summer, 2, summerCaption);

@@ -9,7 +9,8 @@ namespace velmarsund {
 class TDatenRWT;
 
 // Exhaust line (21 to 22) and supply line (11 to 12) of each season: winter solid, summer dotted;
-// without results two empty lines. Each point is named by its state and season.
+// without results two empty lines. Each point is named by its state and season and numbered 11, 12
+// (supply) or 21, 22 (exhaust).
 std::vector<ProcessLine> ProcessLinesOf(const TDatenRWT& winter, const TDatenRWT* summer, bool resultsValid,
                                         const QString& winterCaption = {}, const QString& summerCaption = {});
 

@@ -12,10 +12,9 @@ void DrawChartInto(PageCanvas& canvas, const ChartSettings& settings, const std:
     const QRectF picture(0, 0, kChartPictureWidth, kChartPictureHeight);
     RecordingCanvas chart;
     chart.SetFont(canvas.State().font);
-    DrawChartPicture(chart, settings);
-    chart.PlayOn(canvas, picture, rect);
     RecordingCanvas processes;
-    DrawProcessPicture(processes, settings, lines);
+    DrawChartPictures(chart, processes, settings, lines);
+    chart.PlayOn(canvas, picture, rect);
     processes.PlayOn(canvas, picture, rect);
 }
 

@@ -8,12 +8,14 @@
 #include "chart_settings.h"
 
 #include <QPointF>
+#include <QPolygonF>
 
 #include <vector>
 
 namespace velmarsund {
 
 class PageCanvas;
+class RecordingCanvas;
 
 constexpr double kChartPictureWidth = 600;
 constexpr double kChartPictureHeight = 800;
@@ -38,6 +40,9 @@ public:
     double FontHeight() const { return f_ * s_; } // picture units
     double GridFontHeight() const;
     double PenWidth() const { return w_ * s_; }
+    // The plot: the area between the two axes, the highest isotherm and the far end of the
+    // humidity ratio, in picture units.
+    QPolygonF Plot() const;
 
     int Sy() const { return sy_; }
     int L() const { return l_; }
@@ -56,11 +61,22 @@ private:
 };
 
 // Draws the chart picture. An arithmetic error leaves the picture as far as it was drawn; the
-// answer says whether it was drawn whole.
-bool DrawChartPicture(PageCanvas& canvas, const ChartSettings& settings);
+// answer says whether it was drawn whole. The enthalpy title keeps clear of the process lines.
+bool DrawChartPicture(PageCanvas& canvas, const ChartSettings& settings, const std::vector<ProcessLine>& lines = {});
 
 // Draws the process lines: each line point to point in its pen, then every point as a filled
-// circle. An arithmetic error leaves the picture unfinished.
-bool DrawProcessPicture(PageCanvas& canvas, const ChartSettings& settings, const std::vector<ProcessLine>& lines);
+// circle, its number beside it, and a legend of the seasons' pens and the two sides' colours in a
+// free corner of the plot, all clear of `keepClear` (the chart's texts). An arithmetic error leaves
+// the picture unfinished.
+bool DrawProcessPicture(PageCanvas& canvas, const ChartSettings& settings, const std::vector<ProcessLine>& lines,
+                        const std::vector<QPolygonF>& keepClear = {});
+
+// The outline each text of a recorded picture covers, measured with the picture's font.
+std::vector<QPolygonF> TextOutlines(const RecordingCanvas& picture);
+
+// The chart picture into `chart` (its font set by the caller) and the process picture, in the same
+// font, into `processes`.
+void DrawChartPictures(RecordingCanvas& chart, RecordingCanvas& processes, const ChartSettings& settings,
+                       const std::vector<ProcessLine>& lines);
 
 } // namespace velmarsund

@@ -59,6 +59,7 @@ struct ProcessPoint {
     QColor pen;
     int penStyle = 0; // 0 solid, 2 dotted
     QString name;     // what the state is, for the pointer's hint on screen
+    int number = 0;   // the state's number as EN 308 counts them (11, 12, 21, 22); 0 unnumbered
 
     bool operator==(const ProcessPoint&) const = default;
 };

@@ -181,7 +181,7 @@ void DataSheetPainter::Draw()
     Dimensions();
     HousingAndProfileLines();
     DeliveryNotes();
-    for (double y : {2494, 2536, 2578}) At(1880, y, QStringLiteral("mm"));
+    for (double y : {2494, 2536, 2578}) At(1880, y, Text(671));
     if (Ip()) InchLines();
 
     const int drawing = v_.seriesIndex == 3   ? PagePicture::HousingHxk
@@ -326,14 +326,14 @@ void DataSheetPainter::CalculationBasis()
     c_.SetFontStyle(FontStyle::Normal);
 
     At(250, 2200, Text(1));
-    At(780, 2200, Pick("mbar", "atm"));
+    At(780, 2200, Ip() ? Text(669) : QStringLiteral("mbar"));
     const double pressure =
         ConvertUnit(Quantity::AirPressure, Unit::Millibar,
                     UnitChoice(v_.units, Unit::Millibar, Unit::Atmosphere), v_.airPressure);
     At(750, 2200, Fixed(pressure, Ip() ? 2 : 0), TextAlign::Right);
 
     At(250, 2242, Text(2));
-    At(780, 2242, Pick("m", "ft"));
+    At(780, 2242, Ip() ? Text(670) : QStringLiteral("m"));
     try {
         const double altitude = AltitudeFromPressure(v_.airPressure);
         At(750, 2242,
@@ -482,7 +482,7 @@ void DataSheetPainter::Dimensions()
         QString value;
         QString unit;
     };
-    const QString mm = QStringLiteral("mm");
+    const QString mm = Text(671);
     const DriveTexts drive = Drive();
     const Item items[] = {
         {Text(54) + QStringLiteral(" (A)"), 2452, 2410, v_.heightText, mm},

@@ -116,7 +116,7 @@ void LeakagePainter::DataBlock()
 {
     c_.SetFontHeight(PageGrid::FontHeight);
     c_.SetTextAlign(TextAlign::Left);
-    const QString mm = QStringLiteral(" mm");
+    const QString mm = QLatin1Char(' ') + Text(671);
     At(250, 1766, Text(180), TextAlign::Left);
     At(750, 1766, v_.designation, TextAlign::Left);
     At(250, 1850, Text(82), TextAlign::Left);

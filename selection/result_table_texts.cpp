@@ -35,11 +35,12 @@ constexpr Shown kFaceVelocity{Quantity::AirVelocity, Unit::MetrePerSecond, Unit:
 constexpr Shown kPressureDrop{Quantity::PressureDrop, Unit::Pascal, Unit::Pascal, Unit::InchWaterGauge, 0, 2};
 constexpr Shown kHeatFlow{Quantity::HeatFlow, Unit::Kilowatt, Unit::Kilowatt, Unit::BtuPerHour, 2, 0,
                           NumberFormat::Number};
-// Differences of the humidity ratio and transferred water: 2 decimals in both systems.
+// Differences of the humidity ratio and transferred water: 2 decimals in both systems, grouped
+// like the heat flows of their block.
 constexpr Shown kHumidityRatioDifference{Quantity::HumidityRatio, Unit::GramPerKilogram, Unit::GramPerKilogram,
-                                         Unit::GrainPerPound, 2, 2};
+                                         Unit::GrainPerPound, 2, 2, NumberFormat::Number};
 constexpr Shown kWaterFlow{Quantity::MassFlow, Unit::KilogramPerHour, Unit::KilogramPerHour, Unit::PoundPerHour, 2,
-                           2};
+                           2, NumberFormat::Number};
 
 QString Text(const Shown& q, double value, UnitSystem system)
 {

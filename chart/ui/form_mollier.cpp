@@ -199,9 +199,8 @@ void TFormMollier::Redraw()
     const ChartSettings settings = Settings();
     RecordingCanvas chart;
     chart.SetFont(PageFont(settings.language));
-    DrawChartPicture(chart, settings);
     RecordingCanvas processes;
-    DrawProcessPicture(processes, settings, lines_);
+    DrawChartPictures(chart, processes, settings, lines_);
     view_->SetPictures(std::move(chart), std::move(processes));
 }
 

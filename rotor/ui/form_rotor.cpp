@@ -424,7 +424,7 @@ void TFormRotor::SetTexts() {
     SetLabelText(LB_Breite, LoadText(55));
     SetLabelText(LB_Tiefe, LoadText(56));
     SetLabelText(LB_Raddurchmesser, LoadText(82));
-    SetLabelText(LB_MaxRad, QStringLiteral("(max. ") + LoadText(82));
+    SetLabelText(LB_MaxRad, QLatin1Char('(') + LoadText(672) + QLatin1Char(' ') + LoadText(82));
     SetLabelText(LB_Gewicht, LoadText(kWeight));
     SetLabelText(LB_Motor, LoadText(kMotor));
     FitPanelToTexts();

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
+
 #include <set>
 
 namespace velmarsund {
@@ -140,6 +142,110 @@ TEST(ChartPicture, TheTitleNamesThePressureInTheUnitSystem)
     EXPECT_TRUE(Chart(si).FindText(QStringLiteral("Mollier-diagram for p = 950 mbar")));
     ChartSettings ip = Settings(1, 0, UnitSystem::IP, true);
     EXPECT_TRUE(Chart(ip).FindText(QStringLiteral("Psychometric chart for p = 1.00 atm")));
+    ip.language = Language::Russian;
+    EXPECT_TRUE(Chart(ip).FindText(QStringLiteral("Психрометрическая диаграмма для p = 1.00 атм")));
+}
+
+// The ink of an upright text; a turned one by its whole box.
+QPolygonF Ink(const RecordingCanvas& c, const RecordedText& t, const QPolygonF& box)
+{
+    if (t.angle != 0) return box;
+    RecordingCanvas m;
+    m.SetFont(c.State().font);
+    m.SetFontHeight(t.height);
+    m.SetFontStyle(t.style);
+    const QFontMetricsF metrics(m.CurrentFont());
+    const double width = metrics.horizontalAdvance(t.text);
+    const double left = t.align == TextAlign::Left ? 0 : t.align == TextAlign::Right ? -width : -width / 2;
+    return QPolygonF(metrics.tightBoundingRect(t.text).translated(t.at.x() + left, t.at.y() + metrics.ascent()));
+}
+
+// Where the isotherms and humidity curves meet the frame of the plot, no label sits on it: each
+// lies wholly inside the plot or wholly outside.
+TEST(ChartPicture, NoLabelSitsOnTheFrameOfThePlot)
+{
+    for (const bool carrier : {false, true})
+        for (const UnitSystem units : {UnitSystem::SI, UnitSystem::IP})
+            for (const auto& [temperature, humidity] : {std::pair{1, 0}, std::pair{0, 2}, std::pair{4, 4}}) {
+                SCOPED_TRACE(testing::Message() << (carrier ? "Carrier " : "Mollier ") << static_cast<int>(units) << ' '
+                                                << temperature << ' ' << humidity);
+                const ChartSettings settings = Settings(temperature, humidity, units, carrier);
+                const RecordingCanvas c = Chart(settings);
+                const QPolygonF plot = ChartScale(settings).Plot();
+                const std::vector<RecordedText> texts = c.Texts();
+                const std::vector<QPolygonF> outlines = TextOutlines(c);
+                for (std::size_t i = 0; i < texts.size(); ++i) {
+                    const QPolygonF o = Ink(c, texts[i], outlines[i]);
+                    const bool inside = std::all_of(o.begin(), o.end(), [&](const QPointF& p) {
+                        return plot.containsPoint(p, Qt::OddEvenFill);
+                    });
+                    const bool outside = plot.intersected(o).boundingRect().width() < 0.5;
+                    EXPECT_TRUE(inside || outside) << texts[i].text.toStdString() << " at " << texts[i].at.x() << ", "
+                                                   << texts[i].at.y();
+                }
+            }
+}
+
+// Lines of constant enthalpy that end at the far edge of the humidity ratio carry their value
+// there, so the warm half of the chart has values too; they lie on the line inside the plot.
+TEST(ChartPicture, EnthalpyLinesEndingAtTheFarEdgeAreLabelledThere)
+{
+    for (const bool carrier : {false, true})
+        for (const UnitSystem units : {UnitSystem::SI, UnitSystem::IP}) {
+            SCOPED_TRACE(testing::Message() << (carrier ? "Carrier " : "Mollier ") << static_cast<int>(units));
+            const ChartSettings settings = Settings(1, 0, units, carrier);
+            const ChartScale scale(settings);
+            const RecordingCanvas c = Chart(settings);
+            const QPolygonF plot = scale.Plot();
+            // Above 70 kJ/kg (38 BTU/lb), where the lines no longer reach the saturation curve.
+            const int warm = units == UnitSystem::SI ? 70 : 38;
+            std::set<int> values;
+            for (const RecordedText& t : c.Texts()) {
+                bool number = false;
+                const int h = t.text.toInt(&number);
+                if (!number || !t.opaque || t.angle != 0) continue;
+                EXPECT_TRUE(plot.containsPoint(t.at, Qt::OddEvenFill)) << h;
+                if (h > warm) values.insert(h);
+            }
+            EXPECT_GE(values.size(), 5u);
+            // The warmest labelled line lies near the warm corner of the chart.
+            ASSERT_FALSE(values.empty());
+            EXPECT_GT(*values.rbegin(), units == UnitSystem::SI ? 110 : 45);
+        }
+}
+
+// The enthalpy title stays clear of the process lines (a cold winter point in the turned chart
+// runs its exhaust line where the title stood), on a white ground.
+TEST(ChartPicture, TheEnthalpyTitleKeepsClearOfTheProcessLines)
+{
+    SetCurrentLanguage(Language::English);
+    const auto line = [](double t1, double x1, double t2, double x2) {
+        return ProcessLine{{t1, x1, Qt::black, Qt::black, 0, {}}, {t2, x2, Qt::black, Qt::black, 0, {}}};
+    };
+    for (const bool carrier : {false, true}) {
+        ChartSettings settings = Settings(1, 0, UnitSystem::SI, carrier);
+        const std::vector<ProcessLine> lines{line(22, 6.6, -18, 0.9), line(-30, 0.2, 11, 4.3)};
+        GrowRanges(settings, lines);
+        RecordingCanvas c;
+        ASSERT_TRUE(DrawChartPicture(c, settings, lines));
+        const auto title = c.FindText(QStringLiteral("specific enthalpy [kJ/kg]"));
+        ASSERT_TRUE(title);
+        EXPECT_TRUE(title->opaque);
+        const QPolygonF outline = [&] {
+            RecordingCanvas one;
+            one.SetFontHeight(title->height);
+            one.SetTextAlign(title->align);
+            one.RotatedText(title->at.x(), title->at.y(), title->angle, title->text);
+            return TextOutlines(one).front();
+        }();
+        const ChartScale scale(settings);
+        for (const ProcessLine& l : lines) {
+            const QPointF a = scale.At(scale.Ordinate(l[0].t, l[0].x), l[0].x);
+            const QPointF b = scale.At(scale.Ordinate(l[1].t, l[1].x), l[1].x);
+            for (int k = 0; k <= 100; ++k)
+                EXPECT_FALSE(outline.containsPoint(a + (b - a) * k / 100.0, Qt::OddEvenFill)) << carrier << ' ' << k;
+        }
+    }
 }
 
 TEST(ChartPicture, AnAbsurdPressureLeavesThePictureUnfinishedWithoutAFailure)
@@ -183,6 +289,11 @@ TEST(ChartHandover, ProcessLinesOfBothSeasonsWithTheirColoursAndStyles)
     EXPECT_EQ(lines[3][1].t, 24);
     EXPECT_EQ(lines[1][0].name, QStringLiteral("Outside air (Heating)"));
     EXPECT_EQ(lines[3][1].name, QStringLiteral("Supply air (Cooling)"));
+    // Numbered as EN 308 counts the states.
+    EXPECT_EQ(lines[2][0].number, 21);
+    EXPECT_EQ(lines[2][1].number, 22);
+    EXPECT_EQ(lines[3][0].number, 11);
+    EXPECT_EQ(lines[3][1].number, 12);
     // Winter only: no season in the names. Without results: two empty lines.
     EXPECT_EQ(ProcessLinesOf(winter, nullptr, true)[0][1].name, QStringLiteral("Exhaust air"));
     const auto none = ProcessLinesOf(winter, nullptr, false);
@@ -245,8 +356,11 @@ TEST(ChartHandover, ColdDesignPointsGrowTheRangeDownwardsInTenDegreeSteps) {
             const ChartScale scale(s);
             RecordingCanvas c;
             ASSERT_TRUE(DrawProcessPicture(c, s, {line(k.t, 0.2)}));
-            ASSERT_EQ(c.Shapes().size(), 1u);
-            const auto [ordinate, x] = scale.ChartPointOf(c.Shapes()[0].rect.center());
+            std::vector<RecordedShape> points;
+            for (const RecordedShape& shape : c.Shapes())
+                if (shape.kind == RecordedShape::Kind::Ellipse) points.push_back(shape);
+            ASSERT_EQ(points.size(), 1u);
+            const auto [ordinate, x] = scale.ChartPointOf(points[0].rect.center());
             EXPECT_GT(ordinate, scale.Ordinate(RangesOf(s).tMin, x));
             EXPECT_LE(ordinate, scale.Ht());
             EXPECT_GE(x, RangesOf(s).xMin);

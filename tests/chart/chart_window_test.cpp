@@ -2,7 +2,10 @@
 // the page preview of the chart page; the Diagram command of the main window and rotorsheet's page.
 
 #include "chart_handover.h"
+#include "chart_page.h"
+#include "daten_rwt.h"
 #include "form_mollier.h"
+#include "page_font.h"
 #include "form_seite.h"
 #include "main_window_fixture.h"
 #include "poppler_tools.h"
@@ -91,6 +94,64 @@ TEST(ChartWindow, ThePointerNamesProcessPointsAndStates)
     EXPECT_TRUE(stateHint.contains(QStringLiteral("Relative Humidity: ")));
     EXPECT_TRUE(stateHint.contains(QStringLiteral("Enthalpy: ")));
     EXPECT_TRUE(chart.HintAt(QPoint(2, 2)).isEmpty()); // outside the chart
+}
+
+// The states' numbers beside their points and the legend in a corner of the plot, in the window's
+// chart and on the chart page, in both chart kinds.
+TEST(ChartWindow, LegendAndStateNumbersOnScreenAndOnThePage)
+{
+    SetCurrentLanguage(Language::German);
+    TDatenRWT winter, summer;
+    const auto season = [](TDatenRWT& r, double t11, double x11, double t12, double x12, double t21, double x21,
+                           double t22, double x22) {
+        r.State11.Temp = t11, r.State11.X = x11, r.State12.Temp = t12, r.State12.X = x12;
+        r.State21.Temp = t21, r.State21.X = x21, r.State22.Temp = t22, r.State22.X = x22;
+    };
+    season(winter, -30, 0.2, 11, 4.3, 22, 6.6, -18, 0.9);
+    season(summer, 32, 11.9, 26, 11.5, 26, 10.5, 30, 10.8);
+    const std::vector<ProcessLine> lines = ProcessLinesOf(winter, &summer, true);
+    const QStringList legend{QStringLiteral("Winter"), QStringLiteral("Sommer"), QStringLiteral("Zuluftseite"),
+                             QStringLiteral("Abluftseite")};
+    for (const bool carrier : {false, true}) {
+        SCOPED_TRACE(carrier ? "Carrier" : "Mollier");
+        TFormMollier chart(nullptr, {});
+        chart.SetCarrier(carrier);
+        chart.SetProcessLines(lines);
+        const ChartScale scale(chart.Settings());
+        const QPolygonF plot = scale.Plot();
+        const RecordingCanvas& picture = chart.ProcessPicture();
+        for (const QString& text : legend) {
+            const auto t = picture.FindText(text);
+            ASSERT_TRUE(t) << text.toStdString();
+            EXPECT_TRUE(plot.containsPoint(t->at, Qt::OddEvenFill)) << text.toStdString();
+        }
+        // Each point has its number close beside it, inside the plot.
+        const double g = scale.GridFontHeight();
+        for (const ProcessLine& line : lines)
+            for (const ProcessPoint& p : line) {
+                const QPointF at = scale.At(scale.Ordinate(p.t, p.x), p.x);
+                const auto numbers = picture.TextsEqualTo(QString::number(p.number));
+                EXPECT_TRUE(std::any_of(numbers.begin(), numbers.end(), [&](const RecordedText& t) {
+                    const QPointF centre = t.at + QPointF(g / 2, g / 2);
+                    return std::hypot(centre.x() - at.x(), centre.y() - at.y()) < 3 * g &&
+                           plot.containsPoint(t.at, Qt::OddEvenFill);
+                })) << p.number << " at " << p.t << " °C";
+            }
+        // The page draws the same pictures: the legend once, each number twice (both seasons).
+        RecordingCanvas page;
+        page.SetFont(PageFont(Language::German));
+        ChartPageValues values;
+        values.settings = chart.Settings();
+        values.lines = lines;
+        DrawChartPage(page, values, 0);
+        const auto count = [](const RecordingCanvas& c, const QString& text) { return c.TextsEqualTo(text).size(); };
+        for (const QString& text : legend) EXPECT_EQ(count(page, text), 1u) << text.toStdString();
+        for (const char* number : {"11", "12", "21", "22"})
+            EXPECT_EQ(count(page, QString::fromLatin1(number)),
+                      2u + count(chart.ChartPicture(), QString::fromLatin1(number)))
+                << number;
+    }
+    SetCurrentLanguage(Language::English);
 }
 
 class DiagramCommandTest : public MainWindowFixture {};

@@ -860,6 +860,18 @@ TEST_F(MainWindowTest, SupplySideHeadedOutsideAirInEveryLanguageAndOnTheDataShee
     Get<QAction>(*w, "Menu_Optionen_en")->trigger();
 }
 
+// The rotor panel's largest wheel is "max." as each language abbreviates it.
+TEST_F(MainWindowTest, TheLargestWheelInTheLanguageOfTheWindow)
+{
+    auto w = StartWindow();
+    for (const auto& [code, label] : {std::pair{"ru", "(макс. Диаметр ротора"}, std::pair{"pl", "(maks. "},
+                                      std::pair{"en", "(max. Wheel diameter"}}) {
+        Get<QAction>(*w, (std::string("Menu_Optionen_") + code).c_str())->trigger();
+        EXPECT_TRUE(Get<QLabel>(*w, "LB_MaxRad")->text().startsWith(QString::fromUtf8(label)))
+            << Get<QLabel>(*w, "LB_MaxRad")->text().toStdString();
+    }
+}
+
 // The air-quantity and humidity fields say what the chosen kind means, in every language.
 TEST_F(MainWindowTest, FieldHintsFollowTheInputKindInEveryLanguage)
 {

@@ -58,6 +58,28 @@ TEST_F(ResultTableTextsTest, InletRowsInBothUnitSystems)
     EXPECT_EQ(OutletLabels()[OutletRow::Heading], QStringLiteral("Outlet condition"));
 }
 
+// The heat block groups its numbers by one rule: the transferred water of a large unit like its
+// heat flows.
+TEST_F(ResultTableTextsTest, TheHeatBlockGroupsEveryNumberAlike)
+{
+    TDatenRWT r;
+    r.SensibleHeat1 = 1933.634;
+    r.LatentHeat1 = 982.4;
+    r.TotalHeat1 = 2916.034;
+    r.State11.X = 0;
+    r.State12.X = 1250.5; // a difference no air has, for the rule alone
+    r.WaterTransfer1 = 1399.254;
+    const ProcessTexts t = ProcessValues(r, Stream::Supply, UnitSystem::SI, EffectivenessOptions{false, false, true});
+    EXPECT_EQ(t[ProcessRow::SensibleHeat], QStringLiteral("1,933.63"));
+    EXPECT_EQ(t[ProcessRow::LatentHeat], QStringLiteral("982.40"));
+    EXPECT_EQ(t[ProcessRow::TotalHeat], QStringLiteral("2,916.03"));
+    EXPECT_EQ(t[ProcessRow::MoistureRecovery], QStringLiteral("1,250.50"));
+    EXPECT_EQ(t[ProcessRow::WaterTransfer], QStringLiteral("1,399.25"));
+    // In pounds an hour too.
+    EXPECT_EQ(ProcessValues(r, Stream::Supply, UnitSystem::IP, EffectivenessOptions{false, false, true})[ProcessRow::WaterTransfer],
+              QStringLiteral("3,084.80"));
+}
+
 TEST_F(ResultTableTextsTest, ProcessRowsFollowTheEffectivenessOptions)
 {
     TDatenRWT r;

@@ -146,6 +146,14 @@ TEST_P(PageLayoutTest, EveryTextReadable)
     sheet.pages[0](page, 0);
     const std::vector<LayoutFault> faults = LayoutFaults(page, c.project->language);
     EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << Describe(faults);
+    if (c.kind == Kind::Mollier || c.kind == Kind::Carrier) {
+        // The chart's legend and the states' numbers are on the page and part of what is checked.
+        for (const TextId id : {665, 667, 668})
+            EXPECT_TRUE(page.FindText(LoadText(id, c.project->language))) << id;
+        EXPECT_EQ(page.FindText(LoadText(666, c.project->language)).has_value(), c.summer);
+        for (const char* number : {"11", "12", "21", "22"})
+            EXPECT_GE(page.TextsEqualTo(QString::fromLatin1(number)).size(), c.summer ? 2u : 1u) << number;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPages, PageLayoutTest, ::testing::ValuesIn(AllCases()), CaseName);

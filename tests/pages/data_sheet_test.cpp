@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace velmarsund {
 namespace {
 
@@ -201,6 +203,23 @@ TEST_F(DataSheetTest, InchPoundUnits)
     const auto dimensions = c.FindText(QStringLiteral("Dimensions"));
     ASSERT_TRUE(dimensions);
     EXPECT_EQ(dimensions->at, QPointF(250, 2326));
+}
+
+// The units a language writes in its own letters come from the text table: a Russian sheet in
+// inch-pound units reads "атм", "фут" and "мм".
+TEST_F(DataSheetTest, UnitsInThePagesLanguage)
+{
+    selection_.units = UnitSystem::IP;
+    for (const auto& [language, atm, ft, mm] :
+         {std::tuple{Language::Russian, "атм", "фут", "мм"}, std::tuple{Language::English, "atm", "ft", "mm"},
+          std::tuple{Language::French, "atm", "pi", "mm"}}) {
+        selection_.frame.language = language;
+        const RecordingCanvas c = Draw();
+        EXPECT_EQ(LeftAt(c, 780, 2200)->text, QString::fromUtf8(atm));
+        EXPECT_EQ(LeftAt(c, 780, 2242)->text, QString::fromUtf8(ft));
+        EXPECT_EQ(LeftAt(c, 750, 2410)->text, QString::fromUtf8(mm));
+        EXPECT_EQ(LeftAt(c, 1880, 2494)->text, QString::fromUtf8(mm)); // the profile's
+    }
 }
 
 TEST_F(DataSheetTest, DeliveryLines)

@@ -63,6 +63,16 @@ TEST(LeakagePage, RotorPictureByPurgeSectorAndDetails)
     }
 }
 
+TEST(LeakagePage, MillimetresInThePagesLanguage)
+{
+    LeakagePageValues v = Values();
+    v.frame.language = Language::Russian;
+    RecordingCanvas c;
+    DrawLeakagePage(c, v);
+    EXPECT_TRUE(c.FindText(QStringLiteral("1880 мм")));
+    EXPECT_TRUE(c.FindText(QStringLiteral("2.0 мм")));
+}
+
 TEST(LeakagePage, FansStandWhereTheyDrawOrBlow)
 {
     const auto fanRect = [](const RecordingCanvas& c, int id) {
