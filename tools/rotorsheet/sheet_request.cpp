@@ -19,7 +19,7 @@ struct PageName {
 };
 constexpr PageName kPages[] = {
     {"datasheet", SheetPage::DataSheet}, {"product", SheetPage::Product}, {"controller", SheetPage::Controller},
-    {"leakage", SheetPage::Leakage}, {"chart", SheetPage::Chart}};
+    {"leakage", SheetPage::Leakage}, {"chart", SheetPage::Chart}, {"annual", SheetPage::Annual}};
 
 std::vector<SheetPage> ReadPages(const RequestReader& r)
 {
@@ -41,8 +41,8 @@ std::vector<SheetPage> ReadPages(const RequestReader& r)
         }
         throw RequestError(RequestProblem::NotOffered, field,
                            "field '" + field + "': unknown page \"" + request::CutForMessage(name) +
-                               "\" (known: \"datasheet\", \"product\", \"controller\", \"leakage\", \"chart\")",
-                           {"datasheet", "product", "controller", "leakage", "chart"});
+                               "\" (known: \"datasheet\", \"product\", \"controller\", \"leakage\", \"chart\", \"annual\")",
+                           {"datasheet", "product", "controller", "leakage", "chart", "annual"});
     }
     return pages;
 }
