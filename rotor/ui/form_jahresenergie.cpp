@@ -222,6 +222,12 @@ void TFormJahresenergie::CreateControls()
     Edit_Waehrung = line("Edit_Waehrung");
     Edit_Waehrung->setMaxLength(8);
     for (QLineEdit* e : {Edit_Waermepreis, Edit_Strompreis, Edit_Investition}) e->setAlignment(Qt::AlignRight);
+    LB_WaermepreisEinheit = label("LB_WaermepreisEinheit");
+    LB_StrompreisEinheit = label("LB_StrompreisEinheit");
+    LB_InvestitionEinheit = label("LB_InvestitionEinheit");
+    grid->addWidget(LB_WaermepreisEinheit, 3, 5);
+    grid->addWidget(LB_StrompreisEinheit, 4, 5);
+    grid->addWidget(LB_InvestitionEinheit, 5, 5);
     grid->addWidget(LB_Sollwert, 3, 0);
     grid->addWidget(Edit_Sollwert, 3, 1);
     grid->addWidget(LB_SollwertEinheit, 3, 2);
@@ -347,6 +353,7 @@ void TFormJahresenergie::ShowInputs()
     Edit_Strompreis->setText(optional(inputs_.electricityPrice, 3));
     Edit_Investition->setText(optional(inputs_.investment, 0));
     Edit_Waehrung->setText(QString::fromStdString(inputs_.currency));
+    ShowMoneyUnits();
     for (QLineEdit* e : {Edit_Wetterdatei, Edit_Waermepreis, Edit_Strompreis, Edit_Investition, Edit_Waehrung})
         e->setModified(false);
     filling_ = false;
@@ -395,7 +402,16 @@ void TFormJahresenergie::InputChanged()
     if (filling_) return;
     if (!ReadInputs()) return;
     if (commit_) commit_(inputs_);
+    ShowMoneyUnits();
     Recalculate();
+}
+
+void TFormJahresenergie::ShowMoneyUnits()
+{
+    const QString currency = QString::fromStdString(inputs_.currency);
+    LB_WaermepreisEinheit->setText(currency + QStringLiteral("/kWh"));
+    LB_StrompreisEinheit->setText(currency + QStringLiteral("/kWh"));
+    LB_InvestitionEinheit->setText(currency);
 }
 
 void TFormJahresenergie::Recalculate()

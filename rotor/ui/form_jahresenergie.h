@@ -95,6 +95,8 @@ private:
     bool ReadInputs();
     void Recalculate();
     void ShowResults();
+    // The units after the prices and the investment, in the currency entered.
+    void ShowMoneyUnits();
 
     std::function<void(const PageList&)> showPages_;
     std::function<void(const AnnualInputs&)> commit_;
@@ -123,6 +125,9 @@ private:
     QLabel* LB_Strompreis = nullptr;
     QLabel* LB_Investition = nullptr;
     QLabel* LB_Waehrung = nullptr;
+    QLabel* LB_WaermepreisEinheit = nullptr;
+    QLabel* LB_StrompreisEinheit = nullptr;
+    QLabel* LB_InvestitionEinheit = nullptr;
     TAnnualPlot* Plot_Monate = nullptr;
     TAnnualPlot* Plot_Dauerlinie = nullptr;
 };
