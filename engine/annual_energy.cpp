@@ -59,8 +59,8 @@ TDatenRWT HourRecordOf(const AnnualAir& air, const WeatherHour& hour, bool cooli
     return r;
 }
 
-AnnualResults CalculateAnnualEnergy(const AnnualAir& air, const AnnualInputs& in,
-                                    const WeatherYear& weather, const AnnualProgress& progress) {
+AnnualResults CalculateAnnualEnergy(const AnnualAir& air, const AnnualInputs& in, const WeatherYear& weather,
+                                    const AnnualProgress& progress) {
     AnnualResults results;
     const std::size_t total = weather.hours.size();
     results.hours.assign(total, HourKind::OutsideSchedule);
@@ -119,14 +119,15 @@ AnnualResults CalculateAnnualEnergy(const AnnualAir& air, const AnnualInputs& in
 
 AnnualProgress DelayedProgress(AnnualProgress report, std::chrono::milliseconds delay) {
     const auto start = std::chrono::steady_clock::now();
-    return [report = std::move(report), start, delay, last = -1](std::size_t done, std::size_t total) mutable {
-        if (!report || total == 0) return;
-        if (last < 0 && std::chrono::steady_clock::now() - start < delay) return;
-        const int percent = static_cast<int>(done * 100 / total);
-        if (percent == last) return;
-        last = percent;
-        report(done, total);
-    };
+    return
+        [report = std::move(report), start, delay, last = -1](std::size_t done, std::size_t total) mutable {
+            if (!report || total == 0) return;
+            if (last < 0 && std::chrono::steady_clock::now() - start < delay) return;
+            const int percent = static_cast<int>(done * 100 / total);
+            if (percent == last) return;
+            last = percent;
+            report(done, total);
+        };
 }
 
 std::optional<double> MoneySaved(const AnnualFigures& f, const AnnualInputs& in) {

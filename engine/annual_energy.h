@@ -67,7 +67,8 @@ using AnnualProgress = std::function<void(std::size_t, std::size_t)>;
 
 // `report` for a calculation that runs longer than `delay` from now: nothing before, then each
 // whole percent once, and the end when anything was reported before it.
-AnnualProgress DelayedProgress(AnnualProgress report, std::chrono::milliseconds delay = std::chrono::milliseconds(500));
+AnnualProgress DelayedProgress(AnnualProgress report,
+                               std::chrono::milliseconds delay = std::chrono::milliseconds(500));
 
 // The air a year is calculated with, taken from the selection's calculated records.
 struct AnnualAir {

@@ -13,7 +13,8 @@
 namespace velmarsund {
 namespace {
 
-constexpr TextId kTitle = 700, kWeatherFile = 701, kOperatingHours = 702, kMondayToFriday = 703, kEveryDay = 704;
+constexpr TextId kTitle = 700, kWeatherFile = 701, kOperatingHours = 702, kMondayToFriday = 703,
+                 kEveryDay = 704;
 constexpr TextId kSetpoint = 705, kFanEfficiency = 706, kHeatPrice = 707, kElectricityPrice = 708;
 constexpr TextId kCoolingCop = 709, kInvestment = 710, kFirstMonth = 712, kYear = 724;
 constexpr TextId kRowTexts[] = {725, 726, 727, 728, 729, 730, 731, 732, 733, 734, 735, 736, 737, 738};
@@ -32,36 +33,42 @@ const QColor kFailedColour(0, 0, 0);
 const QColor kYearColour(176, 176, 176);
 const QColor kGridColour(214, 214, 214);
 
-constexpr int kTextHeight = 28;   // the inputs and the table's largest
+constexpr int kTextHeight = 28; // the inputs and the table's largest
 constexpr int kPlotTextHeight = 24;
 constexpr double kColumnGap = 14; // between the table's columns
 
-QRectF Box(double left, double top, double right, double bottom) { return {QPointF(left, top), QPointF(right, bottom)}; }
+QRectF Box(double left, double top, double right, double bottom) {
+    return {QPointF(left, top), QPointF(right, bottom)};
+}
 
-QString Colon(LanguageNumber language)
-{
+QString Colon(LanguageNumber language) {
     return language == Language::French ? QStringLiteral("\u00a0:") : QStringLiteral(":");
 }
 
-bool IsEnergy(AnnualRow row) { return row >= AnnualRow::HeatingSensible && row <= AnnualRow::DriveEnergy; }
-
-double EnergyShown(double kwh, UnitSystem units)
-{
-    return ConvertUnit(Quantity::Energy, Unit::KilowattHour, UnitChoice(units, Unit::KilowattHour, Unit::KiloBtu), kwh);
+bool IsEnergy(AnnualRow row) {
+    return row >= AnnualRow::HeatingSensible && row <= AnnualRow::DriveEnergy;
 }
 
-QString EnergyUnit(UnitSystem units) { return units == UnitSystem::IP ? QStringLiteral("kBtu") : QStringLiteral("kWh"); }
-
-double TempShown(double celsius, UnitSystem units)
-{
-    return ConvertUnit(Quantity::Temperature, Unit::Celsius, UnitChoice(units, Unit::Celsius, Unit::Fahrenheit), celsius);
+double EnergyShown(double kwh, UnitSystem units) {
+    return ConvertUnit(Quantity::Energy, Unit::KilowattHour,
+                       UnitChoice(units, Unit::KilowattHour, Unit::KiloBtu), kwh);
 }
 
-QString TempUnit(UnitSystem units) { return units == UnitSystem::IP ? QStringLiteral("°F") : QStringLiteral("°C"); }
+QString EnergyUnit(UnitSystem units) {
+    return units == UnitSystem::IP ? QStringLiteral("kBtu") : QStringLiteral("kWh");
+}
+
+double TempShown(double celsius, UnitSystem units) {
+    return ConvertUnit(Quantity::Temperature, Unit::Celsius,
+                       UnitChoice(units, Unit::Celsius, Unit::Fahrenheit), celsius);
+}
+
+QString TempUnit(UnitSystem units) {
+    return units == UnitSystem::IP ? QStringLiteral("°F") : QStringLiteral("°C");
+}
 
 // A step of 1, 2, 2.5 or 5 times a power of ten that divides `span` into about `parts`.
-double NiceStep(double span, int parts)
-{
+double NiceStep(double span, int parts) {
     if (!(span > 0)) return 1;
     const double raw = span / parts;
     const double decade = std::pow(10.0, std::floor(std::log10(raw)));
@@ -70,8 +77,8 @@ double NiceStep(double span, int parts)
     return 10 * decade;
 }
 
-void LegendItem(PageCanvas& c, double x, double y, const QColor& colour, bool line, const QString& text, double width)
-{
+void LegendItem(PageCanvas& c, double x, double y, const QColor& colour, bool line, const QString& text,
+                double width) {
     const double mid = y + kPlotTextHeight * 0.55;
     if (line) {
         c.SetPen(6, PenStyle::Solid, colour);
@@ -88,11 +95,11 @@ void LegendItem(PageCanvas& c, double x, double y, const QColor& colour, bool li
 }
 
 class AnnualPainter {
-public:
+  public:
     AnnualPainter(PageCanvas& canvas, const AnnualPageValues& values) : c_(canvas), v_(values) {}
     void Draw();
 
-private:
+  private:
     QString Text(TextId id) const { return LoadText(id, v_.frame.language); }
     double Inputs(double top);
     double Table(double top);
@@ -101,8 +108,7 @@ private:
     const AnnualPageValues& v_;
 };
 
-void AnnualPainter::Draw()
-{
+void AnnualPainter::Draw() {
     PageFrameValues frame = v_.frame;
     frame.showNotes = false;
     DrawPageTitle(c_, frame);
@@ -133,8 +139,7 @@ void AnnualPainter::Draw()
 
 // The weather file and the schedule on lines of their own, then the other inputs in two columns;
 // returns the bottom.
-double AnnualPainter::Inputs(double top)
-{
+double AnnualPainter::Inputs(double top) {
     const std::vector<std::pair<QString, QString>> inputs = AnnualInputTexts(v_);
     c_.SetFontHeight(kTextHeight);
     c_.SetTextAlign(TextAlign::Left);
@@ -146,7 +151,8 @@ double AnnualPainter::Inputs(double top)
     const double columnWidth = width / 2 - 20;
     // The two full lines and the left column take their values after the widest of their labels.
     double valueX = PageGrid::Left;
-    for (std::size_t i = 0; i < fullLines + leftCount; ++i) valueX = std::max(valueX, PageGrid::Left + c_.TextWidth(inputs[i].first) + 20);
+    for (std::size_t i = 0; i < fullLines + leftCount; ++i)
+        valueX = std::max(valueX, PageGrid::Left + c_.TextWidth(inputs[i].first) + 20);
     valueX = std::min(valueX, PageGrid::Left + columnWidth * 0.65 + 20);
     double y = top;
     for (std::size_t i = 0; i < fullLines; ++i, y += kLine) {
@@ -161,7 +167,8 @@ double AnnualPainter::Inputs(double top)
         double labelWidth = valueX - 20 - PageGrid::Left;
         if (side == 1) {
             labelWidth = 0;
-            for (std::size_t i = first; i < last; ++i) labelWidth = std::max(labelWidth, c_.TextWidth(inputs[i].first));
+            for (std::size_t i = first; i < last; ++i)
+                labelWidth = std::max(labelWidth, c_.TextWidth(inputs[i].first));
             labelWidth = std::min(labelWidth, columnWidth * 0.65);
         }
         const double x = columns[side];
@@ -177,8 +184,7 @@ double AnnualPainter::Inputs(double top)
 
 // The table of figures, the labels and units on the left, the months and the year to the right;
 // the font shrinks until the widest figures fit. Returns the bottom.
-double AnnualPainter::Table(double top)
-{
+double AnnualPainter::Table(double top) {
     const AnnualTable t = AnnualTableOf(v_.results, v_.inputs, v_.units, v_.separators, v_.frame.language);
     const double left = PageGrid::Left, right = PageGrid::Right;
     int height = kTextHeight - 2;
@@ -187,15 +193,20 @@ double AnnualPainter::Table(double top)
         c_.SetFontHeight(height);
         c_.SetFontStyle(FontStyle::Bold);
         monthWidth = 0;
-        for (int m = 0; m < 12; ++m) monthWidth = std::max(monthWidth, c_.TextWidth(t.columns[m]));
+        for (int m = 0; m < 12; ++m)
+            monthWidth = std::max(monthWidth, c_.TextWidth(t.columns[m]));
         yearWidth = c_.TextWidth(t.columns[12]);
-        for (const auto& row : t.cells) yearWidth = std::max(yearWidth, c_.TextWidth(row[12]));
+        for (const auto& row : t.cells)
+            yearWidth = std::max(yearWidth, c_.TextWidth(row[12]));
         c_.SetFontStyle(FontStyle::Normal);
         unitWidth = labelWidth = 0;
         for (const auto& row : t.cells)
-            for (int m = 0; m < 12; ++m) monthWidth = std::max(monthWidth, c_.TextWidth(row[m]));
-        for (const QString& unit : t.units) unitWidth = std::max(unitWidth, c_.TextWidth(unit));
-        for (const QString& label : t.labels) labelWidth = std::max(labelWidth, c_.TextWidth(label));
+            for (int m = 0; m < 12; ++m)
+                monthWidth = std::max(monthWidth, c_.TextWidth(row[m]));
+        for (const QString& unit : t.units)
+            unitWidth = std::max(unitWidth, c_.TextWidth(unit));
+        for (const QString& label : t.labels)
+            labelWidth = std::max(labelWidth, c_.TextWidth(label));
         const double figures = 12 * (monthWidth + kColumnGap) + yearWidth + 2 * kColumnGap;
         const double room = right - left - figures - unitWidth - 2 * kColumnGap;
         const bool fits = labelWidth <= room;
@@ -214,7 +225,8 @@ double AnnualPainter::Table(double top)
     c_.SetPen(0);
     c_.SetFontStyle(FontStyle::Bold);
     c_.SetTextAlign(TextAlign::Right);
-    for (int m = 0; m < 12; ++m) c_.Text(monthRight(m), top, t.columns[m]);
+    for (int m = 0; m < 12; ++m)
+        c_.Text(monthRight(m), top, t.columns[m]);
     c_.Text(yearRight, top, t.columns[12]);
     c_.SetFontStyle(FontStyle::Normal);
     c_.MoveTo(left, top + rowHeight - 2);
@@ -233,7 +245,8 @@ double AnnualPainter::Table(double top)
         c_.Text(left, y, FittedText(c_, t.labels[r], labelWidth));
         c_.Text(unitX, y, t.units[r]);
         c_.SetTextAlign(TextAlign::Right);
-        for (int m = 0; m < 12; ++m) c_.Text(monthRight(m), y, t.cells[r][static_cast<std::size_t>(m)]);
+        for (int m = 0; m < 12; ++m)
+            c_.Text(monthRight(m), y, t.cells[r][static_cast<std::size_t>(m)]);
         c_.SetFontStyle(FontStyle::Bold);
         c_.Text(yearRight, y, t.cells[r][12]);
         c_.SetFontStyle(FontStyle::Normal);
@@ -254,8 +267,8 @@ struct PlotFrame {
     double legendTop = 0;
 };
 
-PlotFrame DrawPlotFrame(PageCanvas& c, const QRectF& area, const QString& title, double yLabelWidth, int legendLines)
-{
+PlotFrame DrawPlotFrame(PageCanvas& c, const QRectF& area, const QString& title, double yLabelWidth,
+                        int legendLines) {
     c.SetFontHeight(kTextHeight);
     c.SetFontStyle(FontStyle::Bold);
     c.SetTextAlign(TextAlign::Left);
@@ -275,52 +288,64 @@ PlotFrame DrawPlotFrame(PageCanvas& c, const QRectF& area, const QString& title,
 
 } // namespace
 
-const char* AnnualRowName(AnnualRow row)
-{
-    static const char* const kNames[] = {"Scheduled",     "Heating",      "Cooling",      "Idle",
-                                         "Frost",         "Failed",       "HeatingSensible", "HeatingLatent",
-                                         "HeatingTotal",  "CoolingTotal", "FanEnergy",    "DriveEnergy",
+const char* AnnualRowName(AnnualRow row) {
+    static const char* const kNames[] = {"Scheduled",      "Heating",      "Cooling",         "Idle",
+                                         "Frost",          "Failed",       "HeatingSensible", "HeatingLatent",
+                                         "HeatingTotal",   "CoolingTotal", "FanEnergy",       "DriveEnergy",
                                          "WaterRecovered", "MoneySaved"};
     return kNames[static_cast<int>(row)];
 }
 
-std::optional<double> AnnualRowValue(AnnualRow row, const AnnualFigures& f, const AnnualInputs& inputs)
-{
+std::optional<double> AnnualRowValue(AnnualRow row, const AnnualFigures& f, const AnnualInputs& inputs) {
     switch (row) {
-    case AnnualRow::Scheduled: return static_cast<double>(f.scheduled);
-    case AnnualRow::Heating: return static_cast<double>(f.heating);
-    case AnnualRow::Cooling: return static_cast<double>(f.cooling);
-    case AnnualRow::Idle: return static_cast<double>(f.idle);
-    case AnnualRow::Frost: return static_cast<double>(f.frost);
-    case AnnualRow::Failed: return static_cast<double>(f.failed);
-    case AnnualRow::HeatingSensible: return f.heatingSensible;
-    case AnnualRow::HeatingLatent: return f.heatingLatent;
-    case AnnualRow::HeatingTotal: return f.heatingTotal;
-    case AnnualRow::CoolingTotal: return f.coolingTotal;
-    case AnnualRow::FanEnergy: return f.fanEnergy;
-    case AnnualRow::DriveEnergy: return f.driveEnergy;
-    case AnnualRow::WaterRecovered: return f.waterRecovered;
-    case AnnualRow::MoneySaved: return MoneySaved(f, inputs);
+    case AnnualRow::Scheduled:
+        return static_cast<double>(f.scheduled);
+    case AnnualRow::Heating:
+        return static_cast<double>(f.heating);
+    case AnnualRow::Cooling:
+        return static_cast<double>(f.cooling);
+    case AnnualRow::Idle:
+        return static_cast<double>(f.idle);
+    case AnnualRow::Frost:
+        return static_cast<double>(f.frost);
+    case AnnualRow::Failed:
+        return static_cast<double>(f.failed);
+    case AnnualRow::HeatingSensible:
+        return f.heatingSensible;
+    case AnnualRow::HeatingLatent:
+        return f.heatingLatent;
+    case AnnualRow::HeatingTotal:
+        return f.heatingTotal;
+    case AnnualRow::CoolingTotal:
+        return f.coolingTotal;
+    case AnnualRow::FanEnergy:
+        return f.fanEnergy;
+    case AnnualRow::DriveEnergy:
+        return f.driveEnergy;
+    case AnnualRow::WaterRecovered:
+        return f.waterRecovered;
+    case AnnualRow::MoneySaved:
+        return MoneySaved(f, inputs);
     }
     return std::nullopt;
 }
 
-QString AnnualCellText(AnnualRow row, double value, UnitSystem units, const NumberSeparators& separators)
-{
+QString AnnualCellText(AnnualRow row, double value, UnitSystem units, const NumberSeparators& separators) {
     double shown = value;
     if (IsEnergy(row))
         shown = EnergyShown(value, units);
     else if (row == AnnualRow::WaterRecovered)
-        shown = ConvertUnit(Quantity::Mass, Unit::Kilogram, UnitChoice(units, Unit::Kilogram, Unit::Pound), value);
+        shown = ConvertUnit(Quantity::Mass, Unit::Kilogram, UnitChoice(units, Unit::Kilogram, Unit::Pound),
+                            value);
     // No grouping: a year's figure keeps to its column.
     return FormatFixed(shown, 0, 10, separators);
 }
 
 AnnualTable AnnualTableOf(const AnnualResults& results, const AnnualInputs& inputs, UnitSystem units,
-                          const NumberSeparators& separators, LanguageNumber language)
-{
+                          const NumberSeparators& separators, LanguageNumber language) {
     AnnualTable t;
-    for (int m = 0; m < 12; ++m) t.columns[static_cast<std::size_t>(m)] = LoadText(kFirstMonth + m, language);
+    for (int m = 0; m < 12; ++m)
+        t.columns[static_cast<std::size_t>(m)] = LoadText(kFirstMonth + m, language);
     t.columns[12] = LoadText(kYear, language);
     const bool money = MoneySaved(results.year, inputs).has_value();
     for (int r = 0; r <= static_cast<int>(AnnualRow::MoneySaved); ++r) {
@@ -330,7 +355,8 @@ AnnualTable AnnualTableOf(const AnnualResults& results, const AnnualInputs& inpu
         t.labels.push_back(LoadText(kRowTexts[r], language));
         QString unit = LoadText(kHourUnit, language);
         if (IsEnergy(row)) unit = EnergyUnit(units);
-        if (row == AnnualRow::WaterRecovered) unit = units == UnitSystem::IP ? QStringLiteral("lb") : QStringLiteral("kg");
+        if (row == AnnualRow::WaterRecovered)
+            unit = units == UnitSystem::IP ? QStringLiteral("lb") : QStringLiteral("kg");
         if (row == AnnualRow::MoneySaved) unit = QString::fromStdString(inputs.currency);
         t.units.push_back(unit);
         std::array<QString, 13> cells;
@@ -343,15 +369,15 @@ AnnualTable AnnualTableOf(const AnnualResults& results, const AnnualInputs& inpu
     return t;
 }
 
-std::vector<std::pair<QString, QString>> AnnualInputTexts(const AnnualPageValues& v)
-{
+std::vector<std::pair<QString, QString>> AnnualInputTexts(const AnnualPageValues& v) {
     const LanguageNumber language = v.frame.language;
     const AnnualInputs& in = v.inputs;
     const auto label = [&](TextId id) { return LoadText(id, language) + Colon(language); };
     const auto fixed = [&](double value, int digits) { return FormatFixed(value, digits, 10, v.separators); };
     const QString currency = QString::fromStdString(in.currency);
     const auto price = [&](double p) {
-        return fixed(p, 3) + QLatin1Char(' ') + (currency.isEmpty() ? QString() : currency) + QStringLiteral("/kWh");
+        return fixed(p, 3) + QLatin1Char(' ') + (currency.isEmpty() ? QString() : currency) +
+               QStringLiteral("/kWh");
     };
     std::vector<std::pair<QString, QString>> texts;
     QString weather = v.location;
@@ -359,12 +385,13 @@ std::vector<std::pair<QString, QString>> AnnualInputTexts(const AnnualPageValues
     if (!file.isEmpty()) weather += (weather.isEmpty() ? QString() : QStringLiteral(" \u2013 ")) + file;
     texts.emplace_back(label(kWeatherFile), weather);
     texts.emplace_back(label(kOperatingHours),
-                       QString::number(in.scheduleFrom) + QStringLiteral("\u2013") + QString::number(in.scheduleTo) +
-                           QLatin1Char(' ') + LoadText(kHourUnit, language) + QStringLiteral(", ") +
+                       QString::number(in.scheduleFrom) + QStringLiteral("\u2013") +
+                           QString::number(in.scheduleTo) + QLatin1Char(' ') + LoadText(kHourUnit, language) +
+                           QStringLiteral(", ") +
                            LoadText(in.scheduleDays == 5 ? kMondayToFriday : kEveryDay, language));
     // The left column.
-    texts.emplace_back(label(kSetpoint),
-                       fixed(TempShown(in.supplySetpoint, v.units), 1) + QLatin1Char(' ') + TempUnit(v.units));
+    texts.emplace_back(label(kSetpoint), fixed(TempShown(in.supplySetpoint, v.units), 1) + QLatin1Char(' ') +
+                                             TempUnit(v.units));
     texts.emplace_back(label(kFanEfficiency), fixed(in.fanEfficiency, 2));
     texts.emplace_back(label(kCoolingCop), fixed(in.coolingCop, 1));
     // The right column.
@@ -372,27 +399,27 @@ std::vector<std::pair<QString, QString>> AnnualInputTexts(const AnnualPageValues
     texts.emplace_back(label(kHeatPrice), in.heatPrice ? price(*in.heatPrice) : none);
     texts.emplace_back(label(kElectricityPrice), in.electricityPrice ? price(*in.electricityPrice) : none);
     texts.emplace_back(label(kInvestment),
-                       in.investment ? fixed(*in.investment, 0) + (currency.isEmpty() ? QString() : QLatin1Char(' ') + currency)
+                       in.investment ? fixed(*in.investment, 0) +
+                                           (currency.isEmpty() ? QString() : QLatin1Char(' ') + currency)
                                      : none);
     return texts;
 }
 
-QString AnnualSavingText(const AnnualPageValues& v)
-{
+QString AnnualSavingText(const AnnualPageValues& v) {
     const LanguageNumber language = v.frame.language;
     const std::optional<double> saved = MoneySaved(v.results.year, v.inputs);
     if (!saved) return {};
     const QString currency = QString::fromStdString(v.inputs.currency);
     QString text = LoadText(kMoneySaved, language) + Colon(language) + QLatin1Char(' ') +
-                   FormatFixed(*saved, 0, 10, v.separators) + (currency.isEmpty() ? QString() : QLatin1Char(' ') + currency);
+                   FormatFixed(*saved, 0, 10, v.separators) +
+                   (currency.isEmpty() ? QString() : QLatin1Char(' ') + currency);
     if (const std::optional<double> payback = PaybackYears(v.results.year, v.inputs))
         text += QStringLiteral("     ") + LoadText(kPayback, language) + Colon(language) + QLatin1Char(' ') +
                 FormatFixed(*payback, 1, 10, v.separators) + QLatin1Char(' ') + LoadText(kYears, language);
     return text;
 }
 
-void DrawAnnualMonthBars(PageCanvas& c, const QRectF& area, const AnnualPageValues& v)
-{
+void DrawAnnualMonthBars(PageCanvas& c, const QRectF& area, const AnnualPageValues& v) {
     const LanguageNumber language = v.frame.language;
     // The scale: the larger of the recovered energy and the cost in any month.
     double top = 0;
@@ -405,9 +432,10 @@ void DrawAnnualMonthBars(PageCanvas& c, const QRectF& area, const AnnualPageValu
     double labelWidth = 0;
     for (double value = 0; value <= scaleTop + step / 2; value += step)
         labelWidth = std::max(labelWidth, c.TextWidth(FormatNumber(value, 0, 10, v.separators)));
-    const PlotFrame f = DrawPlotFrame(
-        c, area, LoadText(kMonthPlot, language) + QStringLiteral(" (") + EnergyUnit(v.units) + QLatin1Char(')'),
-        labelWidth, 3);
+    const PlotFrame f = DrawPlotFrame(c, area,
+                                      LoadText(kMonthPlot, language) + QStringLiteral(" (") +
+                                          EnergyUnit(v.units) + QLatin1Char(')'),
+                                      labelWidth, 3);
     const QRectF& p = f.plot;
     const auto yOf = [&](double value) { return p.bottom() - value / scaleTop * p.height(); };
 
@@ -457,22 +485,24 @@ void DrawAnnualMonthBars(PageCanvas& c, const QRectF& area, const AnnualPageValu
 
     const double width = area.width();
     LegendItem(c, area.left(), f.legendTop, kHeatingColour, false, LoadText(kHeatingSaved, language), width);
-    LegendItem(c, area.left(), f.legendTop + 34, kCoolingColour, false, LoadText(kCoolingSaved, language), width);
+    LegendItem(c, area.left(), f.legendTop + 34, kCoolingColour, false, LoadText(kCoolingSaved, language),
+               width);
     LegendItem(c, area.left(), f.legendTop + 68, kCostColour, false, LoadText(kFanAndDrive, language), width);
     c.SetTextAlign(TextAlign::Left);
 }
 
-void DrawAnnualDurationCurve(PageCanvas& c, const QRectF& area, const AnnualPageValues& v)
-{
+void DrawAnnualDurationCurve(PageCanvas& c, const QRectF& area, const AnnualPageValues& v) {
     const LanguageNumber language = v.frame.language;
     const std::size_t hours = v.temps.size();
     std::vector<double> year(v.temps);
-    for (double& t : year) t = TempShown(t, v.units);
+    for (double& t : year)
+        t = TempShown(t, v.units);
     std::sort(year.begin(), year.end(), std::greater<>());
     // The scheduled hours alone, sorted the same way, each with its kind.
     std::vector<std::pair<double, HourKind>> scheduled;
     for (std::size_t i = 0; i < hours && i < v.results.hours.size(); ++i)
-        if (v.results.hours[i] != HourKind::OutsideSchedule) scheduled.emplace_back(year.empty() ? 0 : TempShown(v.temps[i], v.units), v.results.hours[i]);
+        if (v.results.hours[i] != HourKind::OutsideSchedule)
+            scheduled.emplace_back(year.empty() ? 0 : TempShown(v.temps[i], v.units), v.results.hours[i]);
     std::stable_sort(scheduled.begin(), scheduled.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
 
@@ -493,9 +523,10 @@ void DrawAnnualDurationCurve(PageCanvas& c, const QRectF& area, const AnnualPage
         labelWidth = std::max(labelWidth, c.TextWidth(FormatGeneral(t, 10, v.separators)));
     const bool failed = std::any_of(scheduled.begin(), scheduled.end(),
                                     [](const auto& h) { return h.second == HourKind::Failed; });
-    const PlotFrame f = DrawPlotFrame(
-        c, area, LoadText(kDurationPlot, language) + QStringLiteral(" (") + TempUnit(v.units) + QLatin1Char(')'),
-        labelWidth, failed ? 6 : 5);
+    const PlotFrame f = DrawPlotFrame(c, area,
+                                      LoadText(kDurationPlot, language) + QStringLiteral(" (") +
+                                          TempUnit(v.units) + QLatin1Char(')'),
+                                      labelWidth, failed ? 6 : 5);
     const QRectF& p = f.plot;
     const double total = hours > 0 ? static_cast<double>(hours) : 8760;
     const auto xOf = [&](double index) { return p.left() + index / total * p.width(); };
@@ -511,13 +542,16 @@ void DrawAnnualDurationCurve(PageCanvas& c, const QRectF& area, const AnnualPage
         }
         c.SetPen(0);
         c.SetTextAlign(TextAlign::Right);
-        c.Text(p.left() - 10, y - kPlotTextHeight / 2.0, FormatGeneral(std::abs(t) < step / 1000 ? 0 : t, 10, v.separators));
+        c.Text(p.left() - 10, y - kPlotTextHeight / 2.0,
+               FormatGeneral(std::abs(t) < step / 1000 ? 0 : t, 10, v.separators));
     }
     c.SetTextAlign(TextAlign::Centre);
-    for (int h = 0; h <= 8000; h += 2000) c.Text(xOf(h), p.bottom() + 8, QString::number(h));
+    for (int h = 0; h <= 8000; h += 2000)
+        c.Text(xOf(h), p.bottom() + 8, QString::number(h));
     c.SetTextAlign(TextAlign::Right);
-    c.Text(p.right(), p.bottom() + 8 + kPlotTextHeight + 8, LoadText(kYearHoursText, language) + QStringLiteral(" (") +
-                                                                LoadText(kHourUnit, language) + QLatin1Char(')'));
+    c.Text(p.right(), p.bottom() + 8 + kPlotTextHeight + 8,
+           LoadText(kYearHoursText, language) + QStringLiteral(" (") + LoadText(kHourUnit, language) +
+               QLatin1Char(')'));
 
     // The setpoint.
     c.SetPen(3, PenStyle::Dotted, kHeatingColour);
@@ -529,23 +563,29 @@ void DrawAnnualDurationCurve(PageCanvas& c, const QRectF& area, const AnnualPage
     if (!year.empty()) {
         QPolygonF curve;
         const std::size_t stride = std::max<std::size_t>(1, year.size() / points);
-        for (std::size_t i = 0; i < year.size(); i += stride) curve << QPointF(xOf(static_cast<double>(i)), yOf(year[i]));
+        for (std::size_t i = 0; i < year.size(); i += stride)
+            curve << QPointF(xOf(static_cast<double>(i)), yOf(year[i]));
         curve << QPointF(xOf(static_cast<double>(year.size() - 1)), yOf(year.back()));
         c.SetPen(4, PenStyle::Solid, kYearColour);
         c.Polyline(curve);
     }
     const auto colourOf = [](HourKind kind) {
         switch (kind) {
-        case HourKind::Heating: return kHeatingColour;
-        case HourKind::Cooling: return kCoolingColour;
-        case HourKind::Failed: return kFailedColour;
-        default: return kIdleColour;
+        case HourKind::Heating:
+            return kHeatingColour;
+        case HourKind::Cooling:
+            return kCoolingColour;
+        case HourKind::Failed:
+            return kFailedColour;
+        default:
+            return kIdleColour;
         }
     };
     const std::size_t stride = std::max<std::size_t>(1, scheduled.size() / points);
     for (std::size_t start = 0; start < scheduled.size();) {
         std::size_t end = start;
-        while (end < scheduled.size() && scheduled[end].second == scheduled[start].second) ++end;
+        while (end < scheduled.size() && scheduled[end].second == scheduled[start].second)
+            ++end;
         QPolygonF run;
         for (std::size_t i = start; i < end; i += stride)
             run << QPointF(xOf(static_cast<double>(i)), yOf(scheduled[i].first));
@@ -561,7 +601,8 @@ void DrawAnnualDurationCurve(PageCanvas& c, const QRectF& area, const AnnualPage
     LegendItem(c, area.left(), y, kHeatingColour, true, LoadText(kHeatingHours, language), width);
     LegendItem(c, area.left(), y += 34, kCoolingColour, true, LoadText(kCoolingHours, language), width);
     LegendItem(c, area.left(), y += 34, kIdleColour, true, LoadText(kIdleHours, language), width);
-    if (failed) LegendItem(c, area.left(), y += 34, kFailedColour, true, LoadText(kFailedHours, language), width);
+    if (failed)
+        LegendItem(c, area.left(), y += 34, kFailedColour, true, LoadText(kFailedHours, language), width);
     LegendItem(c, area.left(), y += 34, kYearColour, true, LoadText(kYearHoursText, language), width);
     const double mid = (y += 34) + kPlotTextHeight * 0.55;
     c.SetPen(3, PenStyle::Dotted, kHeatingColour);
@@ -569,13 +610,13 @@ void DrawAnnualDurationCurve(PageCanvas& c, const QRectF& area, const AnnualPage
     c.SetPen(0);
     c.SetTextAlign(TextAlign::Left);
     c.Text(area.left() + 64, y,
-           FittedText(c, LoadText(kSetpoint, language) + QLatin1Char(' ') + FormatFixed(setpoint, 1, 10, v.separators) +
-                             QLatin1Char(' ') + TempUnit(v.units),
+           FittedText(c,
+                      LoadText(kSetpoint, language) + QLatin1Char(' ') +
+                          FormatFixed(setpoint, 1, 10, v.separators) + QLatin1Char(' ') + TempUnit(v.units),
                       width - 64));
 }
 
-QString WeatherFileMessage(const std::string& path, const WeatherFileError& fault, LanguageNumber language)
-{
+QString WeatherFileMessage(const std::string& path, const WeatherFileError& fault, LanguageNumber language) {
     QString text = LoadText(kWeatherRefused, language);
     text.replace(QLatin1String("%s"), QString::fromStdString(path));
     QString reason = QString::fromStdString(fault.Reason());
@@ -583,6 +624,8 @@ QString WeatherFileMessage(const std::string& path, const WeatherFileError& faul
     return text + QLatin1Char(' ') + reason;
 }
 
-void DrawAnnualPage(PageCanvas& canvas, const AnnualPageValues& values) { AnnualPainter(canvas, values).Draw(); }
+void DrawAnnualPage(PageCanvas& canvas, const AnnualPageValues& values) {
+    AnnualPainter(canvas, values).Draw();
+}
 
 } // namespace velmarsund

@@ -22,8 +22,19 @@ class PageCanvas;
 
 // The rows of the results table, in their order; MoneySaved only with both prices.
 enum class AnnualRow {
-    Scheduled, Heating, Cooling, Idle, Frost, Failed,
-    HeatingSensible, HeatingLatent, HeatingTotal, CoolingTotal, FanEnergy, DriveEnergy, WaterRecovered,
+    Scheduled,
+    Heating,
+    Cooling,
+    Idle,
+    Frost,
+    Failed,
+    HeatingSensible,
+    HeatingLatent,
+    HeatingTotal,
+    CoolingTotal,
+    FanEnergy,
+    DriveEnergy,
+    WaterRecovered,
     MoneySaved
 };
 
@@ -38,9 +49,9 @@ QString AnnualCellText(AnnualRow row, double value, UnitSystem units, const Numb
 // The results table as the page and the window show it.
 struct AnnualTable {
     std::vector<AnnualRow> rows;
-    std::vector<QString> labels;             // per row
-    std::vector<QString> units;              // per row: "h", "kWh" or "kBtu", "kg" or "lb", the currency
-    std::array<QString, 13> columns;         // the months' short names and "Year"
+    std::vector<QString> labels;                // per row
+    std::vector<QString> units;                 // per row: "h", "kWh" or "kBtu", "kg" or "lb", the currency
+    std::array<QString, 13> columns;            // the months' short names and "Year"
     std::vector<std::array<QString, 13>> cells; // per row: January .. December, the year
 };
 AnnualTable AnnualTableOf(const AnnualResults& results, const AnnualInputs& inputs, UnitSystem units,
@@ -53,10 +64,10 @@ struct AnnualPageValues {
     UnitSystem units = UnitSystem::SI;
     NumberSeparators separators;
     AnnualInputs inputs;
-    QString location;            // of the weather file: city, region, country
+    QString location;              // of the weather file: city, region, country
     double coolingExtractTemp = 0; // degC: above it a scheduled hour cools
     AnnualResults results;
-    std::vector<double> temps;   // the outside temperature of every hour of the year, degC
+    std::vector<double> temps; // the outside temperature of every hour of the year, degC
 };
 
 // The inputs block as label and value pairs, in the page's language and units.

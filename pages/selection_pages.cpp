@@ -75,8 +75,7 @@ LeakagePageValues LeakagePageValuesOf(const CalculatedSelection& c)
 }
 
 AnnualPageValues AnnualPageValuesOf(const CalculatedSelection& c, const WeatherYear& weather,
-                                    const AnnualResults& results)
-{
+                                    const AnnualResults& results) {
     const Selection& s = c.selection;
     AnnualPageValues v;
     v.frame = PageFrameOf(s, {});
@@ -86,13 +85,15 @@ AnnualPageValues AnnualPageValuesOf(const CalculatedSelection& c, const WeatherY
     v.separators = ProgramSeparators();
     v.inputs = s.annual.value_or(AnnualInputs{});
     QStringList place;
-    for (const std::string* part : {&weather.location.city, &weather.location.region, &weather.location.country})
+    for (const std::string* part :
+         {&weather.location.city, &weather.location.region, &weather.location.country})
         if (!part->empty() && *part != "-") place << QString::fromStdString(*part);
     v.location = place.join(QStringLiteral(", "));
     v.coolingExtractTemp = AnnualAirOf(c).coolingExtractTemp;
     v.results = results;
     v.temps.reserve(weather.hours.size());
-    for (const WeatherHour& h : weather.hours) v.temps.push_back(h.temp);
+    for (const WeatherHour& h : weather.hours)
+        v.temps.push_back(h.temp);
     return v;
 }
 

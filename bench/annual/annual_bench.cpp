@@ -5,8 +5,8 @@
 #include "annual_selection.h"
 #include "generated_epw.h"
 #include "recording_canvas.h"
-#include "selection_pages.h"
 #include "selection_json.h"
+#include "selection_pages.h"
 #include "text_table.h"
 
 #include <benchmark/benchmark.h>
@@ -77,7 +77,8 @@ void BM_AnnualPageRecording(benchmark::State& state) {
     s.annual->scheduleTo = 20;
     const WeatherYear year = ReadEpw(VariedEpw());
     const CalculatedSelection calculated = CalculateSelection(s);
-    const AnnualPageValues values = AnnualPageValuesOf(calculated, year, CalculateAnnualEnergy(calculated, *s.annual, year));
+    const AnnualPageValues values =
+        AnnualPageValuesOf(calculated, year, CalculateAnnualEnergy(calculated, *s.annual, year));
     for (auto _ : state) {
         RecordingCanvas canvas;
         DrawAnnualPage(canvas, values);

@@ -40,7 +40,8 @@
 namespace velmarsund {
 namespace {
 
-constexpr TextId kTitle = 700, kWeatherFile = 701, kOperatingHours = 702, kMondayToFriday = 703, kEveryDay = 704;
+constexpr TextId kTitle = 700, kWeatherFile = 701, kOperatingHours = 702, kMondayToFriday = 703,
+                 kEveryDay = 704;
 constexpr TextId kSetpoint = 705, kFanEfficiency = 706, kHeatPrice = 707, kElectricityPrice = 708;
 constexpr TextId kCoolingCop = 709, kInvestment = 710, kCurrency = 711, kBrowse = 748, kProgress = 749;
 constexpr TextId kWeatherFiles = 752, kInputs = 753, kResults = 754, kLocation = 755;
@@ -56,25 +57,22 @@ constexpr double kPriceMax = 1000, kInvestmentMax = 1e12;
 
 // One of the two plots of the annual page, drawn through the page canvas on the screen.
 class TAnnualPlot : public QWidget {
-public:
+  public:
     using Draw = void (*)(PageCanvas&, const QRectF&, const AnnualPageValues&);
-    TAnnualPlot(QWidget* parent, Draw draw) : QWidget(parent), draw_(draw)
-    {
+    TAnnualPlot(QWidget* parent, Draw draw) : QWidget(parent), draw_(draw) {
         setMinimumSize(340, 300);
         setAutoFillBackground(true);
         QPalette p = palette();
         p.setColor(QPalette::Window, Qt::white);
         setPalette(p);
     }
-    void SetValues(std::optional<AnnualPageValues> values)
-    {
+    void SetValues(std::optional<AnnualPageValues> values) {
         values_ = std::move(values);
         update();
     }
 
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
+  protected:
+    void paintEvent(QPaintEvent*) override {
         if (!values_) return;
         // As wide as a plot of the page, 840 units, and as tall as the widget's proportions make it
         // (at least 700 units, so that the plot keeps its room between the title and the legend).
@@ -89,15 +87,14 @@ protected:
         draw_(canvas, QRectF(10, 10, logicalWidth - 20, logicalHeight - 20), *values_);
     }
 
-private:
+  private:
     Draw draw_;
     std::optional<AnnualPageValues> values_;
 };
 
 TFormJahresenergie::TFormJahresenergie(QWidget* parent, std::function<void(const PageList&)> showPages,
                                        std::function<void(const AnnualInputs&)> commit)
-    : QDialog(parent), showPages_(std::move(showPages)), commit_(std::move(commit))
-{
+    : QDialog(parent), showPages_(std::move(showPages)), commit_(std::move(commit)) {
     setObjectName(QStringLiteral("FormJahresenergie"));
     CreateMenus();
     CreateControls();
@@ -107,8 +104,7 @@ TFormJahresenergie::TFormJahresenergie(QWidget* parent, std::function<void(const
 
 TFormJahresenergie::~TFormJahresenergie() = default;
 
-void TFormJahresenergie::CreateMenus()
-{
+void TFormJahresenergie::CreateMenus() {
     menuBar_ = new QMenuBar(this);
     Menu_Datei = menuBar_->addMenu(QString());
     Menu_Datei_Seitenansicht =
@@ -118,8 +114,7 @@ void TFormJahresenergie::CreateMenus()
     Menu_Datei_Schliessen->setObjectName(QStringLiteral("Menu_Datei_Schliessen"));
 }
 
-void TFormJahresenergie::CreateControls()
-{
+void TFormJahresenergie::CreateControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar_);
 
@@ -221,7 +216,8 @@ void TFormJahresenergie::CreateControls()
     LB_Waehrung = label("LB_Waehrung");
     Edit_Waehrung = line("Edit_Waehrung");
     Edit_Waehrung->setMaxLength(8);
-    for (QLineEdit* e : {Edit_Waermepreis, Edit_Strompreis, Edit_Investition}) e->setAlignment(Qt::AlignRight);
+    for (QLineEdit* e : {Edit_Waermepreis, Edit_Strompreis, Edit_Investition})
+        e->setAlignment(Qt::AlignRight);
     LB_WaermepreisEinheit = label("LB_WaermepreisEinheit");
     LB_StrompreisEinheit = label("LB_StrompreisEinheit");
     LB_InvestitionEinheit = label("LB_InvestitionEinheit");
@@ -283,8 +279,7 @@ void TFormJahresenergie::CreateControls()
     layout->addWidget(GroupBox_Ergebnisse, 1);
 }
 
-void TFormJahresenergie::SetTexts()
-{
+void TFormJahresenergie::SetTexts() {
     const auto colon = [](TextId id) { return LoadText(id) + QLatin1Char(':'); };
     setWindowTitle(LoadText(kTitle));
     Menu_Datei->setTitle(LoadText(kFile));
@@ -304,14 +299,14 @@ void TFormJahresenergie::SetTexts()
     LB_Strompreis->setText(colon(kElectricityPrice));
     LB_Investition->setText(colon(kInvestment));
     LB_Waehrung->setText(colon(kCurrency));
-    for (TNumEdit* e : {Edit_Sollwert, Edit_Wirkungsgrad, Edit_Cop}) e->SetErrorMessage(LoadText(kRangeMessage));
+    for (TNumEdit* e : {Edit_Sollwert, Edit_Wirkungsgrad, Edit_Cop})
+        e->SetErrorMessage(LoadText(kRangeMessage));
     Edit_Sollwert->SetContent(LoadText(kSetpoint));
     Edit_Wirkungsgrad->SetContent(LoadText(kFanEfficiency));
     Edit_Cop->SetContent(LoadText(kCoolingCop));
 }
 
-void TFormJahresenergie::changeEvent(QEvent* event)
-{
+void TFormJahresenergie::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         SetTexts();
         ShowResults();
@@ -319,9 +314,8 @@ void TFormJahresenergie::changeEvent(QEvent* event)
     QDialog::changeEvent(event);
 }
 
-void TFormJahresenergie::Fill(const CalculatedSelection& calculated, const std::optional<AnnualInputs>& annual,
-                              UnitSystem units)
-{
+void TFormJahresenergie::Fill(const CalculatedSelection& calculated,
+                              const std::optional<AnnualInputs>& annual, UnitSystem units) {
     calculated_ = calculated;
     inputs_ = annual.value_or(AnnualInputs{});
     units_ = units;
@@ -332,8 +326,7 @@ void TFormJahresenergie::Fill(const CalculatedSelection& calculated, const std::
     Recalculate();
 }
 
-void TFormJahresenergie::ShowInputs()
-{
+void TFormJahresenergie::ShowInputs() {
     filling_ = true;
     const auto optional = [](const std::optional<double>& value, int digits) {
         return value ? FormatFixed(*value, digits) : QString();
@@ -354,16 +347,17 @@ void TFormJahresenergie::ShowInputs()
     Edit_Investition->setText(optional(inputs_.investment, 0));
     Edit_Waehrung->setText(QString::fromStdString(inputs_.currency));
     ShowMoneyUnits();
-    for (QLineEdit* e : {Edit_Wetterdatei, Edit_Waermepreis, Edit_Strompreis, Edit_Investition, Edit_Waehrung})
+    for (QLineEdit* e :
+         {Edit_Wetterdatei, Edit_Waermepreis, Edit_Strompreis, Edit_Investition, Edit_Waehrung})
         e->setModified(false);
     filling_ = false;
 }
 
-bool TFormJahresenergie::ReadInputs()
-{
+bool TFormJahresenergie::ReadInputs() {
     AnnualInputs in = inputs_;
     // An optional number: empty for none, else a number in its range.
-    const auto optional = [](QLineEdit* field, const QString& what, double max, std::optional<double>& value) {
+    const auto optional = [](QLineEdit* field, const QString& what, double max,
+                             std::optional<double>& value) {
         const QString text = field->text().trimmed();
         if (text.isEmpty()) {
             value.reset();
@@ -388,8 +382,9 @@ bool TFormJahresenergie::ReadInputs()
     in.scheduleTo = Edit_Bis->value();
     in.scheduleDays = Combo_Tage->currentIndex() == 0 ? 5 : 7;
     const UnitCode temp = UnitChoice(units_, Unit::Celsius, Unit::Fahrenheit);
-    in.supplySetpoint = std::clamp(ConvertUnit(Quantity::Temperature, temp, Unit::Celsius, Edit_Sollwert->Value()),
-                                   kSetpointMin, kSetpointMax);
+    in.supplySetpoint =
+        std::clamp(ConvertUnit(Quantity::Temperature, temp, Unit::Celsius, Edit_Sollwert->Value()),
+                   kSetpointMin, kSetpointMax);
     in.fanEfficiency = Edit_Wirkungsgrad->Value();
     in.coolingCop = Edit_Cop->Value();
     in.currency = Edit_Waehrung->text().trimmed().toStdString();
@@ -397,8 +392,7 @@ bool TFormJahresenergie::ReadInputs()
     return true;
 }
 
-void TFormJahresenergie::InputChanged()
-{
+void TFormJahresenergie::InputChanged() {
     if (filling_) return;
     if (!ReadInputs()) return;
     if (commit_) commit_(inputs_);
@@ -406,16 +400,14 @@ void TFormJahresenergie::InputChanged()
     Recalculate();
 }
 
-void TFormJahresenergie::ShowMoneyUnits()
-{
+void TFormJahresenergie::ShowMoneyUnits() {
     const QString currency = QString::fromStdString(inputs_.currency);
     LB_WaermepreisEinheit->setText(currency + QStringLiteral("/kWh"));
     LB_StrompreisEinheit->setText(currency + QStringLiteral("/kWh"));
     LB_InvestitionEinheit->setText(currency);
 }
 
-void TFormJahresenergie::Recalculate()
-{
+void TFormJahresenergie::Recalculate() {
     results_.reset();
     message_.clear();
     if (inputs_.weather.empty()) {
@@ -446,18 +438,19 @@ void TFormJahresenergie::Recalculate()
     ShowResults();
 }
 
-AnnualPageValues TFormJahresenergie::PageValues() const
-{
+AnnualPageValues TFormJahresenergie::PageValues() const {
     CalculatedSelection c = calculated_;
     c.selection.annual = inputs_;
     c.selection.units = units_;
-    return AnnualPageValuesOf(c, weather_ ? *weather_ : WeatherYear{}, results_ ? *results_ : AnnualResults{});
+    return AnnualPageValuesOf(c, weather_ ? *weather_ : WeatherYear{},
+                              results_ ? *results_ : AnnualResults{});
 }
 
-QString TFormJahresenergie::Message() const { return message_; }
+QString TFormJahresenergie::Message() const {
+    return message_;
+}
 
-void TFormJahresenergie::ShowResults()
-{
+void TFormJahresenergie::ShowResults() {
     LB_Meldung->setText(message_);
     LB_Meldung->setVisible(!message_.isEmpty());
     QString place;
@@ -478,10 +471,12 @@ void TFormJahresenergie::ShowResults()
     Grid_Ergebnisse->setRowCount(static_cast<int>(t.rows.size()));
     Grid_Ergebnisse->setColumnCount(14);
     QStringList columns{QString()};
-    for (const QString& c : t.columns) columns << c;
+    for (const QString& c : t.columns)
+        columns << c;
     Grid_Ergebnisse->setHorizontalHeaderLabels(columns);
     QStringList rows;
-    for (std::size_t r = 0; r < t.rows.size(); ++r) rows << t.labels[r];
+    for (std::size_t r = 0; r < t.rows.size(); ++r)
+        rows << t.labels[r];
     Grid_Ergebnisse->setVerticalHeaderLabels(rows);
     QFont bold = Grid_Ergebnisse->font();
     bold.setBold(true);
@@ -500,13 +495,13 @@ void TFormJahresenergie::ShowResults()
     Plot_Dauerlinie->SetValues(values);
 }
 
-void TFormJahresenergie::Button_DurchsuchenClick()
-{
+void TFormJahresenergie::Button_DurchsuchenClick() {
     QFileDialog dialog(this, LoadText(kWeatherFile));
     dialog.setObjectName(QStringLiteral("WeatherFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({LoadText(kWeatherFiles) + QStringLiteral(" (*.epw *.EPW)"), QStringLiteral("* (*)")});
+    dialog.setNameFilters(
+        {LoadText(kWeatherFiles) + QStringLiteral(" (*.epw *.EPW)"), QStringLiteral("* (*)")});
     const QFileInfo current(Edit_Wetterdatei->text());
     if (!Edit_Wetterdatei->text().isEmpty()) dialog.setDirectory(current.absolutePath());
     if (RunModal(dialog) != QDialog::Accepted) return;
@@ -518,8 +513,7 @@ void TFormJahresenergie::Button_DurchsuchenClick()
     InputChanged();
 }
 
-void TFormJahresenergie::Menu_Datei_SeitenansichtClick()
-{
+void TFormJahresenergie::Menu_Datei_SeitenansichtClick() {
     if (!results_ || !showPages_) return;
     showPages_({[values = PageValues()](PageCanvas& canvas, int) { DrawAnnualPage(canvas, values); }});
 }

@@ -35,7 +35,7 @@ class TNumEdit;
 
 class TFormJahresenergie : public QDialog {
     Q_OBJECT
-public:
+  public:
     // `showPages` shows a page list in the preview with this window as its owner; `commit` takes
     // the annual block after every change of an input.
     TFormJahresenergie(QWidget* parent, std::function<void(const PageList&)> showPages,
@@ -45,7 +45,8 @@ public:
     // Takes the calculated selection (for its pages: with the language, header and captions as
     // they are now) and its annual block (the defaults without one) in `units`, and calculates the
     // year; the caller then shows the window.
-    void Fill(const CalculatedSelection& calculated, const std::optional<AnnualInputs>& annual, UnitSystem units);
+    void Fill(const CalculatedSelection& calculated, const std::optional<AnnualInputs>& annual,
+              UnitSystem units);
 
     const AnnualInputs& Inputs() const { return inputs_; }
     // The year last calculated; none without a usable weather file.
@@ -74,18 +75,18 @@ public:
     QAction* Menu_Datei_Seitenansicht = nullptr;
     QAction* Menu_Datei_Schliessen = nullptr;
 
-public slots:
+  public slots:
     // The inputs as the fields hold them, committed, and the year calculated again.
     void InputChanged();
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
 
-private slots:
+  private slots:
     void Button_DurchsuchenClick();
     void Menu_Datei_SeitenansichtClick();
 
-private:
+  private:
     void CreateMenus();
     void CreateControls();
     void SetTexts();
@@ -105,9 +106,9 @@ private:
     UnitSystem units_ = UnitSystem::SI;
     bool filling_ = false;
 
-    std::string weatherPath_;              // the file `weather_` was read from
+    std::string weatherPath_; // the file `weather_` was read from
     std::optional<WeatherYear> weather_;
-    QString message_;                      // why there are no results
+    QString message_; // why there are no results
     std::optional<AnnualResults> results_;
 
     QMenuBar* menuBar_ = nullptr;

@@ -312,7 +312,8 @@ void TFormRotor::CreateCommands() {
     Menu_Ansicht_Jahresenergie = new QAction(this);
     Menu_Ansicht_Jahresenergie->setObjectName(QStringLiteral("Menu_Ansicht_Jahresenergie"));
     Menu_Ansicht->insertAction(Menu_Ansicht_Reglerbeschreibung, Menu_Ansicht_Jahresenergie);
-    connect(Menu_Ansicht_Jahresenergie, &QAction::triggered, this, &TFormRotor::Menu_Ansicht_JahresenergieClick);
+    connect(Menu_Ansicht_Jahresenergie, &QAction::triggered, this,
+            &TFormRotor::Menu_Ansicht_JahresenergieClick);
     Menu_Ansicht_Jahresenergie->setEnabled(ResultsValid());
 }
 

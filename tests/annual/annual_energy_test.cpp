@@ -259,7 +259,8 @@ TEST(AnnualEnergy, ProgressIsToldOnlyAfterTheDelay) {
         EXPECT_EQ(total, 8760u);
         told.push_back(done);
     };
-    CalculateAnnualEnergy(CalculateSelection(s), *s.annual, year, DelayedProgress(record, std::chrono::hours(1)));
+    CalculateAnnualEnergy(CalculateSelection(s), *s.annual, year,
+                          DelayedProgress(record, std::chrono::hours(1)));
     EXPECT_TRUE(told.empty());
 
     AnnualProgress late = DelayedProgress(record, std::chrono::milliseconds(20));

@@ -36,17 +36,15 @@ using namespace velmarsund::testing;
 using Json = request::Json;
 
 class AnnualWindowTest : public MainWindowFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         MainWindowFixture::SetUp();
         weather_ = folder_.filePath(QStringLiteral("Testhafen.epw"));
         WriteBytes(weather_, QByteArray::fromStdString(GeneratedEpw(TemperateHour)));
     }
     QAction* Command() { return Get<QAction>(*window_, "Menu_Ansicht_Jahresenergie"); }
     // Opens the window from the View menu; `act` works in it while it is shown.
-    void Open(const std::function<void(TFormJahresenergie&)>& act)
-    {
+    void Open(const std::function<void(TFormJahresenergie&)>& act) {
         bool seen = false;
         seams_.onDialog = seams_.AsUser([&](QDialog& d) {
             auto* annual = qobject_cast<TFormJahresenergie*>(&d);
@@ -60,8 +58,7 @@ protected:
         seams_.onDialog = {};
     }
     // Chooses `path` in the weather file dialog.
-    void Browse(TFormJahresenergie& w, const QString& path)
-    {
+    void Browse(TFormJahresenergie& w, const QString& path) {
         seams_.onDialog = [&](QDialog& d) {
             auto* dialog = qobject_cast<QFileDialog*>(&d);
             EXPECT_NE(dialog, nullptr);
@@ -71,17 +68,16 @@ protected:
         };
         w.Button_Durchsuchen->click();
     }
-    static void Enter(TNumEdit* field, const QString& text)
-    {
+    static void Enter(TNumEdit* field, const QString& text) {
         field->setFocus();
         field->selectAll();
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
     }
-    static QStringList Row(const QTableWidget& grid, int row)
-    {
+    static QStringList Row(const QTableWidget& grid, int row) {
         QStringList cells;
-        for (int c = 1; c < grid.columnCount(); ++c) cells << grid.item(row, c)->text();
+        for (int c = 1; c < grid.columnCount(); ++c)
+            cells << grid.item(row, c)->text();
         return cells;
     }
 
@@ -89,8 +85,7 @@ protected:
     QString weather_;
 };
 
-TEST_F(AnnualWindowTest, OnlyCalculatedResultsOpenIt)
-{
+TEST_F(AnnualWindowTest, OnlyCalculatedResultsOpenIt) {
     StartWindow();
     EXPECT_FALSE(Command()->isEnabled());
     Calculate();
@@ -105,8 +100,7 @@ TEST_F(AnnualWindowTest, OnlyCalculatedResultsOpenIt)
     EXPECT_FALSE(Command()->isEnabled());
 }
 
-TEST_F(AnnualWindowTest, AChosenWeatherFileIsAStepOfTheSelectionThatUndoTakesBack)
-{
+TEST_F(AnnualWindowTest, AChosenWeatherFileIsAStepOfTheSelectionThatUndoTakesBack) {
     StartWindow();
     Calculate();
     const Selection before = window_->CurrentSelection();
@@ -121,7 +115,7 @@ TEST_F(AnnualWindowTest, AChosenWeatherFileIsAStepOfTheSelectionThatUndoTakesBac
         Browse(w, weather_);
         ASSERT_TRUE(w.Results()) << w.Message().toStdString();
         EXPECT_EQ(w.Results()->year.scheduled, (52 * 5 + 1) * 14); // 6 to 20 h, Monday to Friday
-        EXPECT_EQ(w.Grid_Ergebnisse->rowCount(), 13);               // no prices, no money
+        EXPECT_EQ(w.Grid_Ergebnisse->rowCount(), 13);              // no prices, no money
         EXPECT_TRUE(w.Menu_Datei_Seitenansicht->isEnabled());
         QTest::qWait(10); // the step is taken once the click has ended
 
@@ -147,15 +141,18 @@ TEST_F(AnnualWindowTest, AChosenWeatherFileIsAStepOfTheSelectionThatUndoTakesBac
     // Each change was one step: back over the prices and the days to the file, and to none.
     QUndoStack& undo = window_->UndoStack();
     ASSERT_GE(undo.count(), 2);
-    while (undo.canUndo()) undo.undo();
+    while (undo.canUndo())
+        undo.undo();
     EXPECT_FALSE(window_->CurrentSelection().annual);
     EXPECT_FALSE(window_->SelectionCommands().Modified());
 }
 
-TEST_F(AnnualWindowTest, ARefusedWeatherFileIsSaidInTheUsersLanguageWithItsLine)
-{
-    QString bad = QString::fromStdString(GeneratedEpw([](std::size_t) { return EpwHour{5, 70, std::nullopt}; }));
-    bad.replace(QStringLiteral("2001,1,1,3,60,?9?9?9?9E0?9?9?9,5,"), QStringLiteral("2001,1,1,3,60,?9?9?9?9E0?9?9?9,200,"));
+TEST_F(AnnualWindowTest, ARefusedWeatherFileIsSaidInTheUsersLanguageWithItsLine) {
+    QString bad = QString::fromStdString(GeneratedEpw([](std::size_t) {
+        return EpwHour{5, 70, std::nullopt};
+    }));
+    bad.replace(QStringLiteral("2001,1,1,3,60,?9?9?9?9E0?9?9?9,5,"),
+                QStringLiteral("2001,1,1,3,60,?9?9?9?9E0?9?9?9,200,"));
     const QString path = folder_.filePath(QStringLiteral("hot.epw"));
     WriteBytes(path, bad.toUtf8());
     WriteBytes(SettingsPath(), "[GLOBAL]\nLanguage=1\n");
@@ -177,8 +174,7 @@ TEST_F(AnnualWindowTest, ARefusedWeatherFileIsSaidInTheUsersLanguageWithItsLine)
     });
 }
 
-TEST_F(AnnualWindowTest, TheSetpointIsEnteredInTheUnitsOfTheWindowAndThePreviewPrintsThePage)
-{
+TEST_F(AnnualWindowTest, TheSetpointIsEnteredInTheUnitsOfTheWindowAndThePreviewPrintsThePage) {
     StartWindow();
     Selection s = window_->CurrentSelection();
     s.units = UnitSystem::IP;
@@ -206,40 +202,41 @@ TEST_F(AnnualWindowTest, TheSetpointIsEnteredInTheUnitsOfTheWindowAndThePreviewP
     });
     EXPECT_NEAR(window_->CurrentSelection().annual->supplySetpoint, 10, 1e-9);
     // The preview ran from the window.
-    EXPECT_NE(std::find(seams_.dialogs.begin(), seams_.dialogs.end(), QStringLiteral("FormSeite")), seams_.dialogs.end());
+    EXPECT_NE(std::find(seams_.dialogs.begin(), seams_.dialogs.end(), QStringLiteral("FormSeite")),
+              seams_.dialogs.end());
 }
 
 // One path: a selection file with an annual block and a generated weather file. The window's
 // table, the annual page as rotorsheet prints it and rotorcalc's annual mode show the same figures,
 // each formatted as the table formats it.
-TEST_F(AnnualWindowTest, TheWindowThePageAndRotorcalcGiveTheSameFigures)
-{
-    const Json file = {
-        {"Format", 1},
-        {"SeriesIndex", 1},
-        {"Height", 2000},
-        {"Width", 2000},
-        {"Diameter", 1880},
-        {"Profile", "E18"},
-        {"State11", {{"SVol", 9000}, {"Temp", -12}, {"Humidity", 90}}},
-        {"State21", {{"SVol", 10000}, {"Temp", 22}, {"Humidity", 40}}},
-        {"Summer", {{"State11", {{"SVol", 9000}, {"Temp", 32}, {"Humidity", 40}}},
-                    {"State21", {{"SVol", 10000}, {"Temp", 24}, {"Humidity", 50}}}}},
-        {"Annual",
-         {{"Weather", weather_.toStdString()},
-          {"Schedule", {{"From", 7}, {"To", 19}, {"Days", 5}}},
-          {"SupplySetpoint", 16},
-          {"FanEfficiency", 0.55},
-          {"HeatPrice", 0.08},
-          {"ElectricityPrice", 0.28},
-          {"Investment", 9000},
-          {"Currency", "EUR"}}}};
+TEST_F(AnnualWindowTest, TheWindowThePageAndRotorcalcGiveTheSameFigures) {
+    const Json file = {{"Format", 1},
+                       {"SeriesIndex", 1},
+                       {"Height", 2000},
+                       {"Width", 2000},
+                       {"Diameter", 1880},
+                       {"Profile", "E18"},
+                       {"State11", {{"SVol", 9000}, {"Temp", -12}, {"Humidity", 90}}},
+                       {"State21", {{"SVol", 10000}, {"Temp", 22}, {"Humidity", 40}}},
+                       {"Summer",
+                        {{"State11", {{"SVol", 9000}, {"Temp", 32}, {"Humidity", 40}}},
+                         {"State21", {{"SVol", 10000}, {"Temp", 24}, {"Humidity", 50}}}}},
+                       {"Annual",
+                        {{"Weather", weather_.toStdString()},
+                         {"Schedule", {{"From", 7}, {"To", 19}, {"Days", 5}}},
+                         {"SupplySetpoint", 16},
+                         {"FanEfficiency", 0.55},
+                         {"HeatPrice", 0.08},
+                         {"ElectricityPrice", 0.28},
+                         {"Investment", 9000},
+                         {"Currency", "EUR"}}}};
     const QString path = folder_.filePath(QStringLiteral("Testhafen.vrsel"));
     WriteBytes(path, QByteArray::fromStdString(file.dump()));
 
     // rotorcalc, from the file's fields.
     Json request = {{"mode", "annual"}};
-    for (const char* field : {"Diameter", "Profile", "State11", "State21", "Summer", "Annual"}) request[field] = file[field];
+    for (const char* field : {"Diameter", "Profile", "State11", "State21", "Summer", "Annual"})
+        request[field] = file[field];
     const Json calc = rotorcalc::RunRequest(request);
     ASSERT_FALSE(calc.contains("error")) << calc.dump();
 
@@ -250,7 +247,8 @@ TEST_F(AnnualWindowTest, TheWindowThePageAndRotorcalcGiveTheSameFigures)
     std::vector<QStringList> windowRows;
     Open([&](TFormJahresenergie& w) {
         ASSERT_TRUE(w.Results()) << w.Message().toStdString();
-        for (int r = 0; r < w.Grid_Ergebnisse->rowCount(); ++r) windowRows.push_back(Row(*w.Grid_Ergebnisse, r));
+        for (int r = 0; r < w.Grid_Ergebnisse->rowCount(); ++r)
+            windowRows.push_back(Row(*w.Grid_Ergebnisse, r));
     });
 
     // The page, as rotorsheet prints the same file.
@@ -272,7 +270,8 @@ TEST_F(AnnualWindowTest, TheWindowThePageAndRotorcalcGiveTheSameFigures)
         QStringList expected;
         for (int m = 0; m < 13; ++m) {
             const Json& figures = m < 12 ? calc["Months"][static_cast<std::size_t>(m)] : calc["Year"];
-            expected << AnnualCellText(row, figures.at(AnnualRowName(row)).get<double>(), UnitSystem::SI, ProgramSeparators());
+            expected << AnnualCellText(row, figures.at(AnnualRowName(row)).get<double>(), UnitSystem::SI,
+                                       ProgramSeparators());
         }
         EXPECT_EQ(windowRows[static_cast<std::size_t>(r)], expected);
         // On the page the row's figures stand on the line of its label, in their order.

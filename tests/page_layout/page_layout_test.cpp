@@ -76,8 +76,7 @@ const ProjectTexts kProjects[] = {
 enum class Kind { DataSheet, Mollier, Carrier, Leakage, Product, Controller, Annual };
 
 // A weather file of a temperate year, written once for the annual pages.
-const std::string& WeatherPath()
-{
+const std::string& WeatherPath() {
     static const std::string path = [] {
         static QTemporaryDir folder;
         const QString file = folder.filePath(QStringLiteral("temperate.epw"));
@@ -127,14 +126,18 @@ Json Request(const LayoutCase& c)
                  {"Pages", {pages[static_cast<int>(c.kind)]}}};
     if (c.summer) request["Summer"] = Json::object();
     if (c.kind == Kind::Annual)
-        request["Annual"] = {{"Weather", WeatherPath()}, {"HeatPrice", 0.085}, {"ElectricityPrice", 0.315},
-                             {"Investment", 14500}, {"Currency", "EUR"}};
+        request["Annual"] = {{"Weather", WeatherPath()},
+                             {"HeatPrice", 0.085},
+                             {"ElectricityPrice", 0.315},
+                             {"Investment", 14500},
+                             {"Currency", "EUR"}};
     return request;
 }
 
 std::string CaseName(const ::testing::TestParamInfo<LayoutCase>& info)
 {
-    const char* kinds[] = {"DataSheet", "MollierChart", "CarrierChart", "Leakage", "Product", "Controller", "Annual"};
+    const char* kinds[] = {"DataSheet", "MollierChart", "CarrierChart", "Leakage",
+                           "Product",   "Controller",   "Annual"};
     const LayoutCase& c = info.param;
     return std::string(kinds[static_cast<int>(c.kind)]) + '_' + c.project->code + (c.ip ? "_IP" : "_SI") +
            (c.summer ? "_WinterSummer" : "_Winter");
@@ -143,8 +146,8 @@ std::string CaseName(const ::testing::TestParamInfo<LayoutCase>& info)
 std::vector<LayoutCase> AllCases()
 {
     std::vector<LayoutCase> cases;
-    for (Kind kind : {Kind::DataSheet, Kind::Mollier, Kind::Carrier, Kind::Leakage, Kind::Product, Kind::Controller,
-                      Kind::Annual})
+    for (Kind kind : {Kind::DataSheet, Kind::Mollier, Kind::Carrier, Kind::Leakage, Kind::Product,
+                      Kind::Controller, Kind::Annual})
         for (const ProjectTexts& p : kProjects)
             for (bool ip : {false, true})
                 for (bool summer : {false, true}) cases.push_back({kind, &p, ip, summer});

@@ -150,7 +150,8 @@ TEST_P(PreviewOwnersTest, TheMainWindowAnswersAndNoWindowMovedAfterAPreviewFromA
 }
 
 INSTANTIATE_TEST_SUITE_P(ChartLeakageAndAnnual, PreviewOwnersTest,
-                         ::testing::Combine(::testing::Values("FormMollier", "FormRotLeakage", "FormJahresenergie"),
+                         ::testing::Combine(::testing::Values("FormMollier", "FormRotLeakage",
+                                                              "FormJahresenergie"),
                                             ::testing::Values(PreviewClose::Escape, PreviewClose::Button)),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param)) +

@@ -63,7 +63,8 @@ inline EpwHour TemperateHour(std::size_t index) {
     const double day = static_cast<double>(index) / 24;
     const double hourOfDay = static_cast<double>(index % 24);
     constexpr double kTwoPi = 6.283185307179586;
-    const double temp = 9 - 11 * std::cos(kTwoPi * (day - 20) / 365) + 5 * std::sin(kTwoPi * (hourOfDay - 9) / 24) +
+    const double temp = 9 - 11 * std::cos(kTwoPi * (day - 20) / 365) +
+                        5 * std::sin(kTwoPi * (hourOfDay - 9) / 24) +
                         3 * std::sin(static_cast<double>(index) * 0.37);
     const double humidity = 75 - 15 * std::sin(kTwoPi * (hourOfDay - 9) / 24);
     return {std::round(temp * 10) / 10, std::round(humidity), std::nullopt};

@@ -5,8 +5,8 @@
 namespace velmarsund::rotorsheet {
 namespace {
 
-void Prepare(const Json& request, const std::string& name, SheetBatch& batch, const AnnualProgress& progress)
-{
+void Prepare(const Json& request, const std::string& name, SheetBatch& batch,
+             const AnnualProgress& progress) {
     try {
         PreparedSheet prepared = PrepareSheet(ReadSheetRequest(request), progress);
         for (PageProcedure& page : prepared.pages) batch.pages.push_back(std::move(page));
@@ -21,12 +21,12 @@ void Prepare(const Json& request, const std::string& name, SheetBatch& batch, co
 
 } // namespace
 
-SheetBatch PrepareBatch(const Json& input, const AnnualProgress& progress)
-{
+SheetBatch PrepareBatch(const Json& input, const AnnualProgress& progress) {
     SheetBatch batch;
     if (input.is_array()) {
         if (input.empty()) batch.errors.push_back("the input holds no request");
-        for (std::size_t i = 0; i < input.size(); ++i) Prepare(input[i], "request[" + std::to_string(i) + "]", batch, progress);
+        for (std::size_t i = 0; i < input.size(); ++i)
+            Prepare(input[i], "request[" + std::to_string(i) + "]", batch, progress);
     } else {
         Prepare(input, "request", batch, progress);
     }

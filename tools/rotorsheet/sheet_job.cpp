@@ -25,8 +25,7 @@ PageProcedure LeakagePage(const CalculatedSelection& calculated)
 constexpr TextId kNoAnnualBlock = 750;
 
 // The annual page: the selection's annual block with its weather file, read and calculated.
-PageProcedure AnnualPage(const CalculatedSelection& calculated, const AnnualProgress& progress)
-{
+PageProcedure AnnualPage(const CalculatedSelection& calculated, const AnnualProgress& progress) {
     const std::optional<AnnualInputs>& annual = calculated.selection.annual;
     if (!annual || annual->weather.empty()) throw SheetRefused("Annual.Weather", LoadText(kNoAnnualBlock));
     WeatherYear weather;
@@ -35,7 +34,8 @@ PageProcedure AnnualPage(const CalculatedSelection& calculated, const AnnualProg
     } catch (const WeatherFileError& e) {
         throw SheetRefused("Annual.Weather", WeatherFileMessage(annual->weather, e, CurrentLanguage()));
     }
-    const AnnualResults results = CalculateAnnualEnergy(calculated, *annual, weather, progress ? DelayedProgress(progress) : AnnualProgress{});
+    const AnnualResults results = CalculateAnnualEnergy(
+        calculated, *annual, weather, progress ? DelayedProgress(progress) : AnnualProgress{});
     return [page = AnnualPageValuesOf(calculated, weather, results)](PageCanvas& canvas, int) {
         DrawAnnualPage(canvas, page);
     };
@@ -49,15 +49,15 @@ PageKind PageKindOf(SheetPage page)
     case SheetPage::Leakage: return PageKind::Leakage;
     case SheetPage::Chart: return PageKind::Chart;
     case SheetPage::Controller: return PageKind::ControllerDescription;
-    case SheetPage::Annual: return PageKind::Annual;
+    case SheetPage::Annual:
+        return PageKind::Annual;
     }
     return PageKind::DataSheet;
 }
 
 } // namespace
 
-PreparedSheet PrepareSheet(const SheetRequest& request, const AnnualProgress& progress)
-{
+PreparedSheet PrepareSheet(const SheetRequest& request, const AnnualProgress& progress) {
     const Selection& selection = request.selection;
     SetCurrentLanguage(selection.language);
     SetProgramSeparators(selection.separators);
