@@ -23,7 +23,7 @@ constexpr TextId kHeatingSaved = 741, kCoolingSaved = 742, kFanAndDrive = 743;
 constexpr TextId kMonthPlot = 744, kDurationPlot = 745, kYearHoursText = 746;
 constexpr TextId kHeatingHours = 726, kCoolingHours = 727, kIdleHours = 728, kFailedHours = 730;
 constexpr TextId kHourUnit = 756;
-constexpr TextId kWeatherRefused = 751;
+constexpr TextId kWeatherRefused = 751, kWeatherLine = 757;
 
 const QColor kHeatingColour(196, 62, 40);
 const QColor kCoolingColour(38, 98, 196);
@@ -620,7 +620,11 @@ QString WeatherFileMessage(const std::string& path, const WeatherFileError& faul
     QString text = LoadText(kWeatherRefused, language);
     text.replace(QLatin1String("%s"), QString::fromStdString(path));
     QString reason = QString::fromStdString(fault.Reason());
-    if (fault.Line() > 0) reason = QStringLiteral("line %1: ").arg(fault.Line()) + reason;
+    if (fault.Line() > 0) {
+        QString line = LoadText(kWeatherLine, language);
+        line.replace(QLatin1String("%s"), QString::number(fault.Line()));
+        reason = line + QStringLiteral(": ") + reason;
+    }
     return text + QLatin1Char(' ') + reason;
 }
 

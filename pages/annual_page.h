@@ -81,7 +81,7 @@ void DrawAnnualMonthBars(PageCanvas& canvas, const QRectF& area, const AnnualPag
 void DrawAnnualDurationCurve(PageCanvas& canvas, const QRectF& area, const AnnualPageValues& values);
 
 // A weather file refused, in `language`: the file named, then the line (when one is at fault)
-// and the reader's reason.
+// and the reader's reason (English, as the reader words it).
 QString WeatherFileMessage(const std::string& path, const WeatherFileError& fault, LanguageNumber language);
 
 // The whole page.

@@ -164,7 +164,7 @@ TEST_F(AnnualWindowTest, ARefusedWeatherFileIsSaidInTheUsersLanguageWithItsLine)
         EXPECT_FALSE(w.Results());
         EXPECT_TRUE(w.LB_Meldung->isVisibleTo(&w));
         EXPECT_TRUE(w.Message().startsWith(QStringLiteral("Die Wetterdatei"))) << w.Message().toStdString();
-        EXPECT_TRUE(w.Message().contains(QStringLiteral("line 11:"))) << w.Message().toStdString();
+        EXPECT_TRUE(w.Message().contains(QStringLiteral("Zeile 11:"))) << w.Message().toStdString();
         EXPECT_EQ(w.Grid_Ergebnisse->rowCount(), 0);
         // The file mended, the same name chosen again is read again.
         WriteBytes(path, QByteArray::fromStdString(GeneratedEpw(TemperateHour)));

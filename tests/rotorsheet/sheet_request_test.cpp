@@ -317,7 +317,7 @@ TEST(SheetJob, TheAnnualPageWithoutAUsableWeatherFileIsRefused) {
         {"a malformed row",
          Json{{"Weather", bad}},
          "de",
-         {LoadText(751, Language::German).left(14), QStringLiteral("line 12:")}},
+         {LoadText(751, Language::German).left(14), QStringLiteral("Zeile 12:")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
