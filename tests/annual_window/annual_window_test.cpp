@@ -19,6 +19,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -117,6 +118,14 @@ TEST_F(AnnualWindowTest, AChosenWeatherFileIsAStepOfTheSelectionThatUndoTakesBac
         EXPECT_EQ(w.Results()->year.scheduled, (52 * 5 + 1) * 14); // 6 to 20 h, Monday to Friday
         EXPECT_EQ(w.Grid_Ergebnisse->rowCount(), 13);              // no prices, no money
         EXPECT_TRUE(w.Menu_Datei_Seitenansicht->isEnabled());
+        // Both plots drawn, the heating hours and bars in their red.
+        for (const char* plot : {"Plot_Monate", "Plot_Dauerlinie"}) {
+            const QImage image = Get<QWidget>(w, plot)->grab().toImage();
+            bool red = false;
+            for (int y = 0; y < image.height() && !red; ++y)
+                for (int x = 0; x < image.width() && !red; ++x) red = image.pixelColor(x, y) == QColor(196, 62, 40);
+            EXPECT_TRUE(red) << plot;
+        }
         QTest::qWait(10); // the step is taken once the click has ended
 
         // Every day instead of Monday to Friday; a price adds the money saved.
