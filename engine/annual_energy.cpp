@@ -59,12 +59,16 @@ TDatenRWT HourRecordOf(const AnnualAir& air, const WeatherHour& hour, bool cooli
     return r;
 }
 
-AnnualResults CalculateAnnualEnergy(const AnnualAir& air, const AnnualInputs& in,
-                                    const WeatherYear& weather) {
+AnnualResults CalculateAnnualEnergy(const AnnualAir& air, const AnnualInputs& in, const WeatherYear& weather,
+                                    const AnnualProgress& progress) {
     AnnualResults results;
+    const std::size_t total = weather.hours.size();
+    results.hours.assign(total, HourKind::OutsideSchedule);
+    const std::size_t step = std::max<std::size_t>(1, total / 100);
     const double setpoint = in.supplySetpoint;
     const double motorKw = MotorPower(air.rotor.Diameter, air.rotor.MatrixType) / 1000;
-    for (std::size_t i = 0; i < weather.hours.size(); ++i) {
+    for (std::size_t i = 0; i < total; ++i) {
+        if (progress && i % step == 0 && i > 0) progress(i, total);
         const WeatherHour& hour = weather.hours[i];
         // The row of hour field H covers H-1 .. H.
         const int start = hour.hour - 1;
@@ -78,6 +82,7 @@ AnnualResults CalculateAnnualEnergy(const AnnualAir& air, const AnnualInputs& in
         TDatenRWT r = HourRecordOf(air, hour, cooling);
         r.Calculate();
         if (r.Status != 0) {
+            results.hours[i] = HourKind::Failed;
             ++m.failed;
             continue;
         }
@@ -93,19 +98,36 @@ AnnualResults CalculateAnnualEnergy(const AnnualAir& air, const AnnualInputs& in
             m.heatingTotal += f * r.TotalHeat1;
             m.waterRecovered += f * r.WaterTransfer1;
             ++m.heating;
+            results.hours[i] = HourKind::Heating;
             if (r.FrostRisk) ++m.frost;
         } else if (cooling) {
             m.coolingTotal += std::max(0.0, -r.TotalHeat1);
             ++m.cooling;
+            results.hours[i] = HourKind::Cooling;
         } else {
             ++m.idle;
+            results.hours[i] = HourKind::Idle;
             continue;
         }
         m.driveEnergy += motorKw;
     }
     for (const AnnualFigures& m : results.months)
         results.year += m;
+    if (progress) progress(total, total);
     return results;
+}
+
+AnnualProgress DelayedProgress(AnnualProgress report, std::chrono::milliseconds delay) {
+    const auto start = std::chrono::steady_clock::now();
+    return
+        [report = std::move(report), start, delay, last = -1](std::size_t done, std::size_t total) mutable {
+            if (!report || total == 0) return;
+            if (last < 0 && std::chrono::steady_clock::now() - start < delay) return;
+            const int percent = static_cast<int>(done * 100 / total);
+            if (percent == last) return;
+            last = percent;
+            report(done, total);
+        };
 }
 
 std::optional<double> MoneySaved(const AnnualFigures& f, const AnnualInputs& in) {

@@ -8,9 +8,12 @@
 #include "weather_file.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velmarsund {
 
@@ -50,10 +53,22 @@ struct AnnualFigures {
     AnnualFigures& operator+=(const AnnualFigures& other);
 };
 
+// What an hour of the weather year was under the hour rule.
+enum class HourKind : std::uint8_t { OutsideSchedule, Heating, Cooling, Idle, Failed };
+
 struct AnnualResults {
     std::array<AnnualFigures, 12> months; // January .. December
     AnnualFigures year;                   // the sum of the months
+    std::vector<HourKind> hours;          // one per hour of the weather year, in its order
 };
+
+// Told now and then how many of the year's hours are done: (done, total).
+using AnnualProgress = std::function<void(std::size_t, std::size_t)>;
+
+// `report` for a calculation that runs longer than `delay` from now: nothing before, then each
+// whole percent once, and the end when anything was reported before it.
+AnnualProgress DelayedProgress(AnnualProgress report,
+                               std::chrono::milliseconds delay = std::chrono::milliseconds(500));
 
 // The air a year is calculated with, taken from the selection's calculated records.
 struct AnnualAir {
@@ -74,8 +89,9 @@ AnnualAir AnnualAirOf(const TDatenRWT& winter, const TDatenRWT* summer);
 TDatenRWT HourRecordOf(const AnnualAir& air, const WeatherHour& hour, bool coolingHour);
 
 // The year hour by hour under the inputs' schedule and setpoint.
+// `progress`, when given, hears of every hundredth of the year and of its end.
 AnnualResults CalculateAnnualEnergy(const AnnualAir& air, const AnnualInputs& inputs,
-                                    const WeatherYear& weather);
+                                    const WeatherYear& weather, const AnnualProgress& progress = {});
 
 // The money saved over the figures when both prices are given: HeatingTotal · HeatPrice +
 // CoolingTotal / CoolingCop · ElectricityPrice − (FanEnergy + DriveEnergy) · ElectricityPrice.

@@ -82,6 +82,9 @@ QString PageKindText(PageKind kind, LanguageNumber language)
     case PageKind::Leakage: id = 395; break;
     case PageKind::ProductDescription: id = 160; break;
     case PageKind::ControllerDescription: id = 663; break;
+    case PageKind::Annual:
+        id = 700;
+        break;
     }
     const QString text = LoadText(id, language);
     return text.isEmpty() ? LoadText(id, Language::English) : text;

@@ -26,7 +26,7 @@ inline const QString kPdfAuthor = QStringLiteral("Velmarsund GmbH");
 void DrawPagesOn(QPagedPaintDevice& device, const PageList& pages, int first, int last, int exportFlag);
 
 // The kinds of page a list starts with, named in a document's title.
-enum class PageKind { DataSheet, Chart, Leakage, ProductDescription, ControllerDescription };
+enum class PageKind { DataSheet, Chart, Leakage, ProductDescription, ControllerDescription, Annual };
 
 // The name of a page kind in `language`, as the menu and the page heading call it.
 QString PageKindText(PageKind kind, LanguageNumber language);

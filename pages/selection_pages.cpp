@@ -1,5 +1,6 @@
 #include "selection_pages.h"
 
+#include "annual_selection.h"
 #include "data_sheet_builder.h"
 #include "designation.h"
 #include "version_text.h"
@@ -71,6 +72,29 @@ LeakagePageValues LeakagePageValuesOf(const CalculatedSelection& c)
     frame.versionText = ProgramVersionText().shortForm;
     frame.calculationDate = CalculationDate();
     return LeakagePageValuesOf(c.leakage, choices, QString::fromStdString(c.designation.ModelDesignation), frame);
+}
+
+AnnualPageValues AnnualPageValuesOf(const CalculatedSelection& c, const WeatherYear& weather,
+                                    const AnnualResults& results) {
+    const Selection& s = c.selection;
+    AnnualPageValues v;
+    v.frame = PageFrameOf(s, {});
+    v.frame.showNotes = false;
+    v.designation = QString::fromStdString(c.designation.ModelDesignation);
+    v.units = s.units;
+    v.separators = ProgramSeparators();
+    v.inputs = s.annual.value_or(AnnualInputs{});
+    QStringList place;
+    for (const std::string* part :
+         {&weather.location.city, &weather.location.region, &weather.location.country})
+        if (!part->empty() && *part != "-") place << QString::fromStdString(*part);
+    v.location = place.join(QStringLiteral(", "));
+    v.coolingExtractTemp = AnnualAirOf(c).coolingExtractTemp;
+    v.results = results;
+    v.temps.reserve(weather.hours.size());
+    for (const WeatherHour& h : weather.hours)
+        v.temps.push_back(h.temp);
+    return v;
 }
 
 DescriptionValues ProductDescriptionOf(const Selection& s)

@@ -3,6 +3,7 @@
 // alone: the window, rotorsheet and the tests draw the same pages from the same values. Texts are
 // in the current language, numbers with the program's separators.
 
+#include "annual_page.h"
 #include "calculate_selection.h"
 #include "data_sheet_values.h"
 #include "description_pages.h"
@@ -27,6 +28,11 @@ DataSheetValues DataSheetValuesOf(const CalculatedSelection& calculated);
 // calculated for them (see calculated.leakage).
 LeakagePageValues LeakagePageValuesOf(const CalculatedSelection& calculated);
 DescriptionValues ProductDescriptionOf(const Selection& selection);
+// The annual page of the selection under its annual block (the defaults without one), through
+// `weather` with the year's `results`; frame and designation as the data sheet prints them,
+// without notes.
+AnnualPageValues AnnualPageValuesOf(const CalculatedSelection& calculated, const WeatherYear& weather,
+                                    const AnnualResults& results);
 DescriptionValues ControllerDescriptionOf(const Selection& selection);
 
 } // namespace velmarsund

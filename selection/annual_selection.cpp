@@ -7,8 +7,8 @@ AnnualAir AnnualAirOf(const CalculatedSelection& c) {
 }
 
 AnnualResults CalculateAnnualEnergy(const CalculatedSelection& c, const AnnualInputs& inputs,
-                                    const WeatherYear& weather) {
-    return CalculateAnnualEnergy(AnnualAirOf(c), inputs, weather);
+                                    const WeatherYear& weather, const AnnualProgress& progress) {
+    return CalculateAnnualEnergy(AnnualAirOf(c), inputs, weather, progress);
 }
 
 AnnualResults CalculateAnnualEnergy(const Selection& selection, const WeatherYear& weather) {

@@ -13,7 +13,7 @@ AnnualAir AnnualAirOf(const CalculatedSelection& calculated);
 
 // The year for a calculated selection under `inputs`.
 AnnualResults CalculateAnnualEnergy(const CalculatedSelection& calculated, const AnnualInputs& inputs,
-                                    const WeatherYear& weather);
+                                    const WeatherYear& weather, const AnnualProgress& progress = {});
 
 // Calculates the selection and its year under its annual block (the defaults without one); raises
 // SelectionNotCalculated as CalculateSelection does.

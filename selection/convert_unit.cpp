@@ -63,6 +63,10 @@ constexpr UnitRule kPower[] = {
     {Unit::Watt, [](double v) { return v / 1000; }, [](double b) { return b * 1000; }},
     {Unit::Horsepower, [](double v) { return v * 0.7457; }, [](double b) { return b / 0.7457; }},
 };
+// 1 kWh is 3.412 kBtu, as 1 kW shows as 3412 BTU/h.
+constexpr UnitRule kEnergy[] = {
+    {Unit::KiloBtu, [](double v) { return v / 3.412; }, [](double b) { return b * 3.412; }},
+};
 
 constexpr KindRules kKinds[] = {
     {Quantity::AirVolumeFlow, Unit::CubicMetrePerHour, kAirVolume},
@@ -78,6 +82,7 @@ constexpr KindRules kKinds[] = {
     {Quantity::Enthalpy, Unit::KilojoulePerKilogram, kEnthalpy},
     {Quantity::Density, Unit::KilogramPerCubicMetre, kDensity},
     {Quantity::Power, Unit::Kilowatt, kPower},
+    {Quantity::Energy, Unit::KilowattHour, kEnergy},
 };
 
 const UnitRule* FindUnit(const KindRules& rules, UnitCode unit)

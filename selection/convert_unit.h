@@ -23,6 +23,7 @@ constexpr QuantityKind Length = 10;
 constexpr QuantityKind Enthalpy = 11;
 constexpr QuantityKind Density = 13;
 constexpr QuantityKind Power = 14;
+constexpr QuantityKind Energy = 15;
 } // namespace Quantity
 
 namespace Unit {
@@ -54,6 +55,8 @@ constexpr UnitCode BtuPerPound = 25;
 constexpr UnitCode KilogramPerCubicMetre = 28;
 constexpr UnitCode PoundPerCubicFoot = 29;
 constexpr UnitCode Horsepower = 32;
+constexpr UnitCode KilowattHour = 33;
+constexpr UnitCode KiloBtu = 34;
 } // namespace Unit
 
 // `value` in unit `from` converted to unit `to` of the kind. A source unit that does not belong

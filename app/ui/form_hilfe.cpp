@@ -13,8 +13,9 @@ namespace velmarsund {
 namespace {
 
 // The windows that have a section of their own, by object name; the section is named the same.
-constexpr const char* kSections[] = {"FormRotor",      "FormOptionen", "FormBaugroessen", "FormMollier",
-                                     "FormRotLeakage", "FormSeite",    "FormAngebot",     "FormBemerkungen"};
+constexpr const char* kSections[] = {"FormRotor",   "FormOptionen",      "FormBaugroessen", "FormMollier",
+                                     "FormRotLeakage", "FormJahresenergie", "FormSeite",   "FormAngebot",
+                                     "FormBemerkungen"};
 
 QString SectionOf(const QString& objectName) {
     for (const char* section : kSections) {

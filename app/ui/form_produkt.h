@@ -74,6 +74,8 @@ public:
     // What the four tables show now, cell by cell.
     ResultTables CurrentResultTables() const;
     void SetResultsValid();
+    // The commands that need valid results, enabled or not.
+    virtual void SetResultCommandsEnabled(bool enabled);
 
     // Tests the inlet states of the winter record (and in WinterAndSummer of the summer record),
     // shows the messages in one box, and answers whether the command may go on.
@@ -232,7 +234,6 @@ private:
     int ButtonColumnWidth() const;
     // The hints of the air-quantity and humidity fields, which say what the input kind means.
     void SetFieldHints();
-    void SetResultCommandsEnabled(bool enabled);
     bool SummerShown() const { return seasonView_ == SeasonView::WinterAndSummer; }
     std::vector<Season> ShownSeasons() const;
 

@@ -1,15 +1,20 @@
 // One selection through one year of weather: every hour of the year calculated (the engine's
-// share), and the whole path of the window and rotorcalc from the EPW text to the figures; the
-// years of every suitable size of the largest series, as the preselection table shows them.
+// share), the whole path of the window and rotorcalc from the EPW text to the figures, the annual
+// page drawn into the recording canvas, and the years of every suitable size of the largest
+// series, as the preselection table shows them.
 
 #include "annual_selection.h"
 #include "annual_sizes.h"
 #include "calculate_selection.h"
 #include "generated_epw.h"
+#include "recording_canvas.h"
 #include "selection_json.h"
+#include "selection_pages.h"
 #include "text_table.h"
 
 #include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -91,6 +96,37 @@ void BM_PreselectionYearsOfTheLargestSeries(benchmark::State& state) {
 }
 BENCHMARK(BM_PreselectionYearsOfTheLargestSeries)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The annual page of a calculated year drawn into the recording canvas: the table, both plots
+// with their 8 760 hours sorted, and the frame.
+void BM_AnnualPageRecording(benchmark::State& state) {
+    Selection s = Reference();
+    s.annual->heatPrice = 0.09;
+    s.annual->electricityPrice = 0.3;
+    s.annual->investment = 12000;
+    s.annual->scheduleDays = 5;
+    s.annual->scheduleFrom = 6;
+    s.annual->scheduleTo = 20;
+    const WeatherYear year = ReadEpw(VariedEpw());
+    const CalculatedSelection calculated = CalculateSelection(s);
+    const AnnualPageValues values =
+        AnnualPageValuesOf(calculated, year, CalculateAnnualEnergy(calculated, *s.annual, year));
+    for (auto _ : state) {
+        RecordingCanvas canvas;
+        DrawAnnualPage(canvas, values);
+        benchmark::DoNotOptimize(canvas.Operations().size());
+    }
+}
+BENCHMARK(BM_AnnualPageRecording)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    // The page measures its texts with the print fonts: a GUI application without a screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -6,6 +6,7 @@
 #include "description_pages.h"
 #include "drive_texts.h"
 #include "form_baugroessen_rotor.h"
+#include "form_jahresenergie.h"
 #include "form_mollier.h"
 #include "form_rot_leakage.h"
 #include "geometry_check.h"
@@ -39,6 +40,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -76,6 +78,7 @@ constexpr int kMotorRow = 10;
 constexpr int kValueRowHeight = 20; // the weight and motor rows
 constexpr TextId kUndo = 690;
 constexpr TextId kRedo = 691;
+constexpr TextId kAnnualEnergy = 700;
 constexpr TextId kWeight = 64;
 constexpr TextId kMotor = 466;
 constexpr TextId kMotorPower = 350;
@@ -305,6 +308,18 @@ void TFormRotor::CreateCommands() {
     Menu_ESC->setShortcut(QKeySequence(Qt::Key_Escape));
     addAction(Menu_ESC);
     connect(Menu_ESC, &QAction::triggered, this, &TFormRotor::Menu_ESCClick);
+
+    Menu_Ansicht_Jahresenergie = new QAction(this);
+    Menu_Ansicht_Jahresenergie->setObjectName(QStringLiteral("Menu_Ansicht_Jahresenergie"));
+    Menu_Ansicht->insertAction(Menu_Ansicht_Reglerbeschreibung, Menu_Ansicht_Jahresenergie);
+    connect(Menu_Ansicht_Jahresenergie, &QAction::triggered, this,
+            &TFormRotor::Menu_Ansicht_JahresenergieClick);
+    Menu_Ansicht_Jahresenergie->setEnabled(ResultsValid());
+}
+
+void TFormRotor::SetResultCommandsEnabled(bool enabled) {
+    TFormProdukt::SetResultCommandsEnabled(enabled);
+    if (Menu_Ansicht_Jahresenergie) Menu_Ansicht_Jahresenergie->setEnabled(enabled);
 }
 
 void TFormRotor::FitPanelToTexts() {
@@ -447,6 +462,7 @@ void TFormRotor::SetTexts() {
     PlaceControls();
     if (Menu_Edit_Undo) Menu_Edit_Undo->setText(LoadText(kUndo));
     if (Menu_Edit_Redo) Menu_Edit_Redo->setText(LoadText(kRedo));
+    if (Menu_Ansicht_Jahresenergie) Menu_Ansicht_Jahresenergie->setText(LoadText(kAnnualEnergy));
     if (selectionCommands_) selectionCommands_->SetTexts();
     MarkAccessKeys(*menuBar());
 }
@@ -765,6 +781,33 @@ void TFormRotor::Menu_Ansicht_LeakageClick() {
     leakage.move(pos());
     RunHidden(*this, [&] { RunModal(leakage); });
     // The choices made there belong to the selection.
+    CommitSelection();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Annual energy
+
+TFormJahresenergie& TFormRotor::FormJahresenergie() {
+    if (!formJahresenergie_)
+        formJahresenergie_ = new TFormJahresenergie(
+            this,
+            [this](const PageList& pages) {
+                ShowPages(pages, nullptr, formJahresenergie_, PageKind::Annual,
+                          QString::fromStdString(designation_.ModelDesignation));
+            },
+            [this](const AnnualInputs& inputs) {
+                // Each change of an input is a step of the selection's history.
+                annual_ = inputs;
+                ScheduleCommit();
+            });
+    return *formJahresenergie_;
+}
+
+void TFormRotor::Menu_Ansicht_JahresenergieClick() {
+    if (!CommitPendingEntries() || !ResultsValid()) return;
+    TFormJahresenergie& annual = FormJahresenergie();
+    annual.Fill(CalculatedForPages(), annual_, GetUnitSystem());
+    RunHidden(*this, [&] { RunModal(annual); });
     CommitSelection();
 }
 

@@ -19,6 +19,7 @@ class QUndoStack;
 namespace velmarsund {
 
 class TFormBaugroessen_Rotor;
+class TFormJahresenergie;
 class TFormMollier;
 class TFormRotLeakage;
 class TIntEdit;
@@ -50,6 +51,8 @@ class TFormRotor : public TFormProdukt {
     // The leakage window and the chart window, created on first use.
     TFormRotLeakage& FormLeakage();
     TFormMollier& FormMollier();
+    // The annual energy window, created on first use.
+    TFormJahresenergie& FormJahresenergie();
 
     // The selection the window shows: the air, the panel, the settings window's switches, captions,
     // header, notes, chart kind and leakage choices. The window's fields and panel edit it; every
@@ -96,6 +99,7 @@ class TFormRotor : public TFormProdukt {
     void Menu_Ansicht_ReglerbeschreibungClick() override;
     void Menu_Ansicht_LeakageClick() override;
     void Menu_Ansicht_DiagrammClick() override;
+    void SetResultCommandsEnabled(bool enabled) override;
     void PlaceDeviceControls(const QRect& devicePanel, int width) override;
     int DevicePanelWidth() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -105,6 +109,7 @@ class TFormRotor : public TFormProdukt {
     void Button_DropDownClick();
     void Button_VorauswahlClick();
     void Menu_ESCClick();
+    void Menu_Ansicht_JahresenergieClick();
 
   private:
     friend class TSelectionCommands;
@@ -170,6 +175,7 @@ class TFormRotor : public TFormProdukt {
     QPushButton* Button_Vorauswahl = nullptr;
     QAction* Menu_Calculate = nullptr;
     QAction* Menu_ESC = nullptr;
+    QAction* Menu_Ansicht_Jahresenergie = nullptr; // after Calculate
 
     int height_ = 2000; // the housing as the last change took it, mm
     int width_ = 2000;
@@ -185,11 +191,12 @@ class TFormRotor : public TFormProdukt {
     TFormBaugroessen_Rotor* formBaugroessen_ = nullptr; // created on first use, as the next
     TFormRotLeakage* formLeakage_ = nullptr;
     TFormMollier* formMollier_ = nullptr;
+    TFormJahresenergie* formJahresenergie_ = nullptr;
     TSelectionCommands* selectionCommands_ = nullptr;
 
     Selection selection_;
-    // The annual block as the selection last applied gave it: the window has no fields for it yet,
-    // so it travels with the selection unchanged.
+    // The annual block as the selection last applied gave it or the annual energy window last
+    // committed it.
     std::optional<AnnualInputs> annual_;
     CalculatedSelection calculated_;
     QUndoStack* undoStack_ = nullptr;

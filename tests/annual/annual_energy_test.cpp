@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 namespace velmarsund {
 namespace {
@@ -50,8 +53,14 @@ double FanKwh(const TDatenRWT& r, double efficiency) {
     return (r.DeltaP1 * r.State11.AVol + r.DeltaP2 * r.State21.AVol) / 3600 / efficiency / 1000;
 }
 
-// Every field of the year is the sum of its months.
+// Every field of the year is the sum of its months, and the kinds of the hours count as the year.
 void ExpectMonthsAddUp(const AnnualResults& r) {
+    const auto count = [&](HourKind kind) { return std::count(r.hours.begin(), r.hours.end(), kind); };
+    EXPECT_EQ(count(HourKind::Heating), r.year.heating);
+    EXPECT_EQ(count(HourKind::Cooling), r.year.cooling);
+    EXPECT_EQ(count(HourKind::Idle), r.year.idle);
+    EXPECT_EQ(count(HourKind::Failed), r.year.failed);
+    EXPECT_EQ(static_cast<std::int64_t>(r.hours.size()) - count(HourKind::OutsideSchedule), r.year.scheduled);
     AnnualFigures sum;
     for (const AnnualFigures& m : r.months)
         sum += m;
@@ -204,6 +213,7 @@ TEST(AnnualEnergy, AFailingHourCountsAsFailedAndAddsNothing) {
     const AnnualResults cold = CalculateAnnualEnergy(s, Constant(-10, 80));
     EXPECT_EQ(r.year.failed, 1);
     EXPECT_EQ(r.months[2].failed, 1);
+    EXPECT_EQ(r.hours[at], HourKind::Failed);
     EXPECT_EQ(r.year.scheduled, 8760);
     EXPECT_EQ(r.year.heating, 8759);
     ExpectNear(r.year.heatingTotal, cold.year.heatingTotal / 8760 * 8759);
@@ -238,6 +248,27 @@ TEST(AnnualEnergy, MoneySavedAndPaybackFollowThePricesAndTheInvestment) {
     ExpectNear(*PaybackYears(f, in), 15000 / (8000 + 750 - 1250.0));
     f.heatingTotal = 0;
     EXPECT_FALSE(PaybackYears(f, in)) << "a year that saves nothing never pays back";
+}
+
+// The year tells its progress only when it runs longer than the delay, each percent once.
+TEST(AnnualEnergy, ProgressIsToldOnlyAfterTheDelay) {
+    const Selection s = Reference();
+    const WeatherYear year = Constant(-10, 80);
+    std::vector<std::size_t> told;
+    const auto record = [&](std::size_t done, std::size_t total) {
+        EXPECT_EQ(total, 8760u);
+        told.push_back(done);
+    };
+    CalculateAnnualEnergy(CalculateSelection(s), *s.annual, year,
+                          DelayedProgress(record, std::chrono::hours(1)));
+    EXPECT_TRUE(told.empty());
+
+    AnnualProgress late = DelayedProgress(record, std::chrono::milliseconds(20));
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    CalculateAnnualEnergy(CalculateSelection(s), *s.annual, year, late);
+    ASSERT_EQ(told.size(), 101u) << "every percent from 0 to 100 once";
+    EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+    EXPECT_EQ(told.back(), 8760u);
 }
 
 } // namespace

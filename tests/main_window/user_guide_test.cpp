@@ -74,8 +74,9 @@ TEST_F(UserGuideTest, F1OpensTheSectionOfTheWindowInTheUsersLanguage) {
 
 // Each window of the program has its section, and each language's guide has every section.
 TEST(UserGuide, EveryWindowHasItsSectionInEveryLanguage) {
-    const char* windows[] = {"FormRotor",      "FormOptionen", "FormBaugroessen_Rotor", "FormMollier",
-                             "FormRotLeakage", "FormSeite",    "FormAngebot",           "FormBemerkungen"};
+    const char* windows[] = {"FormRotor",      "FormOptionen",      "FormBaugroessen_Rotor", "FormMollier",
+                             "FormRotLeakage", "FormJahresenergie", "FormSeite",             "FormAngebot",
+                             "FormBemerkungen"};
     QWidget unnamed;
     EXPECT_EQ(UserGuideSection(&unnamed), QString());
     for (const char* name : windows) {

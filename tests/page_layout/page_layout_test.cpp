@@ -4,9 +4,13 @@
 
 #include "chart_handover.h"
 #include "chart_page.h"
+#include "generated_epw.h"
 #include "page_layout_check.h"
 #include "sheet_job.h"
+#include "test_files.h"
 #include "text_table.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -69,7 +73,18 @@ const ProjectTexts kProjects[] = {
       "价格及交货期以我方报价为准；箱体分两段供货，现场组装。"}},
 };
 
-enum class Kind { DataSheet, Mollier, Carrier, Leakage, Product, Controller };
+enum class Kind { DataSheet, Mollier, Carrier, Leakage, Product, Controller, Annual };
+
+// A weather file of a temperate year, written once for the annual pages.
+const std::string& WeatherPath() {
+    static const std::string path = [] {
+        static QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("temperate.epw"));
+        WriteBytes(file, QByteArray::fromStdString(GeneratedEpw(TemperateHour)));
+        return file.toStdString();
+    }();
+    return path;
+}
 
 struct LayoutCase {
     Kind kind;
@@ -92,7 +107,7 @@ std::string Label(TextId id, LanguageNumber language) {
 Json Request(const LayoutCase& c)
 {
     const ProjectTexts& p = *c.project;
-    const char* pages[] = {"datasheet", "chart", "chart", "leakage", "product", "controller"};
+    const char* pages[] = {"datasheet", "chart", "chart", "leakage", "product", "controller", "annual"};
     Json request{{"SeriesIndex", 1},
                  {"Height", 2000},
                  {"Width", 2000},
@@ -110,12 +125,19 @@ Json Request(const LayoutCase& c)
                  {"Leakage", {{"Details", true}, {"PurgeSector", 1}}},
                  {"Pages", {pages[static_cast<int>(c.kind)]}}};
     if (c.summer) request["Summer"] = Json::object();
+    if (c.kind == Kind::Annual)
+        request["Annual"] = {{"Weather", WeatherPath()},
+                             {"HeatPrice", 0.085},
+                             {"ElectricityPrice", 0.315},
+                             {"Investment", 14500},
+                             {"Currency", "EUR"}};
     return request;
 }
 
 std::string CaseName(const ::testing::TestParamInfo<LayoutCase>& info)
 {
-    const char* kinds[] = {"DataSheet", "MollierChart", "CarrierChart", "Leakage", "Product", "Controller"};
+    const char* kinds[] = {"DataSheet", "MollierChart", "CarrierChart", "Leakage",
+                           "Product",   "Controller",   "Annual"};
     const LayoutCase& c = info.param;
     return std::string(kinds[static_cast<int>(c.kind)]) + '_' + c.project->code + (c.ip ? "_IP" : "_SI") +
            (c.summer ? "_WinterSummer" : "_Winter");
@@ -124,7 +146,8 @@ std::string CaseName(const ::testing::TestParamInfo<LayoutCase>& info)
 std::vector<LayoutCase> AllCases()
 {
     std::vector<LayoutCase> cases;
-    for (Kind kind : {Kind::DataSheet, Kind::Mollier, Kind::Carrier, Kind::Leakage, Kind::Product, Kind::Controller})
+    for (Kind kind : {Kind::DataSheet, Kind::Mollier, Kind::Carrier, Kind::Leakage, Kind::Product,
+                      Kind::Controller, Kind::Annual})
         for (const ProjectTexts& p : kProjects)
             for (bool ip : {false, true})
                 for (bool summer : {false, true}) cases.push_back({kind, &p, ip, summer});

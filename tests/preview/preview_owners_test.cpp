@@ -4,12 +4,16 @@
 
 #include "main_window_fixture.h"
 
+#include "form_jahresenergie.h"
 #include "form_mollier.h"
 #include "form_rot_leakage.h"
 #include "form_seite.h"
+#include "generated_epw.h"
+#include "test_files.h"
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -54,8 +58,8 @@ class UserScript : public QObject {
             ownerPosition = modal->pos();
             if (auto* chart = qobject_cast<TFormMollier*>(modal))
                 chart->findChild<QPushButton*>(QStringLiteral("Button_Seite"))->click();
-            else if (auto* leakage = qobject_cast<TFormRotLeakage*>(modal))
-                leakage->findChild<QAction*>(QStringLiteral("Menu_Datei_Seitenansicht"))->trigger();
+            else if (qobject_cast<TFormRotLeakage*>(modal) || qobject_cast<TFormJahresenergie*>(modal))
+                modal->findChild<QAction*>(QStringLiteral("Menu_Datei_Seitenansicht"))->trigger();
             return;
         }
         if (!previewSeen || finished) return;
@@ -93,12 +97,28 @@ class PreviewOwnersTest : public MainWindowFixture,
 TEST_P(PreviewOwnersTest, TheMainWindowAnswersAndNoWindowMovedAfterAPreviewFromAnOwner) {
     const auto [owner, how] = GetParam();
     StartWindow();
+    // The annual window prints its page with a year of weather.
+    const bool annual = QByteArray(owner) == "FormJahresenergie";
+    QTemporaryDir folder;
+    if (annual) {
+        const QString weather = folder.filePath(QStringLiteral("Testhafen.epw"));
+        WriteBytes(weather, QByteArray::fromStdString(GeneratedEpw(TemperateHour)));
+        Selection s = window_->CurrentSelection();
+        s.annual = AnnualInputs{};
+        s.annual->weather = weather.toStdString();
+        window_->ApplySelection(s);
+    }
     Calculate();
     const QPoint mainPosition = window_->pos();
 
     UserScript user(owner, how);
     const char* button = QByteArray(owner) == "FormMollier" ? "Button_Diagramm" : "Button_Leakage";
-    Click(Get<QPushButton>(*window_, button));
+    // The annual window has its command in the View menu alone.
+    QAction* annualCommand = Get<QAction>(*window_, "Menu_Ansicht_Jahresenergie");
+    if (annual)
+        annualCommand->trigger();
+    else
+        Click(Get<QPushButton>(*window_, button));
     ASSERT_TRUE(user.previewSeen);
     ASSERT_TRUE(QTest::qWaitFor([&] { return user.finished && !QApplication::activeModalWidget(); }, 2000));
     QTest::qWait(50);
@@ -126,10 +146,12 @@ TEST_P(PreviewOwnersTest, TheMainWindowAnswersAndNoWindowMovedAfterAPreviewFromA
     // A button by the mouse: Calculate makes the results valid again.
     Click(Get<QPushButton>(*window_, "Button_Berechnen"));
     EXPECT_TRUE(Get<QPushButton>(*window_, button)->isEnabled());
+    EXPECT_TRUE(annualCommand->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(ChartAndLeakage, PreviewOwnersTest,
-                         ::testing::Combine(::testing::Values("FormMollier", "FormRotLeakage"),
+INSTANTIATE_TEST_SUITE_P(ChartLeakageAndAnnual, PreviewOwnersTest,
+                         ::testing::Combine(::testing::Values("FormMollier", "FormRotLeakage",
+                                                              "FormJahresenergie"),
                                             ::testing::Values(PreviewClose::Escape, PreviewClose::Button)),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param)) +

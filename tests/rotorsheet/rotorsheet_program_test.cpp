@@ -1,6 +1,7 @@
 // The rotorsheet program as engineers run it: a batch of requests into one PDF or PNG pictures,
 // refused requests leaving no file, and input that is not JSON.
 
+#include "generated_epw.h"
 #include "language.h"
 #include "poppler_tools.h"
 #include "size_tables.h"
@@ -147,6 +148,40 @@ TEST(RotorsheetProgram, BadRequestsAreNamedAndLeaveNoFile)
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("old"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+// Three annual pages, each a year of some 40 ms: nothing on standard error but the progress that a
+// year of more than half a second tells (none in a usual build); a refused weather file named.
+TEST(RotorsheetProgram, AnnualPagesPrintQuietlyAndARefusedWeatherFileIsNamed) {
+    QTemporaryDir dir;
+    const QString weather = dir.filePath(QStringLiteral("Testhafen.epw"));
+    {
+        QFile file(weather);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(testing::GeneratedEpw(testing::TemperateHour)));
+    }
+    const Json request = {{"Height", 2000},
+                          {"Width", 2000},
+                          {"Pages", {"datasheet", "annual"}},
+                          {"Annual", {{"Weather", weather.toStdString()}}}};
+    const QString output = dir.filePath(QStringLiteral("annual.pdf"));
+    const ProgramRun run =
+        Rotorsheet({QStringLiteral("-o"), output},
+                   QByteArray::fromStdString(Json::array({request, request, request}).dump()));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    static const QRegularExpression progress(QStringLiteral("^rotorsheet: annual energy: \\d+ %$"));
+    for (const QString& line : run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        EXPECT_TRUE(progress.match(line).hasMatch()) << line.toStdString();
+    EXPECT_TRUE(RunTool(QStringLiteral("pdftotext"), {output, QStringLiteral("-")})
+                    .contains(QStringLiteral("Annual energy")));
+
+    Json missing = request;
+    missing["Annual"]["Weather"] = (dir.filePath(QStringLiteral("none.epw"))).toStdString();
+    const ProgramRun refused =
+        Rotorsheet({QStringLiteral("-o"), output}, QByteArray::fromStdString(missing.dump()));
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("request (Annual.Weather): The weather file")))
+        << refused.err.toStdString();
 }
 
 TEST(RotorsheetProgram, InputThatIsNotJsonAndWrongArguments)

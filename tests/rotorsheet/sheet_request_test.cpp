@@ -1,6 +1,7 @@
 // rotorsheet's requests: what a request may hold, its defaults, and what the checks refuse.
 
 #include "calculate_selection.h"
+#include "generated_epw.h"
 #include "page_text_limits.h"
 #include "plausibility_check.h"
 #include "recording_canvas.h"
@@ -9,6 +10,10 @@
 #include "text_table.h"
 
 #include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <fstream>
 
 namespace velmarsund::rotorsheet {
 namespace {
@@ -80,9 +85,12 @@ TEST(SheetRequest, AWrongFieldIsNamed)
         {R"({"Units":"imperial"})", "field 'Units' must be \"SI\" or \"IP\""},
         {R"({"SeriesIndex":4})", "field 'SeriesIndex' must lie between 0 and 3"},
         {R"({"MatrixType":2})", "field 'MatrixType' must be 0 (P), 1 (E), 3 (K) or 6 (N)"},
-        {R"({"Profile":"E99"})", "field 'Profile': \"E99\" is not offered for this series and matrix type (offered: E20, E18, E16, E14)"},
+        {R"({"Profile":"E99"})", "field 'Profile': \"E99\" is not offered for this series and matrix type "
+                                 "(offered: E20, E18, E16, E14)"},
         {R"({"AirPressure":500})", "field 'AirPressure' must lie between 600 and 1100 mbar"},
-        {R"({"Pages":["datasheet","cover"]})", "field 'Pages[1]': unknown page \"cover\" (known: \"datasheet\", \"product\", \"controller\", \"leakage\", \"chart\")"},
+        {R"({"Pages":["datasheet","cover"]})",
+         "field 'Pages[1]': unknown page \"cover\" (known: \"datasheet\", \"product\", \"controller\", "
+         "\"leakage\", \"chart\", \"annual\")"},
         {R"({"Pages":[]})", "field 'Pages' names no page"},
         {R"({"Notes":["a","b","c","d"]})", "field 'Notes' holds at most 3 lines"},
         {R"({"Header":["a",1]})", "field 'Header[1]' must be a string"},
@@ -99,13 +107,15 @@ TEST(SheetRequest, AWrongFieldIsNamed)
         {R"({"ThousandSeparator":"\u0301"})", "field 'ThousandSeparator' must differ"},
         {R"({"DecimalSeparator":",","ThousandSeparator":"\t"})", "field 'ThousandSeparator' must differ"},
         {R"({"ThousandSeparator":"."})", "field 'ThousandSeparator' must differ from the decimal separator"},
-        {R"({"Summer":{"State11":{"Temp":32}},"UseSeasons":false})", "field 'UseSeasons' must be true with a summer case"},
+        {R"({"Summer":{"State11":{"Temp":32}},"UseSeasons":false})",
+         "field 'UseSeasons' must be true with a summer case"},
         {R"({"Summer":{"Mode":1}})", "unknown field 'Summer.Mode'"},
         {R"({"State11":{"Temp":"cold"}})", "field 'State11.Temp' must be a finite number"},
         {R"({"mode":"leakage"})", "field 'mode' must be \"rotor\""},
         {R"({"Operation":"Update"})", "field 'Operation' must be \"Calculate\""},
         {R"({"PrintHeader":1})", "field 'PrintHeader' must be true or false"},
-        {R"({"Format":2})", "field 'Format' is 2: a newer version of the program wrote it (this one reads up to 1)"},
+        {R"({"Format":2})",
+         "field 'Format' is 2: a newer version of the program wrote it (this one reads up to 1)"},
         {R"({"Format":0})", "field 'Format' must lie between 1 and 2147483647"},
         {R"({"ShowSummer":"no"})", "field 'ShowSummer' must be true or false"},
         // The profile and the matrix type define the rotor; rotorcalc alone takes its values.
@@ -262,6 +272,72 @@ TEST(SheetRequest, ASelectionWithItsAnnualBlockPrintsAsWithoutIt)
     PrepareSheet(annual).pages[0](with, 1);
     PrepareSheet(ReadSheetRequest(Reference())).pages[0](without, 1);
     EXPECT_TRUE(with.Operations() == without.Operations());
+}
+
+// The annual page needs the annual block's weather file; without it, or with a file the reader
+// refuses, the request is refused with the field, in the request's language, the line named.
+TEST(SheetJob, TheAnnualPageWithoutAUsableWeatherFileIsRefused) {
+    QTemporaryDir folder;
+    const auto write = [&](const char* name, const std::string& text) {
+        const std::string path = folder.filePath(QString::fromUtf8(name)).toStdString();
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    };
+    std::string broken = testing::GeneratedEpw([](std::size_t) {
+        return testing::EpwHour{5, 70, std::nullopt};
+    });
+    const std::size_t row = broken.find("2001,1,1,4,");
+    broken.replace(row + 31, 1, "x"); // a letter for the fourth hour's dry bulb
+    const std::string good = write("good.epw", testing::GeneratedEpw(testing::TemperateHour));
+    const std::string bad = write("broken.epw", broken);
+    const std::string missing = folder.filePath(QStringLiteral("missing.epw")).toStdString();
+
+    const auto request = [](const Json& annual, const char* language) {
+        Json r = With(R"({"Pages":["datasheet","annual"]})");
+        r["Language"] = language;
+        if (!annual.is_null()) r["Annual"] = annual;
+        return r;
+    };
+    struct Case {
+        const char* what;
+        Json annual;
+        const char* language;
+        std::vector<QString> said; // parts of the message
+    };
+    const Case cases[] = {
+        {"no annual block", nullptr, "de", {LoadText(750, Language::German)}},
+        {"an annual block without weather",
+         Json{{"HeatPrice", 0.1}},
+         "en",
+         {LoadText(750, Language::English)}},
+        {"a file that is not there",
+         Json{{"Weather", missing}},
+         "fr",
+         {LoadText(751, Language::French).left(17), QString::fromStdString(missing)}},
+        {"a malformed row",
+         Json{{"Weather", bad}},
+         "de",
+         {LoadText(751, Language::German).left(14), QStringLiteral("Zeile 12:")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        try {
+            PrepareSheet(ReadSheetRequest(request(c.annual, c.language)));
+            ADD_FAILURE() << "not refused";
+        } catch (const SheetRefused& e) {
+            EXPECT_EQ(e.Fields(), "Annual.Weather");
+            const QString message = QString::fromStdString(e.what());
+            for (const QString& part : c.said)
+                EXPECT_TRUE(message.contains(part)) << message.toStdString();
+        }
+    }
+
+    const PreparedSheet sheet = PrepareSheet(ReadSheetRequest(request(Json{{"Weather", good}}, "en")));
+    ASSERT_EQ(sheet.pages.size(), 2u);
+    RecordingCanvas page;
+    sheet.pages[1](page, 1);
+    EXPECT_TRUE(page.FindText(LoadText(700, Language::English)));
+    EXPECT_TRUE(page.FindText(QStringLiteral("Testhafen, TH, Testland – good.epw")));
 }
 
 } // namespace

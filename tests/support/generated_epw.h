@@ -2,6 +2,7 @@
 // EPW weather files the tests write themselves: a header of the eight lines the format has and one
 // row per hour from a function of the hour's index, with the 35 fields of a published file.
 
+#include <cmath>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -53,6 +54,20 @@ inline std::string GeneratedEpw(const std::function<EpwHour(std::size_t)>& hour,
             << ',' << e.humidity << ",999999,0,0,315,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\n";
     }
     return out.str();
+}
+
+// A year of a temperate coastal climate: a seasonal swing from about -2 degC in January to about
+// 20 degC in July, a daily swing of 5 K either side and a wobble that no two neighbouring hours share;
+// the air more humid at night, the station pressure missing.
+inline EpwHour TemperateHour(std::size_t index) {
+    const double day = static_cast<double>(index) / 24;
+    const double hourOfDay = static_cast<double>(index % 24);
+    constexpr double kTwoPi = 6.283185307179586;
+    const double temp = 9 - 11 * std::cos(kTwoPi * (day - 20) / 365) +
+                        5 * std::sin(kTwoPi * (hourOfDay - 9) / 24) +
+                        3 * std::sin(static_cast<double>(index) * 0.37);
+    const double humidity = 75 - 15 * std::sin(kTwoPi * (hourOfDay - 9) / 24);
+    return {std::round(temp * 10) / 10, std::round(humidity), std::nullopt};
 }
 
 // The line number of the row of hour `index` (the header has eight lines).

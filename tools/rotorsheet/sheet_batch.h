@@ -2,6 +2,7 @@
 // rotorsheet's work on a whole input: every request read, checked and calculated before anything
 // is written, so that a bad request leaves no file behind.
 
+#include "annual_energy.h"
 #include "page_list.h"
 #include "sheet_request.h"
 
@@ -20,7 +21,7 @@ struct SheetBatch {
     std::vector<std::string> remarks; // what was changed without refusing
 };
 
-// One request object, or an array of them.
-SheetBatch PrepareBatch(const Json& input);
+// One request object, or an array of them; `progress` hears of each annual page's year.
+SheetBatch PrepareBatch(const Json& input, const AnnualProgress& progress = {});
 
 } // namespace velmarsund::rotorsheet

@@ -1,5 +1,7 @@
 #include "sheet_job.h"
 
+#include "annual_request.h"
+#include "annual_selection.h"
 #include "calculate_selection.h"
 #include "data_sheet_page.h"
 #include "selection_chart.h"
@@ -20,6 +22,25 @@ PageProcedure LeakagePage(const CalculatedSelection& calculated)
     return [page = LeakagePageValuesOf(calculated)](PageCanvas& canvas, int) { DrawLeakagePage(canvas, page); };
 }
 
+constexpr TextId kNoAnnualBlock = 750;
+
+// The annual page: the selection's annual block with its weather file, read and calculated.
+PageProcedure AnnualPage(const CalculatedSelection& calculated, const AnnualProgress& progress) {
+    const std::optional<AnnualInputs>& annual = calculated.selection.annual;
+    if (!annual || annual->weather.empty()) throw SheetRefused("Annual.Weather", LoadText(kNoAnnualBlock));
+    WeatherYear weather;
+    try {
+        weather = request::ReadWeatherFile(std::filesystem::u8path(annual->weather));
+    } catch (const WeatherFileError& e) {
+        throw SheetRefused("Annual.Weather", WeatherFileMessage(annual->weather, e, CurrentLanguage()));
+    }
+    const AnnualResults results = CalculateAnnualEnergy(
+        calculated, *annual, weather, progress ? DelayedProgress(progress) : AnnualProgress{});
+    return [page = AnnualPageValuesOf(calculated, weather, results)](PageCanvas& canvas, int) {
+        DrawAnnualPage(canvas, page);
+    };
+}
+
 PageKind PageKindOf(SheetPage page)
 {
     switch (page) {
@@ -28,14 +49,15 @@ PageKind PageKindOf(SheetPage page)
     case SheetPage::Leakage: return PageKind::Leakage;
     case SheetPage::Chart: return PageKind::Chart;
     case SheetPage::Controller: return PageKind::ControllerDescription;
+    case SheetPage::Annual:
+        return PageKind::Annual;
     }
     return PageKind::DataSheet;
 }
 
 } // namespace
 
-PreparedSheet PrepareSheet(const SheetRequest& request)
-{
+PreparedSheet PrepareSheet(const SheetRequest& request, const AnnualProgress& progress) {
     const Selection& selection = request.selection;
     SetCurrentLanguage(selection.language);
     SetProgramSeparators(selection.separators);
@@ -69,6 +91,9 @@ PreparedSheet PrepareSheet(const SheetRequest& request)
             prepared.pages.push_back([chart = ChartPageValuesOf(calculated)](PageCanvas& canvas, int exportFlag) {
                 DrawChartPage(canvas, chart, exportFlag);
             });
+            break;
+        case SheetPage::Annual:
+            prepared.pages.push_back(AnnualPage(calculated, progress));
             break;
         case SheetPage::Controller:
             prepared.pages.push_back([description = ControllerDescriptionOf(calculated.selection)](

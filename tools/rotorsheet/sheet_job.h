@@ -2,6 +2,7 @@
 // A rotorsheet request calculated as the program calculates every selection, and its pages drawn
 // from the calculated selection.
 
+#include "annual_energy.h"
 #include "page_list.h"
 #include "sheet_request.h"
 
@@ -34,7 +35,8 @@ struct PreparedSheet {
 };
 
 // Makes the request's language and separators the program's, calculates the selection and
-// returns the pages, which draw from values of their own. Raises SheetRefused.
-PreparedSheet PrepareSheet(const SheetRequest& request);
+// returns the pages, which draw from values of their own. `progress` hears of an annual page's
+// year. Raises SheetRefused.
+PreparedSheet PrepareSheet(const SheetRequest& request, const AnnualProgress& progress = {});
 
 } // namespace velmarsund::rotorsheet

@@ -17,9 +17,9 @@ struct PageName {
     std::string_view name;
     SheetPage page;
 };
-constexpr PageName kPages[] = {
-    {"datasheet", SheetPage::DataSheet}, {"product", SheetPage::Product}, {"controller", SheetPage::Controller},
-    {"leakage", SheetPage::Leakage}, {"chart", SheetPage::Chart}};
+constexpr PageName kPages[] = {{"datasheet", SheetPage::DataSheet},   {"product", SheetPage::Product},
+                               {"controller", SheetPage::Controller}, {"leakage", SheetPage::Leakage},
+                               {"chart", SheetPage::Chart},           {"annual", SheetPage::Annual}};
 
 std::vector<SheetPage> ReadPages(const RequestReader& r)
 {
@@ -39,10 +39,11 @@ std::vector<SheetPage> ReadPages(const RequestReader& r)
             pages.push_back(known->page);
             continue;
         }
-        throw RequestError(RequestProblem::NotOffered, field,
-                           "field '" + field + "': unknown page \"" + request::CutForMessage(name) +
-                               "\" (known: \"datasheet\", \"product\", \"controller\", \"leakage\", \"chart\")",
-                           {"datasheet", "product", "controller", "leakage", "chart"});
+        throw RequestError(
+            RequestProblem::NotOffered, field,
+            "field '" + field + "': unknown page \"" + request::CutForMessage(name) +
+                "\" (known: \"datasheet\", \"product\", \"controller\", \"leakage\", \"chart\", \"annual\")",
+            {"datasheet", "product", "controller", "leakage", "chart", "annual"});
     }
     return pages;
 }

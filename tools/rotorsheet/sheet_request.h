@@ -12,7 +12,7 @@ using request::Json;
 using request::RequestError;
 
 // The pages a request may ask for, by the name it uses.
-enum class SheetPage { DataSheet, Product, Controller, Leakage, Chart };
+enum class SheetPage { DataSheet, Product, Controller, Leakage, Chart, Annual };
 
 struct SheetRequest {
     Selection selection;
