@@ -50,17 +50,46 @@ struct WeatherYear {
     }
 };
 
+// What a refused weather file is faulted for; each kind has its values (as text, numbers as the
+// file writes them) in the order listed, so that a window can say the reason in its own words.
+enum class WeatherFault {
+    Temperature,          // the value, the lowest and the highest allowed (degC)
+    Humidity,             // the value, the highest allowed (%)
+    Pressure,             // the value, the lowest and the highest allowed (Pa)
+    RowCount,             // the hours the year holds
+    NoLocation,           // the first line is no LOCATION line of ten fields
+    LocationField,        // the number of the LOCATION line's field that is no number
+    NoStartWeekday,       // the DATA PERIODS line names no weekday in its fifth field
+    RowBeforeDataPeriods, // an hour's row before the DATA PERIODS line
+    EmptyLine,            // an empty line among the hours
+    TooFewFields,         // the fields the row holds
+    FieldNoNumber,        // the number of the field that is no number
+    Month,                // the month field
+    Hour,                 // the hour field
+    TooManyHours,         // more than 8784 rows
+    NoDataPeriods,        // no DATA PERIODS line at all
+    FirstWeekday,         // the first weekday given, not 1 .. 7
+    Unreadable,           // the system's reason
+    TooLarge,             // the largest size read, MiB
+};
+
 // A weather file refused: the message names the line (1 is the first) when one is at fault.
 class WeatherFileError : public std::runtime_error {
   public:
-    WeatherFileError(std::size_t line, const std::string& message);
+    // `reason` is the English text of the fault, e.g. "field 7 is no number".
+    WeatherFileError(std::size_t line, WeatherFault fault, std::vector<std::string> values,
+                     const std::string& reason);
     // The same fault in the named file: "<file>, line N: <reason>".
     WeatherFileError(const std::string& file, const WeatherFileError& fault);
     std::size_t Line() const { return line_; }            // 0 when no line is at fault (e.g. the row count)
     const std::string& Reason() const { return reason_; } // without the line
+    WeatherFault Fault() const { return fault_; }
+    const std::vector<std::string>& Values() const { return values_; }
 
   private:
     std::size_t line_;
+    WeatherFault fault_;
+    std::vector<std::string> values_;
     std::string reason_;
 };
 

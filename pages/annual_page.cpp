@@ -3,6 +3,7 @@
 #include "convert_unit.h"
 #include "number_format.h"
 #include "page_canvas.h"
+#include "text_format.h"
 #include "text_table.h"
 
 #include <QFileInfo>
@@ -24,6 +25,10 @@ constexpr TextId kMonthPlot = 744, kDurationPlot = 745, kYearHoursText = 746;
 constexpr TextId kHeatingHours = 726, kCoolingHours = 727, kIdleHours = 728, kFailedHours = 730;
 constexpr TextId kHourUnit = 756;
 constexpr TextId kWeatherRefused = 751, kWeatherLine = 757;
+
+// The reasons of the weather faults, in the order of WeatherFault; the fault's values fill them in.
+constexpr TextId kWeatherFaultTexts = 773;
+static_assert(kWeatherFaultTexts + static_cast<TextId>(WeatherFault::TooLarge) == 790);
 
 const QColor kHeatingColour(196, 62, 40);
 const QColor kCoolingColour(38, 98, 196);
@@ -619,7 +624,11 @@ void DrawAnnualDurationCurve(PageCanvas& c, const QRectF& area, const AnnualPage
 QString WeatherFileMessage(const std::string& path, const WeatherFileError& fault, LanguageNumber language) {
     QString text = LoadText(kWeatherRefused, language);
     text.replace(QLatin1String("%s"), QString::fromStdString(path));
-    QString reason = QString::fromStdString(fault.Reason());
+    QStringList values;
+    for (const std::string& value : fault.Values())
+        values += QString::fromStdString(value);
+    QString reason =
+        FormatText(LoadText(kWeatherFaultTexts + static_cast<TextId>(fault.Fault()), language), values);
     if (fault.Line() > 0) {
         QString line = LoadText(kWeatherLine, language);
         line.replace(QLatin1String("%s"), QString::number(fault.Line()));

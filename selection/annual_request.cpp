@@ -115,9 +115,12 @@ WeatherYear ReadWeatherFile(const std::filesystem::path& path) {
     const std::string file = "the weather file '" + path.string() + "'";
     if (!read.Ok())
         throw WeatherFileError(
-            file, WeatherFileError(0, "cannot be read: " + (read.fault == ReadFault::TooLarge
-                                                                ? std::string("larger than 64 MiB")
-                                                                : read.reason)));
+            file,
+            read.fault == ReadFault::TooLarge
+                ? WeatherFileError(0, WeatherFault::TooLarge, {std::to_string(kLargest >> 20)},
+                                   "cannot be read: larger than " + std::to_string(kLargest >> 20) + " MiB")
+                : WeatherFileError(0, WeatherFault::Unreadable, {read.reason},
+                                   "cannot be read: " + read.reason));
     try {
         return ReadEpw(read.bytes);
     } catch (const WeatherFileError& e) {

@@ -1,5 +1,6 @@
 #include "form_baugroessen_rotor.h"
 
+#include "annual_page.h"
 #include "annual_request.h"
 #include "annual_sizes.h"
 #include "form_rotor.h"
@@ -76,8 +77,9 @@ TFormBaugroessen_Rotor::AnnualFiguresOfSizes(const Selection& selection)
     try {
         weather = request::ReadWeatherFile(std::filesystem::path(selection.annual->weather));
     } catch (const WeatherFileError& e) {
-        ShowMessageBox(LoadText(763) + QLatin1Char('\n') + QString::fromStdString(e.what()), LoadText(103),
-                       MessageKind::Warning);
+        ShowMessageBox(LoadText(763) + QLatin1Char('\n') +
+                           WeatherFileMessage(selection.annual->weather, e, CurrentLanguage()),
+                       LoadText(103), MessageKind::Warning);
         return std::nullopt;
     }
     QProgressDialog progress(LoadText(762), LoadText(161), 0, 0, main_);

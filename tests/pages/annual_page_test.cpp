@@ -1,10 +1,16 @@
 // The two plots of the annual page through the recording canvas: the bars stand as high as their
 // month's energy, the duration curve falls from the warmest hour to the coldest, and each scheduled
-// hour is drawn in the colour of its kind on its side of the setpoint.
+// hour is drawn in the colour of its kind on its side of the setpoint. A refused weather file is
+// told in the user's language.
 
 #include "annual_page.h"
+#include "annual_request.h"
+#include "generated_epw.h"
 #include "recording_canvas.h"
 #include "text_table.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -99,6 +105,72 @@ TEST(AnnualPage, TheDurationCurveFallsAndMarksTheHoursByTheirKind)
         EXPECT_EQ(kinds, 3) << "one run of each kind";
         EXPECT_TRUE(c.FindText(units == UnitSystem::IP ? QStringLiteral("Supply air setpoint 64.4 °F")
                                                        : QStringLiteral("Supply air setpoint 18.0 °C")));
+    }
+}
+
+// A refused weather file: the reason in the user's words with the value as the file writes it and
+// the line, no English left in it.
+TEST(WeatherFileMessage, SaysTheReasonInTheUsersLanguage) {
+    using testing::EpwHour, testing::EpwLineOf, testing::GeneratedEpw;
+    const std::string good = GeneratedEpw([](std::size_t) { return EpwHour{10, 60, std::nullopt}; });
+    const std::size_t row = 100;
+    const std::size_t rowAt = good.find("\n2001,1,5,5,") + 1;
+    const auto spoilt = [&](const std::string& what, const std::string& by) {
+        std::string text = good;
+        return text.replace(text.find(what, rowAt), what.size(), by);
+    };
+    QTemporaryDir dir;
+    struct Case {
+        const char* what;
+        std::string text; // none: the folder given as the file
+        std::size_t line;
+        const char* german;
+        const char* russian;
+    };
+    const Case cases[] = {
+        {"a temperature of 200 degC", spoilt(",10,5,60,", ",200,5,60,"), EpwLineOf(row),
+         "Lufttemperatur 200 °C liegt außerhalb von -70 .. 70 °C",
+         "температура по сухому термометру 200 °C вне диапазона -70 .. 70 °C"},
+        {"a humidity as written", spoilt(",10,5,60,", ",10,5,100.50,"), EpwLineOf(row),
+         "relative Feuchte 100.50 % liegt außerhalb von 0 .. 100 %",
+         "относительная влажность 100.50 % вне диапазона 0 .. 100 %"},
+        {"a pressure of 5 Pa", spoilt(",999999,", ",5,"), EpwLineOf(row),
+         "Luftdruck der Station 5 Pa liegt außerhalb von 31000 .. 120000 Pa",
+         "давление на станции 5 Па вне диапазона 31000 .. 120000 Па"},
+        {"a word for a number", spoilt(",10,5,60,", ",ten,5,60,"), EpwLineOf(row), "Feld 7 ist keine Zahl",
+         "поле 7 не является числом"},
+        {"month 13", spoilt("2001,1,5,5,", "2001,13,5,5,"), EpwLineOf(row), "Monat 13 liegt nicht in 1 .. 12",
+         "месяц 13 вне диапазона 1 .. 12"},
+        {"a year of 100 hours", GeneratedEpw([](std::size_t) { return EpwHour{}; }, "Monday", false, 100), 0,
+         "das Wetterjahr hat 100 Stunden statt 8760 oder 8784", "в погодном году 100 ч вместо 8760 или 8784"},
+        {"a folder", "", 0, "nicht lesbar: ", "не читается: "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = c.text.empty() ? dir.path() : dir.filePath(QStringLiteral("Testhafen.epw"));
+        if (!c.text.empty()) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::fromStdString(c.text));
+        }
+        try {
+            request::ReadWeatherFile(path.toStdString());
+            ADD_FAILURE() << "read";
+        } catch (const WeatherFileError& e) {
+            EXPECT_EQ(e.Line(), c.line) << e.what();
+            const std::pair<LanguageNumber, const char*> languages[] = {{Language::German, c.german},
+                                                                        {Language::Russian, c.russian}};
+            for (const auto& [language, reason] : languages) {
+                const QString message = WeatherFileMessage(path.toStdString(), e, language);
+                EXPECT_TRUE(message.contains(QString::fromUtf8(reason))) << message.toStdString();
+                EXPECT_TRUE(message.contains(path)) << message.toStdString();
+                const QString line = language == Language::German ? QStringLiteral("Zeile %1: ")
+                                                                  : QStringLiteral("строка %1: ");
+                EXPECT_EQ(message.contains(line.arg(c.line)), c.line > 0) << message.toStdString();
+                for (const char* english : {"lies outside", "no number", "hours", "cannot be read", "month"})
+                    EXPECT_FALSE(message.contains(QLatin1String(english))) << message.toStdString();
+            }
+        }
     }
 }
 

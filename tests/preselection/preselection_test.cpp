@@ -2,6 +2,7 @@
 // unit systems, the proposal, OK and double click, Cancel leaving the main window's record as it
 // was, the annual columns of a selection with an annual block.
 
+#include "annual_page.h"
 #include "annual_request.h"
 #include "annual_selection.h"
 #include "batch.h"
@@ -292,6 +293,15 @@ TEST_F(PreselectionTest, AnAnnualBlockAddsEverySuitableSizesYearAndAWeatherFileT
     ASSERT_EQ(seams_.messages.size(), 1U);
     EXPECT_TRUE(seams_.messages[0].text.startsWith(QStringLiteral("The weather file cannot be read")));
     EXPECT_TRUE(seams_.messages[0].text.contains(QStringLiteral("Testhafen.epw"))) << seams_.messages[0].text.toStdString();
+    // The window's words for the same fault.
+    try {
+        request::ReadWeatherFile(path.toStdString());
+        ADD_FAILURE() << "read";
+    } catch (const WeatherFileError& e) {
+        EXPECT_TRUE(seams_.messages[0].text.endsWith(
+            QLatin1Char('\n') + WeatherFileMessage(path.toStdString(), e, Language::English)))
+            << seams_.messages[0].text.toStdString();
+    }
 }
 
 } // namespace
