@@ -30,6 +30,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -60,7 +61,7 @@ class TAnnualPlot : public QWidget {
   public:
     using Draw = void (*)(PageCanvas&, const QRectF&, const AnnualPageValues&);
     TAnnualPlot(QWidget* parent, Draw draw) : QWidget(parent), draw_(draw) {
-        setMinimumSize(340, 300);
+        setMinimumSize(300, 220);
         setAutoFillBackground(true);
         QPalette p = palette();
         p.setColor(QPalette::Window, Qt::white);
@@ -99,7 +100,10 @@ TFormJahresenergie::TFormJahresenergie(QWidget* parent, std::function<void(const
     CreateMenus();
     CreateControls();
     SetTexts();
-    resize(1180, 900);
+    // Room for the whole table and both plots, within the screen.
+    QSize size(1180, 900);
+    if (const QScreen* shown = screen()) size = size.boundedTo(shown->availableGeometry().size());
+    resize(size.expandedTo(minimumSizeHint()));
 }
 
 TFormJahresenergie::~TFormJahresenergie() = default;
@@ -258,7 +262,8 @@ void TFormJahresenergie::CreateControls() {
     Grid_Ergebnisse->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid_Ergebnisse->verticalHeader()->setDefaultSectionSize(Grid_Ergebnisse->fontMetrics().height() + 4);
     Grid_Ergebnisse->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Grid_Ergebnisse->setMinimumHeight(15 * (Grid_Ergebnisse->fontMetrics().height() + 4) + 8);
+    // Eight rows at the least, so that the window fits a screen of 768 lines; the table scrolls.
+    Grid_Ergebnisse->setMinimumHeight(8 * (Grid_Ergebnisse->fontMetrics().height() + 4) + 8);
     LB_Einsparung = new QLabel(GroupBox_Ergebnisse);
     LB_Einsparung->setObjectName(QStringLiteral("LB_Einsparung"));
     QFont bold = LB_Einsparung->font();

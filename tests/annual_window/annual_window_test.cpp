@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -99,6 +100,20 @@ TEST_F(AnnualWindowTest, OnlyCalculatedResultsOpenIt) {
     QTest::keyClicks(temp, QStringLiteral("-10"));
     QTest::keyClick(temp, Qt::Key_Return);
     EXPECT_FALSE(Command()->isEnabled());
+}
+
+TEST_F(AnnualWindowTest, TheWindowFitsAScreenOf768Lines) {
+    StartWindow();
+    Calculate();
+    Open([&](TFormJahresenergie& w) {
+        Browse(w, weather_);
+        // The table and both plots in the least room: within 1024 x 768 less a task bar.
+        EXPECT_LE(w.minimumSizeHint().width(), 1024);
+        EXPECT_LE(w.minimumSizeHint().height(), 728);
+        const QSize room = w.screen()->availableGeometry().size();
+        EXPECT_LE(w.height(), std::max(room.height(), w.minimumSizeHint().height()));
+        EXPECT_LE(w.width(), std::max(room.width(), w.minimumSizeHint().width()));
+    });
 }
 
 TEST_F(AnnualWindowTest, AChosenWeatherFileIsAStepOfTheSelectionThatUndoTakesBack) {
