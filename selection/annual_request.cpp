@@ -108,6 +108,11 @@ Json AnnualResultsJson(const AnnualResults& results, const AnnualInputs& in) {
     return j;
 }
 
+std::filesystem::path WeatherPathOf(const std::string& weather, const std::filesystem::path& folder) {
+    const std::filesystem::path path = std::filesystem::u8path(weather);
+    return path.is_relative() && !folder.empty() ? folder / path : path;
+}
+
 WeatherYear ReadWeatherFile(const std::filesystem::path& path) {
     constexpr std::size_t kLargest = 64u << 20;
     const FileRead read = ReadRegularFile(path, kLargest);

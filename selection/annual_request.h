@@ -26,6 +26,11 @@ Json AnnualFiguresJson(const AnnualFigures& figures, const AnnualInputs& inputs)
 // pays back.
 Json AnnualResultsJson(const AnnualResults& results, const AnnualInputs& inputs);
 
+// The weather file an annual block names: a relative path is taken from `folder`, the folder of
+// the selection or request file that names it (the current folder when empty), so that a project
+// folder with its selections and weather files can move as a whole.
+std::filesystem::path WeatherPathOf(const std::string& weather, const std::filesystem::path& folder);
+
 // The weather file at `path` (UTF-8): read as a regular file of at most 64 MiB and checked as an
 // EPW file. Raises WeatherFileError with the path in its message.
 WeatherYear ReadWeatherFile(const std::filesystem::path& path);

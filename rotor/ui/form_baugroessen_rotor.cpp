@@ -75,7 +75,7 @@ TFormBaugroessen_Rotor::AnnualFiguresOfSizes(const Selection& selection)
     if (!selection.annual) return std::nullopt;
     WeatherYear weather;
     try {
-        weather = request::ReadWeatherFile(std::filesystem::path(selection.annual->weather));
+        weather = request::ReadWeatherFile(request::WeatherPathOf(selection.annual->weather, main_->SelectionFolder()));
     } catch (const WeatherFileError& e) {
         ShowMessageBox(LoadText(763) + QLatin1Char('\n') +
                            WeatherFileMessage(selection.annual->weather, e, CurrentLanguage()),

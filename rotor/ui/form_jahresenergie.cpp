@@ -320,12 +320,14 @@ void TFormJahresenergie::changeEvent(QEvent* event) {
 }
 
 void TFormJahresenergie::Fill(const CalculatedSelection& calculated,
-                              const std::optional<AnnualInputs>& annual, UnitSystem units) {
+                              const std::optional<AnnualInputs>& annual, UnitSystem units,
+                              const std::filesystem::path& folder) {
     calculated_ = calculated;
     inputs_ = annual.value_or(AnnualInputs{});
     units_ = units;
+    folder_ = folder;
     // A weather file is read again when the window opens: it may have changed meanwhile.
-    weatherPath_.clear();
+    weatherFile_.clear();
     weather_.reset();
     ShowInputs();
     Recalculate();
@@ -417,11 +419,11 @@ void TFormJahresenergie::Recalculate() {
     message_.clear();
     if (inputs_.weather.empty()) {
         message_ = LoadText(kNoWeatherFile);
-    } else if (inputs_.weather != weatherPath_ || !weather_) {
-        weatherPath_ = inputs_.weather;
+    } else if (request::WeatherPathOf(inputs_.weather, folder_) != weatherFile_ || !weather_) {
+        weatherFile_ = request::WeatherPathOf(inputs_.weather, folder_);
         weather_.reset();
         try {
-            weather_ = request::ReadWeatherFile(std::filesystem::u8path(inputs_.weather));
+            weather_ = request::ReadWeatherFile(weatherFile_);
         } catch (const WeatherFileError& e) {
             message_ = WeatherFileMessage(inputs_.weather, e, CurrentLanguage());
         }
@@ -459,7 +461,7 @@ void TFormJahresenergie::ShowResults() {
     LB_Meldung->setText(message_);
     LB_Meldung->setVisible(!message_.isEmpty());
     QString place;
-    if (weather_ && weatherPath_ == inputs_.weather) place = PageValues().location;
+    if (weather_ && weatherFile_ == request::WeatherPathOf(inputs_.weather, folder_)) place = PageValues().location;
     LB_Standort->setText(place.isEmpty() ? QString() : LoadText(kLocation) + QStringLiteral(": ") + place);
     if (!results_) {
         Grid_Ergebnisse->clear();

@@ -13,6 +13,7 @@
 
 #include <QDialog>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -44,9 +45,10 @@ class TFormJahresenergie : public QDialog {
 
     // Takes the calculated selection (for its pages: with the language, header and captions as
     // they are now) and its annual block (the defaults without one) in `units`, and calculates the
-    // year; the caller then shows the window.
+    // year; a relative weather path is taken from `folder`, the selection file's. The caller then
+    // shows the window.
     void Fill(const CalculatedSelection& calculated, const std::optional<AnnualInputs>& annual,
-              UnitSystem units);
+              UnitSystem units, const std::filesystem::path& folder = {});
 
     const AnnualInputs& Inputs() const { return inputs_; }
     // The year last calculated; none without a usable weather file.
@@ -106,7 +108,8 @@ class TFormJahresenergie : public QDialog {
     UnitSystem units_ = UnitSystem::SI;
     bool filling_ = false;
 
-    std::string weatherPath_; // the file `weather_` was read from
+    std::filesystem::path folder_;      // relative weather paths are taken from here
+    std::filesystem::path weatherFile_; // the file `weather_` was read from
     std::optional<WeatherYear> weather_;
     QString message_; // why there are no results
     std::optional<AnnualResults> results_;

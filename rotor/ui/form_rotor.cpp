@@ -35,6 +35,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -803,10 +804,16 @@ TFormJahresenergie& TFormRotor::FormJahresenergie() {
     return *formJahresenergie_;
 }
 
+std::filesystem::path TFormRotor::SelectionFolder() {
+    const QString& file = SelectionCommands().FilePath();
+    if (file.isEmpty()) return {};
+    return std::filesystem::u8path(QFileInfo(file).absolutePath().toStdString());
+}
+
 void TFormRotor::Menu_Ansicht_JahresenergieClick() {
     if (!CommitPendingEntries() || !ResultsValid()) return;
     TFormJahresenergie& annual = FormJahresenergie();
-    annual.Fill(CalculatedForPages(), annual_, GetUnitSystem());
+    annual.Fill(CalculatedForPages(), annual_, GetUnitSystem(), SelectionFolder());
     RunHidden(*this, [&] { RunModal(annual); });
     CommitSelection();
 }

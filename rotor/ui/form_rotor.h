@@ -9,6 +9,7 @@
 #include "panel_geometry.h"
 #include "selection.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,9 @@ class TFormRotor : public TFormProdukt {
     TFormMollier& FormMollier();
     // The annual energy window, created on first use.
     TFormJahresenergie& FormJahresenergie();
+    // The folder of the window's selection file, from which its relative paths are taken; empty
+    // for a selection not yet saved.
+    std::filesystem::path SelectionFolder();
 
     // The selection the window shows: the air, the panel, the settings window's switches, captions,
     // header, notes, chart kind and leakage choices. The window's fields and panel edit it; every

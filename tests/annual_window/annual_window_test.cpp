@@ -5,6 +5,7 @@
 
 #include "annual_page.h"
 #include "batch.h"
+#include "form_baugroessen_rotor.h"
 #include "form_jahresenergie.h"
 #include "form_seite.h"
 #include "generated_epw.h"
@@ -114,6 +115,27 @@ TEST_F(AnnualWindowTest, TheWindowFitsAScreenOf768Lines) {
         EXPECT_LE(w.height(), std::max(room.height(), w.minimumSizeHint().height()));
         EXPECT_LE(w.width(), std::max(room.width(), w.minimumSizeHint().width()));
     });
+}
+
+// A selection file that names its weather file by a relative path finds it beside itself, in the
+// window and in the preselection, wherever the program was started.
+TEST_F(AnnualWindowTest, ARelativeWeatherPathIsTakenFromTheSelectionFilesFolder) {
+    const Json file = {{"Format", 1}, {"Height", 2000}, {"Width", 2000}, {"Annual", {{"Weather", "Testhafen.epw"}}}};
+    const QString path = folder_.filePath(QStringLiteral("project.vrsel"));
+    WriteBytes(path, QByteArray::fromStdString(file.dump()));
+    ASSERT_FALSE(QFile::exists(QStringLiteral("Testhafen.epw")));
+    StartWindow();
+    ASSERT_TRUE(window_->SelectionCommands().OpenFile(path, false));
+    EXPECT_EQ(window_->CurrentSelection().annual->weather, "Testhafen.epw"); // kept as the file gives it
+    Calculate();
+    Open([&](TFormJahresenergie& w) { EXPECT_TRUE(w.Results()) << w.Message().toStdString(); });
+    seams_.onDialog = [](QDialog& d) {
+        auto* sizes = qobject_cast<TFormBaugroessen_Rotor*>(&d);
+        EXPECT_TRUE(sizes && sizes->SizeYears());
+        return int(QDialog::Rejected);
+    };
+    Get<QPushButton>(*window_, "Button_Vorauswahl")->click();
+    EXPECT_TRUE(seams_.messages.empty());
 }
 
 TEST_F(AnnualWindowTest, AChosenWeatherFileIsAStepOfTheSelectionThatUndoTakesBack) {

@@ -184,6 +184,35 @@ TEST(RotorsheetProgram, AnnualPagesPrintQuietlyAndARefusedWeatherFileIsNamed) {
         << refused.err.toStdString();
 }
 
+// A relative weather path is taken from the request file's folder, wherever rotorsheet runs; from
+// standard input, from the current folder.
+TEST(RotorsheetProgram, ARelativeWeatherPathIsTakenFromTheRequestFilesFolder) {
+    QTemporaryDir dir;
+    {
+        QFile file(dir.filePath(QStringLiteral("Testhafen.epw")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(testing::GeneratedEpw(testing::TemperateHour)));
+    }
+    const Json request = {
+        {"Height", 2000}, {"Width", 2000}, {"Pages", {"annual"}}, {"Annual", {{"Weather", "Testhafen.epw"}}}};
+    const QString input = dir.filePath(QStringLiteral("project.vrsel"));
+    {
+        QFile file(input);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(request.dump()));
+    }
+    ASSERT_FALSE(QFile::exists(QStringLiteral("Testhafen.epw"))); // not in the folder the test runs in
+    const QString output = dir.filePath(QStringLiteral("annual.pdf"));
+    const ProgramRun run = Rotorsheet({input, QStringLiteral("-o"), output});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(RunTool(QStringLiteral("pdftotext"), {output, QStringLiteral("-")})
+                    .contains(QStringLiteral("Testhafen.epw")));
+
+    const ProgramRun piped = Rotorsheet({QStringLiteral("-o"), output}, QByteArray::fromStdString(request.dump()));
+    EXPECT_EQ(piped.exitCode, 1);
+    EXPECT_TRUE(piped.err.contains(QStringLiteral("Annual.Weather"))) << piped.err.toStdString();
+}
+
 TEST(RotorsheetProgram, InputThatIsNotJsonAndWrongArguments)
 {
     QTemporaryDir dir;

@@ -119,14 +119,19 @@ int Run(int argc, char** argv) {
     }
 
     // A year that takes longer than half a second tells how far it is, in steps of ten percent.
-    const rotorsheet::SheetBatch batch =
-        rotorsheet::PrepareBatch(*input, [](std::size_t done, std::size_t total) {
+    // A relative weather path is taken from the input file's folder, as the window takes it from
+    // the selection file's.
+    const bool named = !inputPath.empty() && inputPath != "-";
+    const rotorsheet::SheetBatch batch = rotorsheet::PrepareBatch(
+        *input,
+        [](std::size_t done, std::size_t total) {
             static int lastTenth = -1;
             const int percent = static_cast<int>(done * 100 / total);
             if (percent / 10 == lastTenth) return;
             lastTenth = percent / 10;
             std::cerr << "rotorsheet: annual energy: " << percent << " %\n";
-        });
+        },
+        named ? std::filesystem::u8path(inputPath).parent_path() : std::filesystem::path());
     for (const std::string& remark : batch.remarks) std::cerr << "rotorsheet: note: " << remark << "\n";
     if (!batch.errors.empty()) {
         for (const std::string& error : batch.errors) std::cerr << "rotorsheet: " << error << "\n";

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +22,9 @@ struct SheetBatch {
     std::vector<std::string> remarks; // what was changed without refusing
 };
 
-// One request object, or an array of them; `progress` hears of each annual page's year.
-SheetBatch PrepareBatch(const Json& input, const AnnualProgress& progress = {});
+// One request object, or an array of them; `progress` hears of each annual page's year; relative
+// weather paths are taken from `folder` (the input file's; the current folder when empty).
+SheetBatch PrepareBatch(const Json& input, const AnnualProgress& progress = {},
+                        const std::filesystem::path& folder = {});
 
 } // namespace velmarsund::rotorsheet

@@ -25,12 +25,13 @@ PageProcedure LeakagePage(const CalculatedSelection& calculated)
 constexpr TextId kNoAnnualBlock = 750;
 
 // The annual page: the selection's annual block with its weather file, read and calculated.
-PageProcedure AnnualPage(const CalculatedSelection& calculated, const AnnualProgress& progress) {
+PageProcedure AnnualPage(const CalculatedSelection& calculated, const AnnualProgress& progress,
+                         const std::filesystem::path& folder) {
     const std::optional<AnnualInputs>& annual = calculated.selection.annual;
     if (!annual || annual->weather.empty()) throw SheetRefused("Annual.Weather", LoadText(kNoAnnualBlock));
     WeatherYear weather;
     try {
-        weather = request::ReadWeatherFile(std::filesystem::u8path(annual->weather));
+        weather = request::ReadWeatherFile(request::WeatherPathOf(annual->weather, folder));
     } catch (const WeatherFileError& e) {
         throw SheetRefused("Annual.Weather", WeatherFileMessage(annual->weather, e, CurrentLanguage()));
     }
@@ -57,7 +58,8 @@ PageKind PageKindOf(SheetPage page)
 
 } // namespace
 
-PreparedSheet PrepareSheet(const SheetRequest& request, const AnnualProgress& progress) {
+PreparedSheet PrepareSheet(const SheetRequest& request, const AnnualProgress& progress,
+                           const std::filesystem::path& folder) {
     const Selection& selection = request.selection;
     SetCurrentLanguage(selection.language);
     SetProgramSeparators(selection.separators);
@@ -93,7 +95,7 @@ PreparedSheet PrepareSheet(const SheetRequest& request, const AnnualProgress& pr
             });
             break;
         case SheetPage::Annual:
-            prepared.pages.push_back(AnnualPage(calculated, progress));
+            prepared.pages.push_back(AnnualPage(calculated, progress, folder));
             break;
         case SheetPage::Controller:
             prepared.pages.push_back([description = ControllerDescriptionOf(calculated.selection)](

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <QString>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,9 @@ struct PreparedSheet {
 
 // Makes the request's language and separators the program's, calculates the selection and
 // returns the pages, which draw from values of their own. `progress` hears of an annual page's
-// year. Raises SheetRefused.
-PreparedSheet PrepareSheet(const SheetRequest& request, const AnnualProgress& progress = {});
+// year; a relative weather path is taken from `folder` (the request file's; the current folder
+// when empty). Raises SheetRefused.
+PreparedSheet PrepareSheet(const SheetRequest& request, const AnnualProgress& progress = {},
+                           const std::filesystem::path& folder = {});
 
 } // namespace velmarsund::rotorsheet
