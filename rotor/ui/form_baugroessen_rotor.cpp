@@ -74,11 +74,12 @@ TFormBaugroessen_Rotor::AnnualFiguresOfSizes(const Selection& selection)
 {
     if (!selection.annual) return std::nullopt;
     WeatherYear weather;
+    const std::filesystem::path file = request::WeatherPathOf(selection.annual->weather, main_->SelectionFolder());
     try {
-        weather = request::ReadWeatherFile(request::WeatherPathOf(selection.annual->weather, main_->SelectionFolder()));
+        weather = request::ReadWeatherFile(file);
     } catch (const WeatherFileError& e) {
         ShowMessageBox(LoadText(763) + QLatin1Char('\n') +
-                           WeatherFileMessage(selection.annual->weather, e, CurrentLanguage()),
+                           WeatherFileMessage(file.string(), e, CurrentLanguage()),
                        LoadText(103), MessageKind::Warning);
         return std::nullopt;
     }

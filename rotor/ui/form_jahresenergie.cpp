@@ -425,7 +425,7 @@ void TFormJahresenergie::Recalculate() {
         try {
             weather_ = request::ReadWeatherFile(weatherFile_);
         } catch (const WeatherFileError& e) {
-            message_ = WeatherFileMessage(inputs_.weather, e, CurrentLanguage());
+            message_ = WeatherFileMessage(weatherFile_.string(), e, CurrentLanguage());
         }
     }
     if (message_.isEmpty() && weather_) {

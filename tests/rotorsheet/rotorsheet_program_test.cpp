@@ -211,6 +211,18 @@ TEST(RotorsheetProgram, ARelativeWeatherPathIsTakenFromTheRequestFilesFolder) {
     const ProgramRun piped = Rotorsheet({QStringLiteral("-o"), output}, QByteArray::fromStdString(request.dump()));
     EXPECT_EQ(piped.exitCode, 1);
     EXPECT_TRUE(piped.err.contains(QStringLiteral("Annual.Weather"))) << piped.err.toStdString();
+
+    // A relative path that is not there: the message names the file where it was looked for.
+    Json elsewhere = request;
+    elsewhere["Annual"]["Weather"] = "weather/Hamburg.epw";
+    {
+        QFile file(input);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray::fromStdString(elsewhere.dump()));
+    }
+    const ProgramRun missing = Rotorsheet({input, QStringLiteral("-o"), output});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains(dir.filePath(QStringLiteral("weather/Hamburg.epw")))) << missing.err.toStdString();
 }
 
 TEST(RotorsheetProgram, InputThatIsNotJsonAndWrongArguments)

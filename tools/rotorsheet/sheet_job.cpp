@@ -30,10 +30,12 @@ PageProcedure AnnualPage(const CalculatedSelection& calculated, const AnnualProg
     const std::optional<AnnualInputs>& annual = calculated.selection.annual;
     if (!annual || annual->weather.empty()) throw SheetRefused("Annual.Weather", LoadText(kNoAnnualBlock));
     WeatherYear weather;
+    const std::filesystem::path file = request::WeatherPathOf(annual->weather, folder);
     try {
-        weather = request::ReadWeatherFile(request::WeatherPathOf(annual->weather, folder));
+        weather = request::ReadWeatherFile(file);
     } catch (const WeatherFileError& e) {
-        throw SheetRefused("Annual.Weather", WeatherFileMessage(annual->weather, e, CurrentLanguage()));
+        // The file where it was looked for: a relative path with the folder it was taken from.
+        throw SheetRefused("Annual.Weather", WeatherFileMessage(file.string(), e, CurrentLanguage()));
     }
     const AnnualResults results = CalculateAnnualEnergy(
         calculated, *annual, weather, progress ? DelayedProgress(progress) : AnnualProgress{});
