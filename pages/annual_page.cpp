@@ -46,10 +46,6 @@ QRectF Box(double left, double top, double right, double bottom) {
     return {QPointF(left, top), QPointF(right, bottom)};
 }
 
-QString Colon(LanguageNumber language) {
-    return language == Language::French ? QStringLiteral("\u00a0:") : QStringLiteral(":");
-}
-
 bool IsEnergy(AnnualRow row) {
     return row >= AnnualRow::HeatingSensible && row <= AnnualRow::DriveEnergy;
 }
@@ -377,7 +373,7 @@ AnnualTable AnnualTableOf(const AnnualResults& results, const AnnualInputs& inpu
 std::vector<std::pair<QString, QString>> AnnualInputTexts(const AnnualPageValues& v) {
     const LanguageNumber language = v.frame.language;
     const AnnualInputs& in = v.inputs;
-    const auto label = [&](TextId id) { return LoadText(id, language) + Colon(language); };
+    const auto label = [&](TextId id) { return LoadText(id, language) + LabelColon(language); };
     const auto fixed = [&](double value, int digits) { return FormatFixed(value, digits, 10, v.separators); };
     const QString currency = QString::fromStdString(in.currency);
     const auto price = [&](double p) {
@@ -415,11 +411,11 @@ QString AnnualSavingText(const AnnualPageValues& v) {
     const std::optional<double> saved = MoneySaved(v.results.year, v.inputs);
     if (!saved) return {};
     const QString currency = QString::fromStdString(v.inputs.currency);
-    QString text = LoadText(kMoneySaved, language) + Colon(language) + QLatin1Char(' ') +
+    QString text = LoadText(kMoneySaved, language) + LabelColon(language) + QLatin1Char(' ') +
                    FormatFixed(*saved, 0, 10, v.separators) +
                    (currency.isEmpty() ? QString() : QLatin1Char(' ') + currency);
     if (const std::optional<double> payback = PaybackYears(v.results.year, v.inputs))
-        text += QStringLiteral("     ") + LoadText(kPayback, language) + Colon(language) + QLatin1Char(' ') +
+        text += QStringLiteral("     ") + LoadText(kPayback, language) + LabelColon(language) + QLatin1Char(' ') +
                 FormatFixed(*payback, 1, 10, v.separators) + QLatin1Char(' ') + LoadText(kYears, language);
     return text;
 }

@@ -23,11 +23,6 @@ constexpr TextId kContactLabels[] = {656, 657, 658};
 constexpr TextId kWebLabel = 659;
 constexpr TextId kCountry = 660;
 
-// A label's colon: French sets it off by a no-break space.
-QString Colon(LanguageNumber language) {
-    return language == Language::French ? QStringLiteral("\u00a0:") : QStringLiteral(":");
-}
-
 void Rule(PageCanvas& canvas, double y, double left = Left, double right = Right)
 {
     canvas.MoveTo(left, y);
@@ -155,7 +150,7 @@ void DrawPageFrame(PageCanvas& canvas, const PageFrameValues& frame)
 
     if (frame.showNotes) {
         canvas.SetBrush(BrushStyle::Clear);
-        canvas.Text(250, 562, LoadText(kNotesText, frame.language) + Colon(frame.language));
+        canvas.Text(250, 562, LoadText(kNotesText, frame.language) + LabelColon(frame.language));
         const QRectF clip = Box(500, 604, 1950, 730);
         for (std::size_t i = 0; i < frame.notes.size(); ++i)
             canvas.ClippedText(clip, 500, 604 + LineHeight * static_cast<double>(i),
@@ -178,6 +173,10 @@ void DrawPageTitle(PageCanvas& canvas, const PageFrameValues& frame)
     canvas.SetFontStyle(FontStyle::Normal);
     canvas.SetFontHeight(FontHeight);
     canvas.SetTextAlign(TextAlign::Left);
+}
+
+QString LabelColon(LanguageNumber language) {
+    return language == Language::French ? QStringLiteral("\u00a0:") : QStringLiteral(":");
 }
 
 QString FittedText(const PageCanvas& canvas, const QString& text, double width) {

@@ -48,6 +48,9 @@ struct PageFrameValues {
 // language).
 QString CalculationDate();
 
+// A label's colon in `language`: French sets it off by a no-break space.
+QString LabelColon(LanguageNumber language);
+
 // `text` whole when it fits `width` in the canvas's current font, else shortened at the end of a
 // word (inside a word only when its first word alone is wider) and ended with "…".
 QString FittedText(const PageCanvas& canvas, const QString& text, double width);

@@ -3,14 +3,13 @@
 // page drawn into the recording canvas, and the years of every suitable size of the largest
 // series, as the preselection table shows them.
 
+#include "annual_reference.h"
 #include "annual_selection.h"
 #include "annual_sizes.h"
 #include "calculate_selection.h"
 #include "generated_epw.h"
 #include "recording_canvas.h"
-#include "selection_json.h"
 #include "selection_pages.h"
-#include "text_table.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,19 +22,7 @@ namespace {
 
 using namespace velmarsund;
 
-Selection Reference() {
-    SetCurrentLanguage(Language::English);
-    Selection s =
-        SelectionFromJson(request::Json::parse(R"({"Height":2000,"Width":2000,"Diameter":1880,"Profile":"E18",
-        "State11":{"SVol":10000,"Temp":-12,"Humidity":90},"State21":{"SVol":10000,"Temp":22,"Humidity":40},
-        "Summer":{"State11":{"SVol":10000,"Temp":32,"Humidity":40},"State21":{"SVol":10000,"Temp":24,"Humidity":50}}})"));
-    AnnualInputs in;
-    in.scheduleFrom = 0;
-    in.scheduleTo = 24;
-    in.scheduleDays = 7;
-    s.annual = in;
-    return s;
-}
+Selection Reference() { return testing::AnnualReference(); }
 
 // A central European year: a seasonal swing of ±11 K about 9 degC with a daily one of ±4 K, humid
 // nights and drier afternoons.

@@ -27,11 +27,7 @@ constexpr TextId kCancel = 161;
 constexpr TextId kDefault = 163;
 constexpr int kEditHeight = 21;
 
-// French sets a label's colon off by a no-break space.
-QString Label(TextId id) {
-    return LoadText(id) +
-           (CurrentLanguage() == Language::French ? QStringLiteral("\u00a0:") : QStringLiteral(":"));
-}
+QString Label(TextId id) { return LoadText(id) + LabelColon(CurrentLanguage()); }
 
 } // namespace
 

@@ -57,7 +57,7 @@ void TFormBaugroessen_Rotor::Fill(UnitSystem units)
     const Selection& selection = main_->CurrentSelection();
     evaluation_ = EvaluateSizes(SeasonRecordOf(selection, selection.winter), selection.seriesIndex, selection.profile,
                                 selection.effectiveness.useAhriEffectiveness);
-    annual_ = AnnualFiguresOfSizes(selection);
+    annual_ = SizeYearsOf(selection);
     SetTexts();
     std::vector<QStringList> rows;
     for (std::size_t i = 0; i < evaluation_.rows.size(); ++i) {
@@ -70,7 +70,7 @@ void TFormBaugroessen_Rotor::Fill(UnitSystem units)
 }
 
 std::optional<std::vector<std::optional<AnnualFigures>>>
-TFormBaugroessen_Rotor::AnnualFiguresOfSizes(const Selection& selection)
+TFormBaugroessen_Rotor::SizeYearsOf(const Selection& selection)
 {
     if (!selection.annual) return std::nullopt;
     WeatherYear weather;
@@ -87,7 +87,7 @@ TFormBaugroessen_Rotor::AnnualFiguresOfSizes(const Selection& selection)
     progress.setObjectName(QStringLiteral("Progress_Jahreswerte"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressAfterMs);
-    return velmarsund::AnnualFiguresOfSizes(selection, evaluation_, weather, [&progress](int done, int total) {
+    return AnnualFiguresOfSizes(selection, evaluation_, weather, [&progress](int done, int total) {
         progress.setMaximum(total);
         progress.setValue(done);
         return !progress.wasCanceled();

@@ -30,7 +30,7 @@ public:
 
     const SizeEvaluation& Evaluation() const { return evaluation_; }
     // The year of each size when the annual columns are shown.
-    const std::optional<std::vector<std::optional<velmarsund::AnnualFigures>>>& SizeYears() const { return annual_; }
+    const std::optional<std::vector<std::optional<AnnualFigures>>>& SizeYears() const { return annual_; }
 
 protected:
     void Transfer() override;
@@ -41,12 +41,12 @@ private:
     // The years of the sizes for a selection with an annual block whose weather file reads, with a
     // progress window while they take longer than half a second; none otherwise (a weather file
     // that does not read is reported).
-    std::optional<std::vector<std::optional<velmarsund::AnnualFigures>>> AnnualFiguresOfSizes(const Selection& selection);
+    std::optional<std::vector<std::optional<AnnualFigures>>> SizeYearsOf(const Selection& selection);
 
     TFormRotor* main_;
     UnitSystem units_ = UnitSystem::SI;
     SizeEvaluation evaluation_;
-    std::optional<std::vector<std::optional<velmarsund::AnnualFigures>>> annual_;
+    std::optional<std::vector<std::optional<AnnualFigures>>> annual_;
 };
 
 } // namespace velmarsund

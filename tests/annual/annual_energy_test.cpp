@@ -1,11 +1,10 @@
 // The hour rule on weather years whose figures follow by hand from one hour's record: a constant
 // year gives every scheduled hour the same record, so the year is the hour times the hours.
 
+#include "annual_reference.h"
 #include "annual_selection.h"
 #include "generated_epw.h"
 #include "rotor_data.h"
-#include "selection_json.h"
-#include "text_table.h"
 
 #include <gtest/gtest.h>
 
@@ -20,22 +19,7 @@ namespace {
 using testing::EpwHour;
 using testing::GeneratedEpw;
 
-// The reference selection (E18, 10 000 m³/h each way, extract 22 °C 40 %), its summer extract air
-// at 24 °C 50 %, every hour of every day scheduled.
-Selection Reference(bool summerShown = true) {
-    SetCurrentLanguage(Language::English);
-    Selection s = SelectionFromJson(request::Json::parse(R"({"Height":2000,"Width":2000,"Profile":"E18",
-        "State11":{"SVol":10000,"Temp":-12,"Humidity":90},"State21":{"SVol":10000,"Temp":22,"Humidity":40},
-        "Summer":{"State11":{"SVol":10000,"Temp":32,"Humidity":40},"State21":{"SVol":10000,"Temp":24,"Humidity":50}}})"));
-    s.summerShown = summerShown;
-    s.useSeasons = summerShown;
-    AnnualInputs in;
-    in.scheduleFrom = 0;
-    in.scheduleTo = 24;
-    in.scheduleDays = 7;
-    s.annual = in;
-    return s;
-}
+Selection Reference(bool summerShown = true) { return testing::AnnualReference(summerShown); }
 
 WeatherYear Constant(double temp, double humidity, std::optional<double> pressure = std::nullopt) {
     return ReadEpw(GeneratedEpw([&](std::size_t) { return EpwHour{temp, humidity, pressure}; }));

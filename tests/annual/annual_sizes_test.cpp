@@ -1,12 +1,11 @@
 // The years of the preselection's sizes: each suitable size's year is its own selection's year, the
 // sizes outside the range have none, and a stop leaves the years not yet begun out.
 
+#include "annual_reference.h"
 #include "annual_selection.h"
 #include "annual_sizes.h"
 #include "calculate_selection.h"
 #include "generated_epw.h"
-#include "selection_json.h"
-#include "text_table.h"
 
 #include <gtest/gtest.h>
 
@@ -25,18 +24,11 @@ struct SizesCase {
     WeatherYear weather;
 };
 
-// 10 000 m³/h each way in the HXG series with every hour of a year that heats by day and by
+// The reference selection in the HXG series with every hour of a year that heats by day and by
 // night scheduled.
 SizesCase Reference() {
-    SetCurrentLanguage(Language::English);
     SizesCase c;
-    c.selection = SelectionFromJson(request::Json::parse(R"({"Height":2000,"Width":2000,"Profile":"E18",
-        "State11":{"SVol":10000,"Temp":-12,"Humidity":90},"State21":{"SVol":10000,"Temp":22,"Humidity":40}})"));
-    AnnualInputs in;
-    in.scheduleFrom = 0;
-    in.scheduleTo = 24;
-    in.scheduleDays = 7;
-    c.selection.annual = in;
+    c.selection = testing::AnnualReference(false);
     c.sizes = EvaluateSizes(SeasonRecordOf(c.selection, c.selection.winter), c.selection.seriesIndex,
                             c.selection.profile, false);
     c.weather = ReadEpw(GeneratedEpw([](std::size_t i) { return EpwHour{-5 + 10.0 * (i % 24) / 24, 70, std::nullopt}; }));
